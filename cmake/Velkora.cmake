@@ -1,0 +1,78 @@
+# Build helpers shared by every folder.
+
+set(VELKORA_WARNINGS -Wall -Wextra -Wpedantic -Werror -Wno-missing-field-initializers)
+if(VELKORA_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+if(VELKORA_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+set_property(GLOBAL PROPERTY VELKORA_CORE_TARGETS "")
+
+# A core library: standard C++ (and SQLite) only. It must never reach Qt,
+# so the command line tool and batch jobs run without a display.
+function(velkora_core_library name)
+    add_library(${name} STATIC ${ARGN})
+    target_compile_options(${name} PRIVATE ${VELKORA_WARNINGS})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    set_property(GLOBAL APPEND PROPERTY VELKORA_CORE_TARGETS ${name})
+endfunction()
+
+# A window library: Qt Widgets on top of the core.
+function(velkora_gui_library name)
+    add_library(${name} STATIC ${ARGN})
+    target_compile_options(${name} PRIVATE ${VELKORA_WARNINGS})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC Qt6::Widgets)
+endfunction()
+
+# A GoogleTest program over core code; each test shows up in ctest.
+function(velkora_gtest name)
+    add_executable(${name} ${ARGN})
+    target_compile_options(${name} PRIVATE ${VELKORA_WARNINGS})
+    target_link_libraries(${name} PRIVATE velkora_test_support GTest::gtest GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "VELKORA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# A QtTest program over windows, run on the offscreen platform.
+function(velkora_qtest name)
+    add_executable(${name} ${ARGN})
+    target_compile_options(${name} PRIVATE ${VELKORA_WARNINGS})
+    target_link_libraries(${name} PRIVATE velkora_test_support Qt6::Test Qt6::Widgets)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen;VELKORA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# Fails the configure step when a core library links Qt, directly or through
+# another library: the core/window boundary is a build rule, not a habit.
+function(velkora_check_core_boundary)
+    get_property(cores GLOBAL PROPERTY VELKORA_CORE_TARGETS)
+    foreach(core IN LISTS cores)
+        set(pending ${core})
+        set(seen "")
+        while(pending)
+            list(POP_FRONT pending current)
+            if(current IN_LIST seen)
+                continue()
+            endif()
+            list(APPEND seen ${current})
+            if(current MATCHES "^Qt")
+                message(FATAL_ERROR "Core library ${core} links ${current}; core code must not use Qt")
+            endif()
+            if(TARGET ${current})
+                get_target_property(libs ${current} LINK_LIBRARIES)
+                if(libs)
+                    list(APPEND pending ${libs})
+                endif()
+                get_target_property(ilibs ${current} INTERFACE_LINK_LIBRARIES)
+                if(ilibs)
+                    list(APPEND pending ${ilibs})
+                endif()
+            endif()
+        endwhile()
+    endforeach()
+endfunction()

@@ -1,0 +1,33 @@
+#include "shared/AppState.h"
+
+#include <sys/stat.h>
+
+namespace velkora {
+
+AppState& appState() {
+    static AppState state;
+    return state;
+}
+
+std::string AppState::envFilePath() const {
+    return joinPath(WORKPATH, ENVFILE);
+}
+
+void resetAppState() {
+    appState() = AppState{};
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty())
+        return name;
+    if (folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+bool fileExists(const std::string& path) {
+    struct stat info{};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+} // namespace velkora

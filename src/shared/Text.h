@@ -1,0 +1,42 @@
+#pragma once
+// Text helpers for the UTF-8 strings used everywhere inside the program.
+// Field widths count characters, so every cut respects character boundaries.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace velkora {
+
+// Removes trailing blanks (the runtime's CLIP).
+std::string clip(std::string_view text);
+// Removes leading and trailing blanks.
+std::string trim(std::string_view text);
+
+// Number of characters (code points) in a UTF-8 text; invalid bytes count one each.
+std::size_t charCount(std::string_view text);
+// The first `chars` characters of `text`, never cutting a character in half.
+std::string cutChars(std::string_view text, std::size_t chars);
+// The characters from position `start` (1-based) on, at most `count` of them.
+std::string subChars(std::string_view text, std::size_t start, std::size_t count);
+
+// Upper and lower case for the letters of Western European languages; umlauts
+// keep their dots (UPPER('Müller') is "MÜLLER") and ß stays ß.
+std::string upperText(std::string_view text);
+std::string lowerText(std::string_view text);
+
+// The key under which texts are compared and sorted case-insensitively, the
+// way German address lists sort: letters upper-cased, umlauts and accents
+// folded onto their base letter (ä with a), ß onto "SS". Two texts are equal
+// in a case-insensitive key exactly when their fold keys are equal.
+std::string foldText(std::string_view text);
+// Compares two texts by their fold keys (<0, 0, >0), ignoring trailing blanks.
+int compareFolded(std::string_view a, std::string_view b);
+
+// Replaces every occurrence of `from` by `to`.
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+bool startsWith(std::string_view text, std::string_view prefix);
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+} // namespace velkora
