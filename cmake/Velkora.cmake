@@ -76,3 +76,27 @@ function(velkora_check_core_boundary)
         endwhile()
     endforeach()
 endfunction()
+
+# Adds every child folder of `parent` that has a CMakeLists.txt.
+function(velkora_add_child_dirs parent)
+    file(GLOB children LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/${parent}/*)
+    foreach(child IN LISTS children)
+        if(EXISTS ${child}/CMakeLists.txt)
+            add_subdirectory(${child})
+        endif()
+    endforeach()
+endfunction()
+
+# A benchmark program: prints its figures, never part of the test run.
+function(velkora_benchmark name)
+    add_executable(${name} ${ARGN})
+    target_compile_options(${name} PRIVATE ${VELKORA_WARNINGS})
+    target_link_libraries(${name} PRIVATE benchmark::benchmark)
+endfunction()
+
+# A libFuzzer target (clang, -DVELKORA_FUZZ=ON or the "fuzz" preset).
+function(velkora_fuzzer name)
+    add_executable(${name} ${ARGN})
+    target_compile_options(${name} PRIVATE ${VELKORA_WARNINGS})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+endfunction()
