@@ -9,7 +9,7 @@ namespace velkora::app {
 
 // The start-up switches the frame acts on.
 struct StartSwitches {
-    int toolBarNav = 1;      // DEFAULT/ToolBarNav: show the navigation buttons
+    int toolBarNav = 1;       // DEFAULT/ToolBarNav: show the navigation buttons
     bool openAdrList = false; // DEFAULT/OpenAdrList
     bool openAktList = false; // DEFAULT/OpenAKtList (stored, nothing opens for it)
     bool openTkpList = false; // DEFAULT/OpenTKPList (stored, nothing opens for it)

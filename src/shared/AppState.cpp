@@ -26,7 +26,7 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 }
 
 bool fileExists(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 

@@ -9,23 +9,23 @@
 namespace velkora {
 
 struct AppState {
-    std::string STARTINI; // GS:STARTINI, full name of the start file
-    std::string WORKPATH; // GS:WORKPATH
-    std::string WORKINI;  // GS:WORKINI, WorkPath + "/ORB.INI"
-    std::string DATAPATH; // GS:DATAPATH
-    std::string TMPLPATH; // GS:TMPLPATH
-    std::string DOCSPATH; // GS:DOCSPATH
-    std::string MAILPATH; // GS:MAILPATH
-    std::string ENVFILE = "ORB.ENV";  // GS:ENVFILE, "ORB" + LangID + ".ENV"
-    std::string HELPFILE = "orb";     // GS:HELPFILE
-    std::string INITPATH;             // the program folder of the run
-    std::string LANGID;               // upper-cased, clipped
-    std::string TRLFILE;              // translation file name without extension
-    std::uint8_t WRITETRL = 0;        // GN:WRITETRL
-    std::uint8_t SHOWERRORS = 0;      // GN:SHOWERRORS
-    std::uint8_t SHOWALARM = 1;       // GN:SHOWALARM
-    std::int32_t ADRNR = 0;           // GN:ADRNR
-    std::int32_t TKPNR = 0;           // GN:TKPNR
+    std::string STARTINI;            // GS:STARTINI, full name of the start file
+    std::string WORKPATH;            // GS:WORKPATH
+    std::string WORKINI;             // GS:WORKINI, WorkPath + "/ORB.INI"
+    std::string DATAPATH;            // GS:DATAPATH
+    std::string TMPLPATH;            // GS:TMPLPATH
+    std::string DOCSPATH;            // GS:DOCSPATH
+    std::string MAILPATH;            // GS:MAILPATH
+    std::string ENVFILE = "ORB.ENV"; // GS:ENVFILE, "ORB" + LangID + ".ENV"
+    std::string HELPFILE = "orb";    // GS:HELPFILE
+    std::string INITPATH;            // the program folder of the run
+    std::string LANGID;              // upper-cased, clipped
+    std::string TRLFILE;             // translation file name without extension
+    std::uint8_t WRITETRL = 0;       // GN:WRITETRL
+    std::uint8_t SHOWERRORS = 0;     // GN:SHOWERRORS
+    std::uint8_t SHOWALARM = 1;      // GN:SHOWALARM
+    std::int32_t ADRNR = 0;          // GN:ADRNR
+    std::int32_t TKPNR = 0;          // GN:TKPNR
 
     // The environment file of the current language as messages read it.
     std::string envFilePath() const;

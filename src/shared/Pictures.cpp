@@ -71,7 +71,8 @@ Picture parsePicture(std::string_view text) {
             ++pos;
         }
         p.size = readInt(text, pos);
-        if (pos + 1 < text.size() && text[pos] == '.' && std::isdigit(static_cast<unsigned char>(text[pos + 1]))) {
+        if (pos + 1 < text.size() && text[pos] == '.' &&
+            std::isdigit(static_cast<unsigned char>(text[pos + 1]))) {
             ++pos;
             p.places = readInt(text, pos);
         }
@@ -166,9 +167,11 @@ std::string formatValue(std::string_view picture, std::string_view value) {
     case PictureKind::Number:
         return formatNumber(picture, std::strtod(std::string(value).c_str(), nullptr));
     case PictureKind::Date:
-        return formatDate(picture, static_cast<std::int32_t>(std::strtol(std::string(value).c_str(), nullptr, 10)));
+        return formatDate(picture,
+                          static_cast<std::int32_t>(std::strtol(std::string(value).c_str(), nullptr, 10)));
     case PictureKind::Time:
-        return formatTime(picture, static_cast<std::int32_t>(std::strtol(std::string(value).c_str(), nullptr, 10)));
+        return formatTime(picture,
+                          static_cast<std::int32_t>(std::strtol(std::string(value).c_str(), nullptr, 10)));
     case PictureKind::Unknown:
         break;
     }

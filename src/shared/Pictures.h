@@ -19,13 +19,13 @@ enum class PictureKind { Text, Number, Date, Time, Unknown };
 
 struct Picture {
     PictureKind kind = PictureKind::Unknown;
-    int size = 0;          // characters (text, number)
-    int places = 0;        // decimals (number)
-    char fill = 0;         // '0', '_' or 0 (number)
+    int size = 0;   // characters (text, number)
+    int places = 0; // decimals (number)
+    char fill = 0;  // '0', '_' or 0 (number)
     bool blankZero = false;
     bool leadingSign = false;
-    int dateStyle = 17;    // the number after d (date)
-    bool upperS = false;   // @S rather than @s: the column is computed text
+    int dateStyle = 17;  // the number after d (date)
+    bool upperS = false; // @S rather than @s: the column is computed text
 };
 
 Picture parsePicture(std::string_view picture);

@@ -50,8 +50,7 @@ Line classify(std::string_view raw) {
     return line;
 }
 
-template <typename Visit>
-void forEachLine(std::string_view text, Visit visit) {
+template <typename Visit> void forEachLine(std::string_view text, Visit visit) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         auto end = text.find('\n', pos);
@@ -73,24 +72,22 @@ std::string slurp(const std::string& file, bool& exists) {
     return buffer.str();
 }
 
-// Opens and locks the file by name, making sure the lock is on the file the
-// name points to now (a writer before us may have replaced it by rename).
-int lockFile(const std::string& file) {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd < 0)
-            return -1;
-        if (::flock(fd, LOCK_EX) != 0) {
+// Writers lock the folder that holds the file, not the file itself: the file
+// is replaced by rename on every write, so a lock on it would be left on a
+// stale copy while the next writer already works on the new one.
+int lockFolderOf(const std::string& file) {
+    const auto slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : file.substr(0, slash));
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    while (::flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
             ::close(fd);
             return -1;
         }
-        struct stat held{}, named{};
-        if (::fstat(fd, &held) == 0 && ::stat(file.c_str(), &named) == 0 && held.st_ino == named.st_ino &&
-            held.st_dev == named.st_dev)
-            return fd;
-        ::close(fd);
     }
-    return -1;
+    return fd;
 }
 
 bool replaceFile(const std::string& file, const std::string& content) {
@@ -110,7 +107,7 @@ bool replaceFile(const std::string& file, const std::string& content) {
         }
         written += static_cast<std::size_t>(n);
     }
-    struct stat old{};
+    struct stat old {};
     ::fchmod(fd, ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
     const bool ok = ::fsync(fd) == 0 && ::close(fd) == 0;
     if (!ok || ::rename(temp.c_str(), file.c_str()) != 0) {
@@ -204,17 +201,18 @@ long readInt(const std::string& file, std::string_view section, std::string_view
 }
 
 bool write(const std::string& file, std::string_view section, std::string_view key, std::string_view value) {
-    const int fd = lockFile(file);
+    const int fd = lockFolderOf(file);
     if (fd < 0)
         return false;
     bool exists = false;
     const std::string text = slurp(file, exists);
     const bool ok = replaceFile(file, writeToText(text, section, key, value));
-    ::close(fd); // releases the lock; waiting writers re-open the new file
+    ::close(fd); // releases the lock
     return ok;
 }
 
-std::vector<std::pair<std::string, std::string>> readSection(const std::string& file, std::string_view section) {
+std::vector<std::pair<std::string, std::string>> readSection(const std::string& file,
+                                                             std::string_view section) {
     bool exists = false;
     const std::string text = slurp(file, exists);
     std::vector<std::pair<std::string, std::string>> entries;

@@ -22,7 +22,8 @@ long readInt(const std::string& file, std::string_view section, std::string_view
 bool write(const std::string& file, std::string_view section, std::string_view key, std::string_view value);
 
 // The keys of a section in file order (used by value lists such as AbtPos1..n).
-std::vector<std::pair<std::string, std::string>> readSection(const std::string& file, std::string_view section);
+std::vector<std::pair<std::string, std::string>> readSection(const std::string& file,
+                                                             std::string_view section);
 
 // Reads a profile text held in memory (for files embedded or already loaded).
 std::string readFromText(std::string_view text, std::string_view section, std::string_view key,

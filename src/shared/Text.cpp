@@ -37,8 +37,8 @@ char32_t decode(std::string_view s, std::size_t& pos) {
     } else if ((b0 & 0xF8) == 0xF0) {
         const int c1 = cont(1), c2 = cont(2), c3 = cont(3);
         if (c1 >= 0 && c2 >= 0 && c3 >= 0) {
-            const char32_t cp = (char32_t(b0 & 0x07) << 18) | (char32_t(c1) << 12) | (char32_t(c2) << 6) |
-                                char32_t(c3);
+            const char32_t cp =
+                (char32_t(b0 & 0x07) << 18) | (char32_t(c1) << 12) | (char32_t(c2) << 6) | char32_t(c3);
             if (cp >= 0x10000 && cp <= 0x10FFFF) {
                 pos += 4;
                 return cp;
@@ -103,27 +103,46 @@ char32_t toLower(char32_t c) {
 
 // Base letter of an accented upper-case Latin-1 letter, 0 when it has none.
 char baseLetter(char32_t upper) {
-    static constexpr std::array<char, 32> latin1 = {
-        'A', 'A', 'A', 'A', 'A', 'A', 0, 'C', 'E', 'E', 'E', 'E', 'I', 'I', 'I', 'I',
-        'D', 'N', 'O', 'O', 'O', 'O', 'O', 0, 'O', 'U', 'U', 'U', 'U', 'Y', 0, 0};
+    static constexpr std::array<char, 32> latin1 = {'A', 'A', 'A', 'A', 'A', 'A', 0,   'C', 'E', 'E', 'E',
+                                                    'E', 'I', 'I', 'I', 'I', 'D', 'N', 'O', 'O', 'O', 'O',
+                                                    'O', 0,   'O', 'U', 'U', 'U', 'U', 'Y', 0,   0};
     if (upper >= 0xC0 && upper <= 0xDF)
         return latin1[upper - 0xC0];
     switch (upper) {
-    case 0x152: return 'O'; // Œ
-    case 0x160: return 'S';
-    case 0x17D: return 'Z';
-    case 0x178: return 'Y';
-    case 0x141: return 'L';
-    case 0x150: return 'O';
-    case 0x170: return 'U';
-    case 0x10C: return 'C';
-    case 0x158: return 'R';
-    case 0x11A: return 'E';
-    default: return 0;
+    case 0x152:
+        return 'O'; // Œ
+    case 0x160:
+        return 'S';
+    case 0x17D:
+        return 'Z';
+    case 0x178:
+        return 'Y';
+    case 0x141:
+        return 'L';
+    case 0x150:
+        return 'O';
+    case 0x170:
+        return 'U';
+    case 0x10C:
+        return 'C';
+    case 0x158:
+        return 'R';
+    case 0x11A:
+        return 'E';
+    default:
+        return 0;
     }
 }
 
 } // namespace
+
+char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
+    return decode(text, pos);
+}
+
+void appendCodePoint(std::string& out, char32_t cp) {
+    encode(out, cp);
+}
 
 std::string clip(std::string_view text) {
     std::size_t end = text.size();

@@ -33,6 +33,14 @@ std::string foldText(std::string_view text);
 // Compares two texts by their fold keys (<0, 0, >0), ignoring trailing blanks.
 int compareFolded(std::string_view a, std::string_view b);
 
+// Reads the code point at `pos` and moves `pos` past it. A byte that starts
+// no valid sequence comes back as kRawByte | byte, so code pages can decide
+// what to do with text that was never UTF-8.
+inline constexpr char32_t kRawByte = 0xFFFD0000u;
+char32_t nextCodePoint(std::string_view text, std::size_t& pos);
+// Appends `cp` in UTF-8 (a kRawByte value as its byte).
+void appendCodePoint(std::string& out, char32_t cp);
+
 // Replaces every occurrence of `from` by `to`.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 

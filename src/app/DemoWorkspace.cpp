@@ -1,0 +1,70 @@
+#include "app/DemoWorkspace.h"
+
+#include "shared/AppState.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace velkora::app {
+namespace {
+
+// Record seeds are loaded into the data files, not copied as they are.
+constexpr const char* kSeedFolder = "seed";
+
+bool copyMissing(const fs::path& from, const fs::path& to, std::string& error) {
+    std::error_code ec;
+    fs::create_directories(to, ec);
+    for (auto it = fs::recursive_directory_iterator(from, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        const fs::path relative = fs::relative(it->path(), from, ec);
+        if (*relative.begin() == kSeedFolder) {
+            it.disable_recursion_pending();
+            continue;
+        }
+        const fs::path target = to / relative;
+        if (it->is_directory())
+            fs::create_directories(target, ec);
+        else if (!fs::exists(target))
+            fs::copy_file(it->path(), target, ec);
+        if (ec)
+            break;
+    }
+    if (ec)
+        error = "Cannot copy the demo workspace to " + to.string() + ": " + ec.message();
+    return !ec;
+}
+
+} // namespace
+
+std::string demoTemplateDir() {
+    if (const char* dir = std::getenv("VELKORA_RESOURCES"))
+        return (fs::path(dir) / "demo").string();
+    std::error_code ec;
+    const fs::path installed = fs::read_symlink("/proc/self/exe", ec).parent_path() / "../share/velkora/demo";
+    if (!ec && fs::exists(installed / "ORB.INI"))
+        return fs::weakly_canonical(installed).string();
+    return VELKORA_RESOURCE_DIR "/demo";
+}
+
+bool ensureDemoWorkspace(const std::string& dir, std::string& error) {
+    const fs::path workspace = fs::absolute(dir);
+    if (fs::exists(workspace / "ORB.INI"))
+        return true;
+    const fs::path source = demoTemplateDir();
+    if (!fs::exists(source / "ORB.INI")) {
+        error = "The demo template is missing: " + source.string();
+        return false;
+    }
+    if (!copyMissing(source, workspace, error))
+        return false;
+    for (const char* folder : {"DATA", "TMPL", "DOCS", "MAIL"}) {
+        std::error_code ec;
+        fs::create_directories(workspace / folder, ec);
+    }
+    return true;
+}
+
+} // namespace velkora::app
