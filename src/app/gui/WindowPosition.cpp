@@ -1,0 +1,79 @@
+#include "app/gui/WindowPosition.h"
+
+#include "shared/AppState.h"
+#include "shared/ProfileFile.h"
+#include "shared/Text.h"
+
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <filesystem>
+
+namespace velkora::app {
+namespace {
+
+// An MDI child is placed through its sub-window.
+QWidget* placed(QWidget* window) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        return sub;
+    return window;
+}
+
+bool fixedSize(const QWidget* w) {
+    return w->minimumSize() == w->maximumSize();
+}
+
+// A top-level window must stay reachable when the screen it was on is gone.
+bool onSomeScreen(const QWidget* w, const QRect& rect) {
+    if (w->parentWidget())
+        return true;
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(rect))
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::string windowFile() {
+    const std::string& start = appState().STARTINI;
+    const std::string folder =
+        start.empty() ? std::string() : std::filesystem::path(start).parent_path().string();
+    return joinPath(folder, "ORBWin.INI");
+}
+
+void SaveWindowPosition(QWidget* window, const std::string& section, const std::string& file) {
+    QWidget* w = placed(window);
+    const bool maximized = w->isMaximized();
+    if (w->isMinimized())
+        return;
+    if (maximized)
+        w->showNormal();
+    const QRect g = w->geometry();
+    profile::write(file, section, "Maximize", maximized ? "Yes" : "No");
+    profile::write(file, section, "XPosit", std::to_string(g.x()));
+    profile::write(file, section, "YPosit", std::to_string(g.y()));
+    profile::write(file, section, "Width", std::to_string(g.width()));
+    profile::write(file, section, "Height", std::to_string(g.height()));
+}
+
+void RestoreWindowPosition(QWidget* window, const std::string& section, const std::string& file) {
+    QWidget* w = placed(window);
+    if (!w->isMaximized()) {
+        QRect g = w->geometry();
+        g.moveTo(int(profile::readInt(file, section, "XPosit", g.x())),
+                 int(profile::readInt(file, section, "YPosit", g.y())));
+        if (!fixedSize(w)) {
+            const long width = profile::readInt(file, section, "Width", 0);
+            const long height = profile::readInt(file, section, "Height", 0);
+            if (width > 0 && height > 0)
+                g.setSize(QSize(int(width), int(height)));
+        }
+        if (onSomeScreen(w, g))
+            w->setGeometry(g);
+    }
+    if (equalsIgnoreCase(profile::read(file, section, "Maximize"), "Yes"))
+        w->setWindowState(w->windowState() | Qt::WindowMaximized);
+}
+
+} // namespace velkora::app

@@ -1,0 +1,21 @@
+#pragma once
+// Windows remember position, size and maximised state in the window file
+// ORBWin.INI (start folder), one section per window named after its procedure
+// ("Main" for the frame): keys Maximize ("Yes"/"No"), XPosit, YPosit, Width, Height.
+// Call RestoreWindowPosition right after a window opens and
+// SaveWindowPosition when it closes. For an MDI child pass the child widget:
+// its sub-window is what is placed.
+
+#include <QWidget>
+#include <string>
+
+namespace velkora::app {
+
+// The window file: the start file's folder + "/ORBWin.INI".
+std::string windowFile();
+
+void SaveWindowPosition(QWidget* window, const std::string& section, const std::string& file = windowFile());
+void RestoreWindowPosition(QWidget* window, const std::string& section,
+                           const std::string& file = windowFile());
+
+} // namespace velkora::app

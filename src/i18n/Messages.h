@@ -1,0 +1,27 @@
+#pragma once
+// Application messages shown by identifier ("M." + name). Text and caption
+// come from section "APPWARN" of the language's environment file (keys
+// "Warn:" + name and "Capt:" + name); the default text compiled into the
+// caller is shown only beneath a not-found notice, so a missing translation
+// is visible as such.
+
+#include "shared/Prompter.h"
+
+#include <string>
+#include <string_view>
+
+namespace velkora::i18n {
+
+// The box ShowMessage shows for `id` (read from the environment file now).
+// `buttons` 0 means a single OK button; `defaultButton` 0 the first button.
+Prompt messagePrompt(std::string_view id, Icon icon, std::string_view defaultText = {}, unsigned buttons = 0,
+                     unsigned defaultButton = 0);
+
+// Shows the message through the prompter and returns the button pressed.
+unsigned ShowMessage(std::string_view id, Icon icon, std::string_view defaultText = {}, unsigned buttons = 0,
+                     unsigned defaultButton = 0);
+
+// "M.MAPI_Error" + the mail client's result code as two digits ("M.MAPI_Error02").
+std::string mapiErrorId(int resultCode);
+
+} // namespace velkora::i18n
