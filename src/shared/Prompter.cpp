@@ -28,7 +28,7 @@ std::string displayText(std::string_view text) {
 }
 
 unsigned ConsolePrompter::ask(const Prompt& prompt) {
-    std::cerr << prompt.caption << ": " << prompt.text << '\n';
+    std::cerr << prompt.caption << ": " << displayText(prompt.text) << '\n';
     if (answerYes_) {
         for (unsigned positive : {ButtonYes, ButtonOk, ButtonRetry})
             if (prompt.buttons & positive)

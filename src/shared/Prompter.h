@@ -44,8 +44,8 @@ public:
     virtual void beep(int count) = 0;
 };
 
-// Writes "caption: text" to standard error and takes the default button,
-// or the first positive button when told to answer yes.
+// Writes "caption: text" to standard error ("|" as line breaks) and takes
+// the default button, or the first positive button when told to answer yes.
 class ConsolePrompter : public Prompter {
 public:
     explicit ConsolePrompter(bool answerYes = false) : answerYes_(answerYes) {}
