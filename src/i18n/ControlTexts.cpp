@@ -109,8 +109,10 @@ std::string translateHeading(TranslationTable* table, std::string_view heading, 
     if (key == "L. ..")
         return std::string(heading);
     const auto record = table ? table->get(key) : std::nullopt;
-    if (record)
+    if (record && !clip(record->TRLTXT).empty())
         return clip(record->TRLTXT);
+    if (record)
+        return std::string(heading);
     if (writeTrl && table) {
         TranslationRecord added;
         added.TRLID = key;
