@@ -1,8 +1,22 @@
 #include "shared/AppState.h"
 
+#include "shared/Text.h"
+
+#include <cstdlib>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace velkora {
+
+std::string loginShortName() {
+    std::string name;
+    if (const passwd* entry = ::getpwuid(::geteuid()))
+        name = entry->pw_name;
+    else if (const char* user = std::getenv("USER"))
+        name = user;
+    return cutChars(name, 8);
+}
 
 AppState& appState() {
     static AppState state;

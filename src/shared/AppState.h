@@ -8,6 +8,10 @@
 
 namespace velkora {
 
+// The login name of the user running the program, cut to 8 characters
+// ("" when the system knows none).
+std::string loginShortName();
+
 struct AppState {
     std::string STARTINI;            // GS:STARTINI, full name of the start file
     std::string WORKPATH;            // GS:WORKPATH
@@ -26,6 +30,9 @@ struct AppState {
     std::uint8_t SHOWALARM = 1;      // GN:SHOWALARM
     std::int32_t ADRNR = 0;          // GN:ADRNR
     std::int32_t TKPNR = 0;          // GN:TKPNR
+    // The user short name that creation stamps (AUSER) record: the login
+    // name, cut to 8 characters.
+    std::string USERSHORT = loginShortName();
 
     // The environment file of the current language as messages read it.
     std::string envFilePath() const;
