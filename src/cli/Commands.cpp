@@ -1,0 +1,19 @@
+#include "cli/Commands.h"
+
+namespace velkora::cli {
+
+const std::vector<CommandSpec>& allCommands() {
+    static const std::vector<CommandSpec> commands = {
+        dbfCommand(),
+    };
+    return commands;
+}
+
+const CommandSpec* findCommand(std::string_view name) {
+    for (const CommandSpec& command : allCommands())
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+} // namespace velkora::cli

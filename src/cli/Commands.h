@@ -1,0 +1,17 @@
+#pragma once
+// The commands of velkora-cli, each described in a file of its own.
+
+#include "cli/Command.h"
+
+#include <string_view>
+#include <vector>
+
+namespace velkora::cli {
+
+CommandSpec dbfCommand();
+
+// Every command, in the order the overview lists them.
+const std::vector<CommandSpec>& allCommands();
+const CommandSpec* findCommand(std::string_view name);
+
+} // namespace velkora::cli

@@ -1,0 +1,10 @@
+#include "cli/Cli.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const int status = velkora::cli::runCli(args, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+}

@@ -1,0 +1,49 @@
+// Runs every case of the expected-output files against the real velkora-cli
+// program on a fresh copy of the demo workspace.
+
+#include "CaseFile.h"
+#include "RunProgram.h"
+#include "TempDir.h"
+#include "Workspace.h"
+#include "shared/Text.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkora::test;
+
+namespace {
+
+std::vector<CliCase> allCases() {
+    return loadCases(sourceDir() + "/tests/cli");
+}
+
+std::string withWorkspace(const std::string& text, const std::string& folder) {
+    return velkora::replaceAll(text, "{WS}", folder);
+}
+
+class CliCommand : public testing::TestWithParam<CliCase> {};
+
+TEST_P(CliCommand, PrintsWhatItsExpectedFileSays) {
+    const CliCase& c = GetParam();
+    TempDir workspace;
+    copyDemoWorkspace(workspace.str());
+    for (auto step : c.setup) {
+        for (std::string& word : step)
+            word = withWorkspace(word, workspace.str());
+        ASSERT_TRUE(runSetupStep(workspace.str(), step)) << "unknown set-up step " << step.front();
+    }
+    std::vector<std::string> args;
+    for (const std::string& arg : c.args)
+        args.push_back(withWorkspace(arg, workspace.str()));
+
+    const ProgramResult result = runProgram(VELKORA_CLI_PROGRAM, args, workspace.str());
+
+    EXPECT_EQ(visible(result.out), withWorkspace(c.out, workspace.str()));
+    EXPECT_EQ(visible(result.err), withWorkspace(c.err, workspace.str()));
+    EXPECT_EQ(result.status, c.status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliCommand, testing::ValuesIn(allCases()),
+                         [](const testing::TestParamInfo<CliCase>& info) { return info.param.name; });
+
+} // namespace

@@ -1,0 +1,86 @@
+#include "Workspace.h"
+
+#include "TempDir.h"
+#include "app/DemoWorkspace.h"
+#include "data/files/DbfTable.h"
+#include "shared/ProfileFile.h"
+#include "shared/Text.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace velkora::test {
+namespace {
+
+const std::string& demoTemplate() {
+    static const auto folder = [] {
+        auto dir = std::make_unique<TempDir>();
+        std::string error;
+        if (!app::ensureDemoWorkspace(dir->str(), error))
+            throw std::runtime_error(error);
+        return dir;
+    }();
+    static const std::string path = folder->str();
+    return path;
+}
+
+// A mailing-style table with what CSV must quote: commas, quotes, line
+// breaks in a memo, umlauts, an empty memo and a blank date.
+void writeSampleDbf(const std::string& name) {
+    using files::DbfType;
+    files::DbfTable::create(name, {{"NAME1", DbfType::Character, 30},
+                                   {"ORT", DbfType::Character, 20},
+                                   {"ANZAHL", DbfType::Numeric, 5},
+                                   {"DATUM", DbfType::Date, 8},
+                                   {"AKTIV", DbfType::Logical, 1},
+                                   {"MEMO", DbfType::Memo, 10}});
+    files::DbfTable table;
+    table.open(name, files::DbfTable::Access::Write);
+    table.append(
+        {{"Müller GmbH", "München", "12", "20240131", "T", "Erste Zeile\r\nZweite Zeile"}, {}, false});
+    table.append({{"Meier, \"Der Bäcker\"", "Köln", "3", "", "F", ""}, {}, false});
+}
+
+using Step = std::function<void(const std::string& folder, const std::vector<std::string>& args)>;
+
+const std::map<std::string, Step>& steps() {
+    static const std::map<std::string, Step> table = {
+        {"remove",
+         [](const std::string& folder, const auto& args) { fs::remove(fs::path(folder) / args.at(1)); }},
+        {"write",
+         [](const std::string& folder, const auto& args) {
+             const fs::path file = fs::path(folder) / args.at(1);
+             fs::create_directories(file.parent_path());
+             std::ofstream(file, std::ios::binary) << replaceAll(args.at(2), "\\n", "\n");
+         }},
+        {"ini",
+         [](const std::string& folder, const auto& args) {
+             profile::write((fs::path(folder) / args.at(1)).string(), args.at(2), args.at(3), args.at(4));
+         }},
+        {"mailing", [](const std::string& folder,
+                       const auto& args) { writeSampleDbf((fs::path(folder) / args.at(1)).string()); }},
+    };
+    return table;
+}
+
+} // namespace
+
+void copyDemoWorkspace(const std::string& folder) {
+    fs::copy(demoTemplate(), folder, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+bool runSetupStep(const std::string& folder, const std::vector<std::string>& step) {
+    const auto it = step.empty() ? steps().end() : steps().find(step.front());
+    if (it == steps().end())
+        return false;
+    it->second(folder, step);
+    return true;
+}
+
+} // namespace velkora::test

@@ -1,0 +1,20 @@
+#pragma once
+// The workspaces the command cases run on: a copy of the demo workspace
+// each, changed by the case's set-up steps.
+
+#include <string>
+#include <vector>
+
+namespace velkora::test {
+
+// Copies the demo workspace (made once per test program) into `folder`.
+void copyDemoWorkspace(const std::string& folder);
+
+// Runs one set-up step on the workspace in `folder`; false for an unknown step.
+//   remove PATH                    deletes a file
+//   write PATH TEXT                writes TEXT ("\n" for line breaks)
+//   ini FILE SECTION KEY VALUE     sets a profile value
+//   mailing PATH                   writes the sample dBase file with memo
+bool runSetupStep(const std::string& folder, const std::vector<std::string>& step);
+
+} // namespace velkora::test
