@@ -1,0 +1,22 @@
+#pragma once
+// Fills the mailing file in effect with one row for one address, for
+// document preparation: the address, optionally its contact person, and the
+// document title. The file is made anew and closed again afterwards.
+//
+//   mailingFile().setName(mailingFilePath(kDocumentMailingName));
+//   if (!FillMailingFileForAddress(files().QXADRESS.rec, appState().TKPNR, title)) return;
+
+#include "data/Tables.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace velkora::documents {
+
+// False after a message box told why. A contact person that cannot be read
+// leaves the contact fields empty; the row is still written.
+bool FillMailingFileForAddress(const data::Address& address, std::optional<std::int32_t> contactNumber,
+                               std::string_view docTitle);
+
+} // namespace velkora::documents

@@ -1,0 +1,37 @@
+#pragma once
+// One section of a template (the whole template, or a group's header or
+// footer) made ready for expansion:
+//   1. line joining: one CR LF at the very end goes, the remaining lines
+//      are joined with nothing between them except one blank before the
+//      last line. RTF readers ignore line breaks, and a placeholder that the
+//      word processor broke across lines becomes whole again.
+//   2. splitting at the placeholders "<#" expression "#>"; a "<#" without
+//      "#>" drops the rest of the section.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velkora::documents {
+
+inline constexpr std::string_view kPlaceholderStart = "<#";
+inline constexpr std::string_view kPlaceholderEnd = "#>";
+inline constexpr std::size_t kExpressionSize = 79;
+
+std::string joinLines(std::string_view section);
+
+struct SectionPiece {
+    std::string literal;    // copied byte for byte
+    std::string expression; // expanded after the literal; empty: none
+    bool hasExpression = false;
+};
+
+struct PreparedSection {
+    std::vector<SectionPiece> pieces;
+};
+
+// Joins the lines of `section` and splits it at its placeholders; each
+// expression is cut to kExpressionSize bytes.
+PreparedSection prepareSection(std::string_view section);
+
+} // namespace velkora::documents
