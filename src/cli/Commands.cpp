@@ -4,6 +4,9 @@ namespace velkora::cli {
 
 const std::vector<CommandSpec>& allCommands() {
     static const std::vector<CommandSpec> commands = {
+        evalCommand(),
+        formatNameCommand(),
+        phoneIndexCommand(),
         dbfCommand(),
     };
     return commands;

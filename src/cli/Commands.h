@@ -8,6 +8,9 @@
 
 namespace velkora::cli {
 
+CommandSpec evalCommand();
+CommandSpec formatNameCommand();
+CommandSpec phoneIndexCommand();
 CommandSpec dbfCommand();
 
 // Every command, in the order the overview lists them.
