@@ -10,6 +10,12 @@
 // position (ADR:MERKM[2]) and the functions INSTRING, LEN, CLIP, UPPER, LOWER,
 // SUB, LEFT and RIGHT. True is "1", false "0".
 //
+// Texts compare byte by byte, so case counts, as in the runtime. A text that
+// comes from UPPER() or LOWER() shows its converted letters (UPPER('Müller')
+// is "MÜLLER") but compares with the collation of the case-insensitive keys:
+// umlauts fold onto their base letter and ß onto SS, so the filter
+// UPPER(STR:OKEY) = UPPER(...) selects exactly what the key finds.
+//
 // An expression reads nothing but bound values: no file, process or
 // environment access. Nothing throws out of evaluate(); failures set
 // errorCode() and errorText().

@@ -33,13 +33,12 @@ void load(Value& slot, const Binding& binding) {
 // text[position]: one character, or empty outside the text.
 void index(Value& text, const Value& position) {
     const double wanted = toNumber(position);
+    const std::string digits = text.isNumber ? formatNumber(text.number) : std::string();
+    const std::string_view whole = text.isNumber ? std::string_view(digits) : text.text();
     std::string character;
-    if (wanted >= 1 && wanted <= double(kMaxTextBytes)) {
-        if (text.isNumber)
-            character = subChars(formatNumber(text.number), static_cast<std::size_t>(wanted), 1);
-        else
-            character = subChars(text.text(), static_cast<std::size_t>(wanted), 1);
-    }
+    // A position never exceeds the byte count, which also keeps the cast in range.
+    if (wanted >= 1 && wanted <= double(whole.size()))
+        character = subChars(whole, static_cast<std::size_t>(wanted), 1);
     text.setOwned(text.caseless) = std::move(character);
 }
 

@@ -10,9 +10,10 @@
 
 namespace velkora::expr {
 
-// Longest text an evaluation builds; keeps a hostile expression from asking
-// for gigabytes.
-inline constexpr std::size_t kMaxTextBytes = std::size_t{1} << 20;
+// Longest text an evaluation builds by joining or padding: well above the
+// largest field (a MEMO(8000)), low enough that a hostile expression cannot
+// make it allocate or copy its way into a stall.
+inline constexpr std::size_t kMaxTextBytes = std::size_t{1} << 16;
 
 struct Value {
     bool isNumber = false;
