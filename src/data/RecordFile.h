@@ -82,6 +82,11 @@ public:
     // at the buffer's component values: next() then reads the first record at
     // or after them, previous() the last record at or before them.
     void set(const KeyDef& key, bool fromBuffer = false);
+    // Positions at the start of the file in physical (stored) order.
+    void set();
+    // Positions a key at the buffer's values of its first `components`
+    // components only (the rest of the key is free).
+    void setPrefix(const KeyDef& key, std::size_t components);
     // Reads the record after / before the current one in the key set last. 33 at the end.
     int next();
     int previous();
@@ -96,11 +101,13 @@ public:
     // The position of the record in the buffer (0 when none was read or added).
     RecordPosition position() const { return position_; }
 
-    // Bulk loading: appends go straight to the file inside one transaction
-    // and the keys are built once at the end (much faster for many records).
+    // Bulk loading: add() between these goes straight to the file inside one
+    // transaction and the keys are built once at the end (fast for many records).
+    // Other stations cannot write the file meanwhile; a duplicate in a unique
+    // key fails endBulkLoad (40) and nothing of the load is kept.
     int beginBulkLoad();
-    int append(); // like add(), for use between beginBulkLoad and endBulkLoad
     int endBulkLoad();
+    void cancelBulkLoad();
 
     // Field access by prefixed name ("ADR:NAME1"); empty / ignored when unknown.
     std::string text(std::string_view prefixedName) const;
@@ -129,6 +136,7 @@ private:
     std::int64_t version_ = 0;
     // Sequential access state: the key set last and where reading stands.
     const KeyDef* cursorKey_ = nullptr;
+    bool physical_ = false;           // set() without a key
     std::vector<Value> cursorValues_; // key values of the current record or of set(fromBuffer)
     RecordPosition cursorRow_ = 0;
     enum class CursorState { Start, FromValues, OnRecord } cursorState_ = CursorState::Start;

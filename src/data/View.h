@@ -14,6 +14,7 @@
 // Order text: components separated by ",", each a field name, optionally in
 // UPPER( ) (case-insensitive) and optionally preceded by "-" (descending).
 
+#include "data/Backend.h"
 #include "data/RecordFile.h"
 #include "data/Schema.h"
 
@@ -80,11 +81,13 @@ public:
     int error() const { return error_; }
 
 private:
-    std::vector<ViewRow> read(const ViewKey* start, bool inclusive, bool forward, std::size_t n,
-                              std::size_t startParts);
+    std::vector<ViewRow> read(OrderedRead request, std::size_t n);
+    std::vector<Value> stored(const std::vector<Value>& values) const;
 
     RecordFile& file_;
     std::vector<OrderPart> order_;
+    const KeyDef* key_ = nullptr;     // the order was given as this key
+    std::vector<SortPart> effective_; // the order as read (the serving key's full order)
     std::vector<Value> range_;
     std::function<bool(const RecordCopy&)> filter_;
     int error_ = 0;

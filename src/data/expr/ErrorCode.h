@@ -15,4 +15,7 @@ enum class ErrorCode : int {
     TooLong = 806,    // a text result beyond the evaluator's limit
 };
 
+// The code as callers show it.
+constexpr int number(ErrorCode code) { return static_cast<int>(code); }
+
 } // namespace velkora::expr

@@ -21,6 +21,7 @@ struct FieldValue {
     static FieldValue ofText(std::string_view value) { return {false, 0, value}; }
 };
 
+// The names and their number stay the same for as long as the source is bound.
 class FieldSource {
 public:
     virtual ~FieldSource() = default;

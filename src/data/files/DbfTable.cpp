@@ -98,10 +98,16 @@ std::string DbfTable::tableFileName(const std::string& name) {
 }
 
 std::string DbfTable::memoFileName(const std::string& tableFile) {
-    const std::string stem = tableFile.substr(0, tableFile.size() - 4);
-    const bool lower = tableFile.size() >= 4 && tableFile.compare(tableFile.size() - 4, 4, ".dbf") == 0;
-    return stem + (lower ? ".dbt" : ".DBT");
+    // LibreOffice looks for the memo file under the lower-case extension only.
+    return tableFile.substr(0, tableFile.size() - 4) + ".dbt";
 }
+
+namespace {
+// Memo files written by other programs may carry the upper-case extension.
+std::string upperCaseMemoName(const std::string& memoFile) {
+    return memoFile.substr(0, memoFile.size() - 4) + ".DBT";
+}
+} // namespace
 
 FileError DbfTable::create(const std::string& name, const std::vector<DbfField>& fields) {
     const std::string file = tableFileName(name);
@@ -141,7 +147,9 @@ FileError DbfTable::create(const std::string& name, const std::vector<DbfField>&
         return error;
     const std::string memoFile = memoFileName(file);
     if (!hasMemo) {
-        removeFile(memoFile); // a memo file of an earlier layout would only mislead
+        // A memo file of an earlier layout would only mislead.
+        removeFile(memoFile);
+        removeFile(upperCaseMemoName(memoFile));
         return {};
     }
     // Block 0 holds the next free block; the version byte at 16 is what dBase III writes.
@@ -157,9 +165,12 @@ FileError DbfTable::create(const std::string& name, const std::vector<DbfField>&
 FileError DbfTable::remove(const std::string& name) {
     const std::string file = tableFileName(name);
     FileError error = removeFile(file);
-    const FileError memoError = removeFile(memoFileName(file));
-    if (!error && memoError && memoError.code != kFileNotFound)
-        return memoError;
+    const std::string memoFile = memoFileName(file);
+    for (const std::string& memo : {memoFile, upperCaseMemoName(memoFile)}) {
+        const FileError memoError = removeFile(memo);
+        if (!error && memoError && memoError.code != kFileNotFound)
+            error = memoError;
+    }
     return error;
 }
 
@@ -193,13 +204,8 @@ FileError DbfTable::open(const std::string& name, Access access) {
     if (!error && hasMemo) {
         std::string memoFile = memoFileName(file);
         error = memo_.open(memoFile, mode);
-        if (error.code == kFileNotFound) {
-            // The memo file's case may differ from the table's on a case-sensitive disk.
-            const std::string other =
-                memoFile.substr(0, memoFile.size() - 3) + (memoFile.ends_with(".dbt") ? "DBT" : "dbt");
-            if (!memo_.open(other, mode))
-                error = {};
-        }
+        if (error.code == kFileNotFound && !memo_.open(upperCaseMemoName(memoFile), mode))
+            error = {};
         std::uint64_t memoSize = 0;
         if (!error)
             error = memo_.size(memoSize);

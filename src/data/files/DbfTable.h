@@ -12,7 +12,7 @@
 //   for (DbfRecord row; !table.next(row);) use(row.values[0]);
 //
 // A name without the extension ".DBF" (any case) gets it; the memo file lies
-// beside the table with ".DBT" in the case of the table's own extension.
+// beside the table as ".dbt", where LibreOffice looks for it (".DBT" is read too).
 
 #include "data/files/FileError.h"
 #include "data/files/FileHandle.h"

@@ -1,0 +1,112 @@
+#include "data/DemoData.h"
+
+#include "data/RecordFile.h"
+#include "data/Tables.h"
+#include "shared/AppState.h"
+
+#include <fstream>
+#include <memory>
+
+namespace velkora::data {
+
+namespace {
+
+std::vector<std::string> splitTabs(const std::string& line) {
+    std::vector<std::string> cells;
+    std::string cell;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '\t') {
+            cells.push_back(std::move(cell));
+            cell.clear();
+        } else if (c == '\\' && i + 1 < line.size()) {
+            // \t, \n and \\ let a value hold tabs, line breaks and backslashes.
+            const char e = line[++i];
+            cell += e == 't' ? '\t' : e == 'n' ? '\n' : e;
+        } else if (c != '\r') {
+            cell += c;
+        }
+    }
+    cells.push_back(std::move(cell));
+    return cells;
+}
+
+// Loads seed rows into an open, empty file.
+bool loadRows(RecordFile& file, const std::string& seedFile, std::string& error) {
+    std::ifstream in(seedFile);
+    std::string line;
+    if (!std::getline(in, line))
+        return true;
+    std::vector<int> columns;
+    for (const std::string& name : splitTabs(line)) {
+        const int f = file.table().fieldIndex(name);
+        if (f < 0) {
+            error = seedFile + ": unknown field " + name;
+            return false;
+        }
+        columns.push_back(f);
+    }
+    int lineNumber = 1;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (line.empty() || line == "\r")
+            continue;
+        file.clear();
+        const auto cells = splitTabs(line);
+        for (std::size_t i = 0; i < cells.size() && i < columns.size(); ++i)
+            setFieldText(file.table(), file.buffer(), columns[i], cells[i]);
+        if (file.add() != NoError) {
+            error = seedFile + ":" + std::to_string(lineNumber) + ": " + errorText() + " " + errorKey();
+            return false;
+        }
+    }
+    return true;
+}
+
+// Creates the file when missing and fills it from the seed when it is empty.
+bool seedTable(RecordFile& file, const std::string& seedFile, std::string& error) {
+    if (!fileExists(file.diskName()) && file.create() != NoError) {
+        error = file.diskName() + ": " + errorText();
+        return false;
+    }
+    if (file.open() != NoError) {
+        error = file.diskName() + ": " + errorText();
+        return false;
+    }
+    bool ok = true;
+    if (fileExists(seedFile) && file.records() == 0) {
+        ok = file.beginBulkLoad() == NoError && loadRows(file, seedFile, error);
+        if (ok && file.endBulkLoad() != NoError) {
+            error = seedFile + ": " + errorText() + " " + errorKey();
+            ok = false;
+        } else if (!ok) {
+            file.cancelBulkLoad();
+        }
+    }
+    file.close();
+    return ok;
+}
+
+template <class R> bool seed(const std::string& seedDir, const std::string& fileName, std::string& error) {
+    File<R> file;
+    if (!fileName.empty())
+        file.setFileName(fileName);
+    const std::string base =
+        fileName.empty() ? std::string(R::table().name) : fileName.substr(fileName.find_last_of('/') + 1);
+    return seedTable(file, joinPath(seedDir, base + ".tsv"), error);
+}
+
+} // namespace
+
+bool seedDemoData(const std::string& seedDir, std::string& error) {
+    const std::string& init = appState().INITPATH;
+    return seed<Address>(seedDir, {}, error) && seed<ContactPerson>(seedDir, {}, error) &&
+           seed<Activity>(seedDir, {}, error) && seed<Country>(seedDir, {}, error) &&
+           seed<Place>(seedDir, {}, error) && seed<Street>(seedDir, {}, error) &&
+           seed<Industry>(seedDir, {}, error) && seed<Material>(seedDir, {}, error) &&
+           seed<MaterialSent>(seedDir, {}, error) && seed<User>(seedDir, {}, error) &&
+           seed<Translation>(seedDir, joinPath(init, "ORB"), error) &&
+           seed<Translation>(seedDir, joinPath(init, "ORBEN"), error);
+}
+
+} // namespace velkora::data

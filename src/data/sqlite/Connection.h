@@ -1,0 +1,63 @@
+#pragma once
+// A SQLite connection with its prepared statements (kept for reuse, always
+// reset after use so that no read holds a lock between calls).
+
+#include "data/Errors.h"
+
+#include <map>
+#include <sqlite3.h>
+#include <string>
+
+namespace velkora::data::sqlite {
+
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens an existing file read-write (SQLite codes).
+    int open(const std::string& path, bool create);
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+    sqlite3* handle() const { return db_; }
+
+    void setBusyTimeout(int ms);
+    int exec(const std::string& sql);
+    // The cached statement for `sql`, reset and with bindings cleared; nullptr on a prepare error.
+    sqlite3_stmt* statement(const std::string& sql);
+    // Drops cached statements (after a schema change).
+    void forgetStatements();
+
+private:
+    sqlite3* db_ = nullptr;
+    std::map<std::string, sqlite3_stmt*> statements_;
+};
+
+// Resets a statement when it goes out of scope, so its lock is released at once.
+class StatementUse {
+public:
+    explicit StatementUse(sqlite3_stmt* s) : s_(s) {}
+    ~StatementUse() {
+        if (s_) {
+            sqlite3_reset(s_);
+            sqlite3_clear_bindings(s_);
+        }
+    }
+    StatementUse(const StatementUse&) = delete;
+    StatementUse& operator=(const StatementUse&) = delete;
+
+private:
+    sqlite3_stmt* s_;
+};
+
+// The record layer's error for a SQLite result code on `db` (sets the current error).
+int reportSqliteError(int rc, sqlite3* db, const std::string& file);
+
+// "fold" registered on a connection: the case-insensitive key of a text.
+void registerFoldFunction(sqlite3* db);
+
+std::string quoted(std::string_view name);
+
+} // namespace velkora::data::sqlite

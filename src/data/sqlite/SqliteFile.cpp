@@ -1,0 +1,764 @@
+// The SQLite storage of a record file: one database file per table.
+#include "data/Backend.h"
+#include "data/sqlite/Connection.h"
+#include "data/sqlite/Layout.h"
+#include "shared/AppState.h"
+#include "shared/Text.h"
+
+#include <map>
+#include <optional>
+#include <sys/stat.h>
+
+namespace velkora::data {
+
+namespace sqlite {
+namespace {
+
+struct Route {
+    Connection* connection = nullptr;
+    std::string schema;
+};
+
+bool sameDirection(const std::vector<SortPart>& a, const std::vector<SortPart>& b, bool inverted) {
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].field != b[i].field || a[i].folded != b[i].folded ||
+            (a[i].descending != b[i].descending) != inverted)
+            return false;
+    return true;
+}
+
+std::string signature(const std::vector<SortPart>& parts) {
+    std::string s;
+    for (const SortPart& p : parts)
+        s += std::to_string(p.field) + (p.folded ? "u" : "") + (p.descending ? "d" : "") + ",";
+    return s;
+}
+
+Value columnValue(sqlite3_stmt* s, int column) {
+    switch (sqlite3_column_type(s, column)) {
+    case SQLITE_INTEGER:
+        return std::int64_t{sqlite3_column_int64(s, column)};
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(s, column);
+    case SQLITE_NULL:
+        return std::int64_t{0};
+    default:
+        return std::string(reinterpret_cast<const char*>(sqlite3_column_text(s, column)),
+                           static_cast<std::size_t>(sqlite3_column_bytes(s, column)));
+    }
+}
+
+void bindValue(sqlite3_stmt* s, int index, const Value& v) {
+    if (const auto* i = std::get_if<std::int64_t>(&v))
+        sqlite3_bind_int64(s, index, *i);
+    else if (const auto* d = std::get_if<double>(&v))
+        sqlite3_bind_double(s, index, *d);
+    else {
+        const auto& text = std::get<std::string>(v);
+        sqlite3_bind_text(s, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    }
+}
+
+long fileSize(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : -1;
+}
+
+class SqliteFile : public FileBackend {
+public:
+    explicit SqliteFile(const TableDef& table) : table_(table) {}
+
+    int open(const std::string& diskName, int busyTimeoutMs) override {
+        if (own_.isOpen())
+            return fail(FileAlreadyOpen);
+        diskName_ = diskName;
+        // A file left empty by a creation that never finished counts as missing.
+        if (fileSize(diskName) <= 0)
+            return fail(FileNotFound);
+        int rc = own_.open(diskName, false);
+        if (rc != SQLITE_OK)
+            return closeWith(sqliteError(rc));
+        own_.setBusyTimeout(busyTimeoutMs);
+        int code = verifyLayout();
+        if (code == NoError)
+            code = verifyKeys();
+        if (code != NoError)
+            return closeWith(code);
+        own_.setBusyTimeout(kOperationTimeoutMs);
+        return NoError;
+    }
+
+    int create(const std::string& diskName) override {
+        diskName_ = diskName;
+        Connection c;
+        int rc = c.open(diskName, true);
+        if (rc == SQLITE_OK) {
+            c.setBusyTimeout(kOperationTimeoutMs);
+            rc = c.exec("PRAGMA journal_mode=DELETE");
+        }
+        if (rc == SQLITE_OK)
+            rc = c.exec("BEGIN IMMEDIATE");
+        if (rc != SQLITE_OK)
+            return sqliteError(rc, c.handle());
+        // Another station may have created it meanwhile; then its layout stands.
+        if (!tableExists(c)) {
+            std::string sql = createTableSql(table_) + ";";
+            for (const KeyDef& key : table_.keys)
+                sql += createIndexSql(table_, key) + ";";
+            rc = c.exec(sql);
+        }
+        if (rc == SQLITE_OK)
+            rc = c.exec("COMMIT");
+        if (rc != SQLITE_OK) {
+            const int code = sqliteError(rc, c.handle());
+            c.exec("ROLLBACK");
+            return code;
+        }
+        return NoError;
+    }
+
+    int rebuildKeys() override {
+        const bool wasOpen = own_.isOpen();
+        if (!wasOpen) {
+            if (fileSize(diskName_) <= 0)
+                return fail(FileNotFound);
+            const int rc = own_.open(diskName_, false);
+            if (rc != SQLITE_OK)
+                return closeWith(sqliteError(rc));
+            own_.setBusyTimeout(kOperationTimeoutMs);
+            if (const int code = verifyLayout(); code != NoError)
+                return closeWith(code);
+        }
+        std::string sql = "BEGIN IMMEDIATE;";
+        for (const std::string& index : existingIndexes())
+            sql += "DROP INDEX " + quoted(index) + ";";
+        std::string folds;
+        for (const FieldDef& f : table_.fields)
+            if (hasFoldColumn(f))
+                folds +=
+                    (folds.empty() ? "" : ", ") + quoted(foldColumn(f)) + " = fold(" + quoted(f.name) + ")";
+        if (!folds.empty())
+            sql += "UPDATE " + quoted(table_.name) + " SET " + folds + ";";
+        for (const KeyDef& key : table_.keys)
+            sql += createIndexSql(table_, key) + ";";
+        sql += "COMMIT;";
+        own_.forgetStatements();
+        indexOf_.clear();
+        const int rc = own_.exec(sql);
+        int code = NoError;
+        if (rc != SQLITE_OK) {
+            code = sqliteError(rc);
+            own_.exec("ROLLBACK");
+        }
+        if (!wasOpen)
+            own_.close();
+        return code;
+    }
+
+    int check() override {
+        sqlite3_stmt* s = own_.statement("PRAGMA integrity_check");
+        if (!s)
+            return sqliteError(sqlite3_errcode(own_.handle()));
+        std::string problems;
+        {
+            StatementUse use(s);
+            int rc;
+            while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+                const std::string line = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+                if (line != "ok")
+                    problems += line + "\n";
+            }
+            if (rc != SQLITE_DONE)
+                return sqliteError(rc);
+        }
+        std::string stale;
+        for (const FieldDef& f : table_.fields)
+            if (hasFoldColumn(f))
+                stale += (stale.empty() ? "" : " OR ") + quoted(foldColumn(f)) + " IS NOT fold(" +
+                         quoted(f.name) + ")";
+        if (!stale.empty()) {
+            sqlite3_stmt* q =
+                own_.statement("SELECT count(*) FROM " + quoted(table_.name) + " WHERE " + stale);
+            if (!q)
+                return sqliteError(sqlite3_errcode(own_.handle()));
+            StatementUse use(q);
+            const int rc = sqlite3_step(q);
+            if (rc != SQLITE_ROW)
+                return sqliteError(rc);
+            if (const auto n = sqlite3_column_int64(q, 0); n > 0)
+                problems += std::to_string(n) + " records with stale key values\n";
+        }
+        if (!problems.empty())
+            return fail(InvalidKeyFile, problems);
+        return NoError;
+    }
+
+    void close() override {
+        own_.close();
+        indexOf_.clear();
+    }
+    bool isOpen() const override { return own_.isOpen(); }
+
+    std::vector<SortPart> serveOrder(const std::vector<SortPart>& parts) override {
+        for (const KeyDef& key : table_.keys) {
+            if (key.optional || key.parts.size() < parts.size())
+                continue;
+            std::vector<SortPart> full = keySortParts(table_, key);
+            const std::vector<SortPart> lead(full.begin(), full.begin() + static_cast<long>(parts.size()));
+            for (bool inverted : {false, true}) {
+                if (!sameDirection(parts, lead, inverted))
+                    continue;
+                if (inverted)
+                    for (SortPart& p : full)
+                        p.descending = !p.descending;
+                indexOf_[signature(full)] = std::string(key.name);
+                return full;
+            }
+        }
+        // No key serves it: keep an index of its own, made once and kept by the file.
+        std::vector<SortPart> normal = parts;
+        if (!normal.empty() && normal.front().descending)
+            for (SortPart& p : normal)
+                p.descending = !p.descending;
+        const int rc = conn().exec(createOrderIndexSql(table_, normal));
+        if (rc != SQLITE_OK) {
+            sqliteError(rc);
+            return {};
+        }
+        conn().forgetStatements();
+        indexOf_[signature(parts)] = orderIndexName(table_, normal);
+        return parts;
+    }
+
+    int read(const OrderedRead& r, std::size_t n, void* record, const RowSink& sink) override {
+        if (!own_.isOpen())
+            return fail(FileNotOpen);
+        const auto index = indexFor(r);
+        if (!index)
+            return errorCode();
+        const std::size_t k = r.parts.size();
+        const std::size_t ranged = std::min(r.range.size(), k);
+        // Levels of the position search, deepest first: equal on the components
+        // before the level, beyond the start on the level's own component.
+        std::vector<std::size_t> levels;
+        if (!r.hasStart) {
+            levels.push_back(0);
+        } else {
+            const std::size_t given = std::min(r.start.size(), k);
+            const std::size_t deepest = given == k ? k + 1 : given;
+            for (std::size_t level = deepest; level > ranged; --level)
+                levels.push_back(level);
+        }
+        std::size_t got = 0;
+        bool first = true;
+        for (const std::size_t level : levels) {
+            const std::string sql = readSql(r, *index, ranged, level, r.inclusive && first);
+            first = false;
+            sqlite3_stmt* s = conn().statement(sql);
+            if (!s)
+                return sqliteError(sqlite3_errcode(conn().handle()));
+            StatementUse use(s);
+            int bind = 1;
+            for (std::size_t i = 0; i < ranged; ++i)
+                bindValue(s, bind++, r.range[i]);
+            if (level > 0) {
+                for (std::size_t i = ranged; i + 1 < level && i < k; ++i)
+                    bindValue(s, bind++, r.start[i]);
+                if (level == k + 1)
+                    sqlite3_bind_int64(s, bind++, r.startRow);
+                else
+                    bindValue(s, bind++, r.start[level - 1]);
+            }
+            sqlite3_bind_int64(s, bind, static_cast<sqlite3_int64>(n - got));
+            int rc;
+            while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+                RowInfo row = loadRow(s, record, k);
+                ++got;
+                if (!sink(row) || got >= n)
+                    return NoError;
+            }
+            if (rc != SQLITE_DONE)
+                return sqliteError(rc);
+        }
+        return NoError;
+    }
+
+    int readPosition(std::int64_t position, void* record, std::int64_t& version) override {
+        if (!own_.isOpen())
+            return fail(FileNotOpen);
+        sqlite3_stmt* s = conn().statement("SELECT " + selectList({}) + " FROM " + tableRef() + " WHERE " +
+                                           quoted(kPositionColumn) + " = ?");
+        if (!s)
+            return sqliteError(sqlite3_errcode(conn().handle()));
+        StatementUse use(s);
+        sqlite3_bind_int64(s, 1, position);
+        const int rc = sqlite3_step(s);
+        if (rc == SQLITE_DONE)
+            return fail(RecordNotFound);
+        if (rc != SQLITE_ROW)
+            return sqliteError(rc);
+        version = loadRow(s, record, 0).version;
+        return NoError;
+    }
+
+    int insert(const void* record, std::int64_t& position) override {
+        if (!own_.isOpen())
+            return fail(FileNotOpen);
+        std::string columns, marks;
+        for (const auto& [name, type] : expectedColumns(table_)) {
+            if (name == kPositionColumn)
+                continue;
+            columns += (columns.empty() ? "" : ", ") + quoted(name);
+            marks += marks.empty() ? "?" : ", ?";
+        }
+        sqlite3_stmt* s =
+            conn().statement("INSERT INTO " + tableRef() + " (" + columns + ") VALUES (" + marks + ")");
+        if (!s)
+            return sqliteError(sqlite3_errcode(conn().handle()));
+        StatementUse use(s);
+        const int next = bindRecord(s, record);
+        sqlite3_bind_int64(s, next, 1);
+        const int rc = sqlite3_step(s);
+        if (rc != SQLITE_DONE)
+            return writeError(rc);
+        position = sqlite3_last_insert_rowid(conn().handle());
+        return NoError;
+    }
+
+    int update(std::int64_t position, std::int64_t& version, const void* record) override {
+        if (!own_.isOpen())
+            return fail(FileNotOpen);
+        std::string sets;
+        for (const auto& [name, type] : expectedColumns(table_))
+            if (name != kPositionColumn && name != kVersionColumn)
+                sets += (sets.empty() ? "" : ", ") + quoted(name) + " = ?";
+        sets += ", " + quoted(kVersionColumn) + " = " + quoted(kVersionColumn) + " + 1";
+        sqlite3_stmt* s =
+            conn().statement("UPDATE " + tableRef() + " SET " + sets + " WHERE " + quoted(kPositionColumn) +
+                             " = ? AND " + quoted(kVersionColumn) + " = ?");
+        if (!s)
+            return sqliteError(sqlite3_errcode(conn().handle()));
+        int rc;
+        {
+            StatementUse use(s);
+            int next = bindRecord(s, record);
+            sqlite3_bind_int64(s, next++, position);
+            sqlite3_bind_int64(s, next, version);
+            rc = sqlite3_step(s);
+            if (rc != SQLITE_DONE)
+                return writeError(rc);
+        }
+        if (sqlite3_changes(conn().handle()) == 0)
+            return missingOrChanged(position);
+        ++version;
+        return NoError;
+    }
+
+    int remove(std::int64_t position, std::int64_t version) override {
+        if (!own_.isOpen())
+            return fail(FileNotOpen);
+        sqlite3_stmt* s = conn().statement("DELETE FROM " + tableRef() + " WHERE " + quoted(kPositionColumn) +
+                                           " = ? AND " + quoted(kVersionColumn) + " = ?");
+        if (!s)
+            return sqliteError(sqlite3_errcode(conn().handle()));
+        {
+            StatementUse use(s);
+            sqlite3_bind_int64(s, 1, position);
+            sqlite3_bind_int64(s, 2, version);
+            const int rc = sqlite3_step(s);
+            if (rc != SQLITE_DONE)
+                return writeError(rc);
+        }
+        if (sqlite3_changes(conn().handle()) == 0)
+            return missingOrChanged(position);
+        return NoError;
+    }
+
+    std::int64_t count() override {
+        if (!own_.isOpen())
+            return fail(FileNotOpen), 0;
+        sqlite3_stmt* s = conn().statement("SELECT count(*) FROM " + tableRef());
+        if (!s)
+            return sqliteError(sqlite3_errcode(conn().handle())), 0;
+        StatementUse use(s);
+        if (const int rc = sqlite3_step(s); rc != SQLITE_ROW)
+            return sqliteError(rc), 0;
+        return sqlite3_column_int64(s, 0);
+    }
+
+    std::int64_t countBetween(int field, std::int64_t low, std::int64_t high) override {
+        if (!own_.isOpen())
+            return fail(FileNotOpen), 0;
+        const std::string column = quoted(table_.fields.at(static_cast<std::size_t>(field)).name);
+        sqlite3_stmt* s =
+            conn().statement("SELECT count(*) FROM " + tableRef() + " WHERE " + column + " BETWEEN ? AND ?");
+        if (!s)
+            return sqliteError(sqlite3_errcode(conn().handle())), 0;
+        StatementUse use(s);
+        sqlite3_bind_int64(s, 1, low);
+        sqlite3_bind_int64(s, 2, high);
+        if (const int rc = sqlite3_step(s); rc != SQLITE_ROW)
+            return sqliteError(rc), 0;
+        return sqlite3_column_int64(s, 0);
+    }
+
+    int beginBulk() override {
+        if (!own_.isOpen())
+            return fail(FileNotOpen);
+        std::string sql = "BEGIN IMMEDIATE;";
+        for (const std::string& index : existingIndexes())
+            sql += "DROP INDEX " + quoted(index) + ";";
+        own_.exec("PRAGMA cache_size = -131072");
+        own_.forgetStatements();
+        indexOf_.clear();
+        if (const int rc = own_.exec(sql); rc != SQLITE_OK) {
+            const int code = sqliteError(rc);
+            own_.exec("ROLLBACK");
+            return code;
+        }
+        return NoError;
+    }
+
+    int endBulk(bool keep) override {
+        own_.forgetStatements();
+        int code = NoError;
+        if (keep) {
+            std::string sql;
+            for (const KeyDef& key : table_.keys)
+                sql += createIndexSql(table_, key) + ";";
+            sql += "COMMIT;";
+            if (const int rc = own_.exec(sql); rc != SQLITE_OK)
+                code = writeError(rc);
+        }
+        if (!keep || code != NoError)
+            own_.exec("ROLLBACK");
+        own_.exec("PRAGMA cache_size = -2000");
+        return code;
+    }
+
+    // Transactions route this file's statements through their connection.
+    void routeThrough(Connection* connection, std::string schema) {
+        route_ = {connection, std::move(schema)};
+    }
+    void clearRoute() { route_ = {}; }
+    const std::string& diskName() const { return diskName_; }
+
+private:
+    static constexpr int kOperationTimeoutMs = 2000;
+
+    Connection& conn() { return route_.connection ? *route_.connection : own_; }
+    std::string tableRef() const {
+        return quoted(route_.connection ? route_.schema : std::string("main")) + "." + quoted(table_.name);
+    }
+
+    int fail(int code, std::string text = {}) {
+        setCurrentError({code, std::move(text), 0, {}, diskName_, {}});
+        return code;
+    }
+    int sqliteError(int rc, sqlite3* db = nullptr) {
+        return reportSqliteError(rc, db ? db : conn().handle(), diskName_);
+    }
+    int closeWith(int code) {
+        own_.close();
+        return code;
+    }
+
+    bool tableExists(Connection& c) {
+        sqlite3_stmt* s = c.statement("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?");
+        if (!s)
+            return false;
+        StatementUse use(s);
+        sqlite3_bind_text(s, 1, table_.name.data(), static_cast<int>(table_.name.size()), SQLITE_STATIC);
+        return sqlite3_step(s) == SQLITE_ROW;
+    }
+
+    int verifyLayout() {
+        sqlite3_stmt* s = own_.statement("SELECT name, type FROM pragma_table_info(?)");
+        if (!s)
+            return sqliteError(sqlite3_errcode(own_.handle()));
+        StatementUse use(s);
+        sqlite3_bind_text(s, 1, table_.name.data(), static_cast<int>(table_.name.size()), SQLITE_STATIC);
+        std::vector<std::pair<std::string, std::string>> found;
+        int rc;
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW)
+            found.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)),
+                               reinterpret_cast<const char*>(sqlite3_column_text(s, 1)));
+        if (rc != SQLITE_DONE)
+            return sqliteError(rc);
+        if (found != expectedColumns(table_))
+            return fail(InvalidRecordDeclaration, errorTextOf(InvalidRecordDeclaration));
+        return NoError;
+    }
+
+    std::map<std::string, std::string> indexDefinitions() {
+        std::map<std::string, std::string> out;
+        sqlite3_stmt* s =
+            own_.statement("SELECT name, sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ?");
+        if (!s)
+            return out;
+        StatementUse use(s);
+        sqlite3_bind_text(s, 1, table_.name.data(), static_cast<int>(table_.name.size()), SQLITE_STATIC);
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            const auto* sql = reinterpret_cast<const char*>(sqlite3_column_text(s, 1));
+            out.emplace(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)), sql ? sql : "");
+        }
+        return out;
+    }
+
+    std::vector<std::string> existingIndexes() {
+        std::vector<std::string> names;
+        for (const auto& [name, sql] : indexDefinitions())
+            if (!sql.empty()) // automatic indexes cannot be dropped
+                names.push_back(name);
+        return names;
+    }
+
+    int verifyKeys() {
+        const auto found = indexDefinitions();
+        for (const KeyDef& key : table_.keys) {
+            const auto it = found.find(std::string(key.name));
+            if (it == found.end() || it->second != createIndexSql(table_, key))
+                return fail(InvalidKeyFile, std::string(key.name) + ": " + errorTextOf(InvalidKeyFile));
+        }
+        return NoError;
+    }
+
+    // The index a read walks; empty for physical order (no sort parts).
+    std::optional<std::string> indexFor(const OrderedRead& r) {
+        if (r.key)
+            return std::string(r.key->name);
+        if (r.parts.empty())
+            return std::string();
+        const auto it = indexOf_.find(signature(r.parts));
+        if (it != indexOf_.end())
+            return it->second;
+        if (serveOrder(r.parts).empty())
+            return std::nullopt;
+        return indexOf_[signature(r.parts)];
+    }
+
+    std::string selectList(const std::vector<SortPart>& parts) const {
+        std::string list;
+        for (const FieldDef& f : table_.fields)
+            list += (list.empty() ? "" : ", ") + quoted(f.name);
+        list += ", " + quoted(kPositionColumn) + ", " + quoted(kVersionColumn);
+        for (const SortPart& p : parts)
+            list += ", " + quoted(columnOf(table_, p));
+        return list;
+    }
+
+    std::string readSql(const OrderedRead& r, const std::string& index, std::size_t ranged, std::size_t level,
+                        bool inclusive) const {
+        const std::size_t k = r.parts.size();
+        std::string where;
+        auto add = [&where](const std::string& term) {
+            where += (where.empty() ? " WHERE " : " AND ") + term;
+        };
+        if (r.key && r.key->optional)
+            add(optionalPredicate(table_, *r.key));
+        for (std::size_t i = 0; i < ranged; ++i)
+            add(quoted(columnOf(table_, r.parts[i])) + " = ?");
+        if (level > 0) {
+            for (std::size_t i = ranged; i + 1 < level && i < k; ++i)
+                add(quoted(columnOf(table_, r.parts[i])) + " = ?");
+            const bool positionLevel = level == k + 1;
+            const bool descending = positionLevel ? false : r.parts[level - 1].descending;
+            const bool greater = r.forward != descending;
+            const std::string column = positionLevel ? kPositionColumn : columnOf(table_, r.parts[level - 1]);
+            add(quoted(column) + (greater ? " >" : " <") + (inclusive ? "= ?" : " ?"));
+        }
+        std::string order;
+        for (const SortPart& p : r.parts)
+            order += quoted(columnOf(table_, p)) + ((p.descending != !r.forward) ? " DESC, " : ", ");
+        order += quoted(kPositionColumn) + (r.forward ? "" : " DESC");
+        const std::string indexed = index.empty() ? "" : " INDEXED BY " + quoted(index);
+        return "SELECT " + selectList(r.parts) + " FROM " + tableRef() + indexed + where + " ORDER BY " +
+               order + " LIMIT ?";
+    }
+
+    RowInfo loadRow(sqlite3_stmt* s, void* record, std::size_t sortParts) const {
+        const int fields = static_cast<int>(table_.fields.size());
+        for (int i = 0; i < fields; ++i) {
+            const FieldDef& f = table_.fields[static_cast<std::size_t>(i)];
+            f.set(record, fromStored(f, columnValue(s, i)), f);
+        }
+        RowInfo row;
+        row.position = sqlite3_column_int64(s, fields);
+        row.version = sqlite3_column_int64(s, fields + 1);
+        row.sortValues.reserve(sortParts);
+        for (std::size_t i = 0; i < sortParts; ++i)
+            row.sortValues.push_back(columnValue(s, fields + 2 + static_cast<int>(i)));
+        return row;
+    }
+
+    // Binds the stored values and fold keys of a record from parameter 1; returns the next parameter.
+    int bindRecord(sqlite3_stmt* s, const void* record) const {
+        int index = 1;
+        std::vector<std::string> folds;
+        for (const FieldDef& f : table_.fields) {
+            const Value stored = toStored(f, f.get(record));
+            bindValue(s, index++, stored);
+            if (hasFoldColumn(f))
+                folds.push_back(clip(foldText(std::get<std::string>(stored))));
+        }
+        for (const std::string& fold : folds)
+            sqlite3_bind_text(s, index++, fold.data(), static_cast<int>(fold.size()), SQLITE_TRANSIENT);
+        return index;
+    }
+
+    int writeError(int rc) {
+        if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY) {
+            setCurrentError({DuplicateKeyError, {}, 0, {}, diskName_, duplicateKeyName()});
+            return DuplicateKeyError;
+        }
+        return sqliteError(rc);
+    }
+
+    // The unique key named by SQLite's message "UNIQUE constraint failed: T.a, T.b".
+    std::string duplicateKeyName() {
+        std::string message = sqlite3_errmsg(conn().handle());
+        const auto colon = message.find(": ");
+        std::vector<std::string> columns;
+        if (colon != std::string::npos) {
+            std::string rest = message.substr(colon + 2);
+            std::size_t pos = 0;
+            while (pos <= rest.size()) {
+                const auto comma = rest.find(", ", pos);
+                std::string item =
+                    rest.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos);
+                if (const auto dot = item.find('.'); dot != std::string::npos)
+                    item = item.substr(dot + 1);
+                columns.push_back(item);
+                if (comma == std::string::npos)
+                    break;
+                pos = comma + 2;
+            }
+        }
+        for (const KeyDef& key : table_.keys) {
+            if (!key.unique)
+                continue;
+            std::vector<std::string> keyColumns;
+            for (const SortPart& p : keySortParts(table_, key))
+                keyColumns.push_back(columnOf(table_, p));
+            if (keyColumns == columns)
+                return std::string(table_.prefix) + ":" + std::string(key.name);
+        }
+        return {};
+    }
+
+    int missingOrChanged(std::int64_t position) {
+        sqlite3_stmt* s =
+            conn().statement("SELECT 1 FROM " + tableRef() + " WHERE " + quoted(kPositionColumn) + " = ?");
+        if (!s)
+            return sqliteError(sqlite3_errcode(conn().handle()));
+        StatementUse use(s);
+        sqlite3_bind_int64(s, 1, position);
+        return fail(sqlite3_step(s) == SQLITE_ROW ? RecordChanged : RecordNotFound);
+    }
+
+    const TableDef& table_;
+    Connection own_;
+    std::string diskName_;
+    Route route_;
+    std::map<std::string, std::string> indexOf_; // order signature -> index name
+};
+
+class SqliteTransaction : public TransactionBackend {
+public:
+    ~SqliteTransaction() override { rollback(); }
+
+    int begin(const std::vector<FileBackend*>& files, int timeoutMs) {
+        for (FileBackend* f : files)
+            files_.push_back(static_cast<SqliteFile*>(f));
+        if (files_.empty())
+            return NoError;
+        const std::string& mainFile = files_.front()->diskName();
+        int rc = connection_.open(mainFile, false);
+        connection_.setBusyTimeout(timeoutMs);
+        for (std::size_t i = 1; i < files_.size() && rc == SQLITE_OK; ++i) {
+            sqlite3_stmt* s = connection_.statement("ATTACH DATABASE ? AS " + schemaOf(i));
+            if (!s) {
+                rc = sqlite3_errcode(connection_.handle());
+                break;
+            }
+            StatementUse use(s);
+            const std::string& name = files_[i]->diskName();
+            sqlite3_bind_text(s, 1, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+            rc = sqlite3_step(s);
+            if (rc == SQLITE_DONE)
+                rc = SQLITE_OK;
+        }
+        if (rc == SQLITE_OK)
+            rc = connection_.exec("BEGIN IMMEDIATE");
+        if (rc != SQLITE_OK) {
+            const int code = reportSqliteError(rc, connection_.handle(), mainFile);
+            files_.clear();
+            connection_.close();
+            return code;
+        }
+        active_ = true;
+        for (std::size_t i = 0; i < files_.size(); ++i)
+            files_[i]->routeThrough(&connection_, i == 0 ? "main" : schemaOf(i));
+        return NoError;
+    }
+
+    int commit() override {
+        if (!active_)
+            return NoError;
+        const int rc = connection_.exec("COMMIT");
+        int code = NoError;
+        if (rc != SQLITE_OK) {
+            code = reportSqliteError(rc, connection_.handle(), files_.front()->diskName());
+            connection_.exec("ROLLBACK");
+        }
+        finish();
+        return code;
+    }
+
+    void rollback() override {
+        if (!active_)
+            return;
+        connection_.exec("ROLLBACK");
+        finish();
+    }
+
+private:
+    static std::string schemaOf(std::size_t i) { return "t" + std::to_string(i); }
+
+    void finish() {
+        for (SqliteFile* f : files_)
+            f->clearRoute();
+        files_.clear();
+        connection_.close();
+        active_ = false;
+    }
+
+    Connection connection_;
+    std::vector<SqliteFile*> files_;
+    bool active_ = false;
+};
+
+} // namespace
+} // namespace sqlite
+
+std::unique_ptr<FileBackend> makeBackend(const TableDef& table) {
+    return std::make_unique<sqlite::SqliteFile>(table);
+}
+
+Value storedValue(const TableDef& table, const SortPart& part, const Value& value) {
+    const FieldDef& f = table.fields.at(static_cast<std::size_t>(part.field));
+    if (part.folded && sqlite::hasFoldColumn(f))
+        return clip(foldText(valueText(value)));
+    return sqlite::toStored(f, value);
+}
+
+int beginTransaction(const std::vector<FileBackend*>& files, int timeoutMs,
+                     std::unique_ptr<TransactionBackend>& out) {
+    auto tx = std::make_unique<sqlite::SqliteTransaction>();
+    const int code = tx->begin(files, timeoutMs);
+    if (code == NoError)
+        out = std::move(tx);
+    return code;
+}
+
+} // namespace velkora::data

@@ -1,0 +1,60 @@
+#pragma once
+// A fresh data store for each test: paths in a temporary folder, the
+// process-wide files closed, a scripted prompter and an observable end.
+
+#include "ScriptedPrompter.h"
+#include "TempDir.h"
+#include "data/FileServices.h"
+#include "data/StandardWarnings.h"
+#include "shared/AppState.h"
+#include "shared/ApplicationEnd.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <string>
+
+namespace velkora::test {
+
+inline void closeAllFiles() {
+    for (const data::TableDef* t : data::allTables()) {
+        data::RecordFile* f = data::files().byName(t->name);
+        f->close();
+        f->setOpenCount(0);
+        f->clear();
+    }
+}
+
+class DataFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetAppState();
+        appState().DATAPATH = dir.str();
+        appState().INITPATH = dir.str();
+        appState().WORKPATH = dir.str();
+        appState().TRLFILE = dir.file("ORB");
+        resetApplicationEnded();
+        setApplicationEndHandler([](std::string_view) {});
+        closeAllFiles();
+        data::clearCurrentError();
+    }
+    void TearDown() override {
+        closeAllFiles();
+        setApplicationEndHandler(nullptr);
+    }
+
+    // Runs SQL on a table's file with a connection of its own (a peer, or damage).
+    void sql(const std::string& table, const std::string& statement) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(dir.file(table + ".TPS").c_str(), &db), SQLITE_OK);
+        char* message = nullptr;
+        const int rc = sqlite3_exec(db, statement.c_str(), nullptr, nullptr, &message);
+        EXPECT_EQ(rc, SQLITE_OK) << (message ? message : "");
+        sqlite3_free(message);
+        sqlite3_close(db);
+    }
+
+    TempDir dir;
+    ScriptedPrompter prompts;
+};
+
+} // namespace velkora::test
