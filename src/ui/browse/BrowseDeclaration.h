@@ -1,0 +1,66 @@
+#pragma once
+// What a list window declares about itself; the browse machinery
+// (BrowseWindow) does the rest: page loading, scrolling, sorting by header
+// click, the locator, the form calls with their navigation codes, the frame
+// toolbar, and the saved column layout.
+//
+//   BrowseDeclaration d;
+//   d.procedure = "qxBranchenListe";                     // window-file section
+//   d.designFormat = "64L(1)|M*~BRANCHE~@s15@80L(1)|M*~BEZEICHNG~@s63@";
+//   d.columns = {{"BRA:BRANCHE", "Branche", "@s15L"}, {"BRA:BEZEICHNG", "Bezeichnung", "@s63L"}};
+//   d.form = "qxUpdateBranche";                          // registered with registerForm()
+//   d.buttonSuffix = "";                                 // ?INSERT, ?CHANGE, ?DELETE
+//   auto* w = new BrowseWindow(std::move(d), std::make_unique<ViewSource>(data::files().QXADRBRA));
+//   w->openBrowse();
+//
+// Optional parts: sortMappings (a list's own order for a column), locate
+// (how a locator text becomes the values the view is positioned at),
+// buildRow (computed columns, icons, colours), icons, tabs.
+
+#include "ui/browse/BrowsePage.h"
+#include "ui/browse/BrowseSort.h"
+
+#include <QIcon>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velkora::browse {
+
+struct BrowseColumnDef : BrowseColumn {
+    // The heading the list shows when it differs from the column table's
+    // header (" .." over an icon column).
+    std::string listHeader;
+};
+
+// Values for the leading order components to position the view at, for the
+// locator text on the given locator field; nullopt when this field does not
+// locate (the list is then re-read from the selected record).
+using LocatorMapping =
+    std::function<std::optional<std::vector<std::string>>(const std::string& field, const std::string& text)>;
+
+struct BrowseTab {
+    std::string name; // object name: "TAB:1"
+    QString text;
+};
+
+struct BrowseDeclaration {
+    std::string procedure;                // window procedure and window-file section
+    std::string listName = "?Browse:1";   // suffix of the list's layout keys
+    std::string designFormat;             // the list format as designed (ListFormat.h)
+    std::vector<BrowseColumnDef> columns; // the column table, in order
+    std::vector<SortMapping> sortMappings;
+    LocatorMapping locate;           // default: the text itself
+    RowBuilder buildRow;             // default: every column from its field and picture
+    std::vector<QIcon> icons;        // icon numbers 1..n of the rows
+    std::string form;                // the update form's procedure; empty: none
+    std::string buttonSuffix = ":2"; // object names ?INSERT:2, ?CHANGE:2, ?DELETE:2
+    std::vector<BrowseTab> tabs;     // the sheet's tabs; the list sits in the current one
+};
+
+// A row with every column formatted from its field by its picture.
+BrowseRow pictureRow(const std::vector<BrowseColumnDef>& columns, const BrowseSource& source);
+
+} // namespace velkora::browse

@@ -1,0 +1,352 @@
+#include "ui/browse/BrowseList.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTableView>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace velkora::browse {
+
+// The page as a Qt model: rows of the page, columns of the list format.
+class BrowsePageModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setPage(const std::vector<BrowseRow>& rows) {
+        beginResetModel();
+        rows_ = rows;
+        endResetModel();
+    }
+    void setFormat(layout::ListFormat* format) {
+        beginResetModel();
+        format_ = format;
+        endResetModel();
+    }
+    void setSortMarker(int field, bool descending) {
+        sortField_ = field;
+        descending_ = descending;
+        if (columnCount() > 0)
+            emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    }
+    void setIcons(std::vector<QIcon> icons) { icons_ = std::move(icons); }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() || format_ == nullptr ? 0 : static_cast<int>(format_->columns.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const BrowseCell* cell = cellAt(index);
+        if (cell == nullptr)
+            return {};
+        const auto& column = format_->columns[static_cast<std::size_t>(index.column())];
+        switch (role) {
+        case Qt::DisplayRole:
+            return column.isIcon() ? QVariant() : QVariant(QString::fromStdString(cell->text));
+        case Qt::DecorationRole:
+            if (column.isIcon() && cell->icon > 0 && cell->icon <= static_cast<int>(icons_.size()))
+                return icons_[static_cast<std::size_t>(cell->icon - 1)];
+            return {};
+        case Qt::BackgroundRole:
+            return colour(cell->normalBg);
+        case Qt::ForegroundRole:
+            return colour(cell->normalFg);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(alignment(column.just));
+        case Qt::ToolTipRole:
+            return column.isIcon() ? QVariant() : QVariant(QString::fromStdString(cell->text));
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || format_ == nullptr || section >= columnCount())
+            return {};
+        const auto& column = format_->columns[static_cast<std::size_t>(section)];
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(alignment(column.headerJust != 0 ? column.headerJust : column.just));
+        if (role != Qt::DisplayRole)
+            return {};
+        const QString header = QString::fromStdString(column.header);
+        if (format_->fieldOf(static_cast<std::size_t>(section)) != sortField_)
+            return header;
+        return (descending_ ? QStringLiteral("<") : QStringLiteral(">")) + header;
+    }
+
+    // A new heading (the window translator): the sort marker is not part of it.
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role) override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || format_ == nullptr ||
+            section >= columnCount())
+            return false;
+        QString header = value.toString();
+        if (format_->fieldOf(static_cast<std::size_t>(section)) == sortField_ &&
+            (header.startsWith('>') || header.startsWith('<')))
+            header.remove(0, 1);
+        format_->columns[static_cast<std::size_t>(section)].header = header.toStdString();
+        emit headerDataChanged(Qt::Horizontal, section, section);
+        return true;
+    }
+
+private:
+    const BrowseCell* cellAt(const QModelIndex& index) const {
+        if (!index.isValid() || format_ == nullptr || index.row() >= rowCount())
+            return nullptr;
+        const int field = format_->fieldOf(static_cast<std::size_t>(index.column()));
+        const auto& cells = rows_[static_cast<std::size_t>(index.row())].cells;
+        if (field < 1 || field > static_cast<int>(cells.size()))
+            return nullptr;
+        return &cells[static_cast<std::size_t>(field - 1)];
+    }
+    static QVariant colour(long rgb) {
+        return rgb == kNoColour ? QVariant() : QVariant(QColor::fromRgb(static_cast<QRgb>(rgb)));
+    }
+    static Qt::Alignment alignment(char just) {
+        const Qt::Alignment horizontal = just == 'R' || just == 'D' ? Qt::AlignRight
+                                         : just == 'C'              ? Qt::AlignHCenter
+                                                                    : Qt::AlignLeft;
+        return horizontal | Qt::AlignVCenter;
+    }
+
+    std::vector<BrowseRow> rows_;
+    layout::ListFormat* format_ = nullptr;
+    int sortField_ = 0;
+    bool descending_ = false;
+    std::vector<QIcon> icons_;
+};
+
+BrowseList::BrowseList(QWidget* parent)
+    : QWidget(parent), table_(new QTableView(this)), thumb_(new QScrollBar(Qt::Vertical, this)),
+      model_(new BrowsePageModel(this)) {
+    auto* box = new QHBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    box->addWidget(table_);
+    box->addWidget(thumb_);
+    table_->setModel(model_);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);
+    table_->setShowGrid(false);
+    table_->setWordWrap(false);
+    table_->setIconSize(QSize(16, 16));
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setSectionsClickable(true);
+    table_->horizontalHeader()->setHighlightSections(false);
+    table_->horizontalHeader()->setStretchLastSection(false);
+    table_->installEventFilter(this);
+    table_->viewport()->installEventFilter(this);
+    setFocusProxy(table_);
+    setFocusPolicy(Qt::StrongFocus);
+    thumb_->setRange(0, 100);
+    thumb_->setPageStep(10);
+
+    connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int section) { emit headerClicked(format_.fieldOf(static_cast<std::size_t>(section))); });
+    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int size) {
+                if (showing_ || section >= static_cast<int>(format_.columns.size()))
+                    return;
+                format_.columns[static_cast<std::size_t>(section)].width =
+                    static_cast<int>(std::lround(size / pixelsPerDlu()));
+            });
+    connect(table_, &QTableView::doubleClicked, this, [this] { emit action(ListAction::Change); });
+    connect(thumb_, &QScrollBar::actionTriggered, this, [this](int act) {
+        switch (act) {
+        case QAbstractSlider::SliderSingleStepAdd:
+            emit action(ListAction::OneDown);
+            break;
+        case QAbstractSlider::SliderSingleStepSub:
+            emit action(ListAction::OneUp);
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            emit action(ListAction::PageDown);
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            emit action(ListAction::PageUp);
+            break;
+        case QAbstractSlider::SliderToMinimum:
+            emit action(ListAction::Top);
+            break;
+        case QAbstractSlider::SliderToMaximum:
+            emit action(ListAction::Bottom);
+            break;
+        default:
+            break;
+        }
+    });
+    connect(thumb_, &QScrollBar::sliderReleased, this, [this] { emit thumbMoved(thumb_->sliderPosition()); });
+}
+
+BrowseList::~BrowseList() = default;
+
+void BrowseList::setFormat(const layout::ListFormat& format) {
+    format_ = format;
+    model_->setFormat(&format_);
+    applyWidths();
+    // The model was reset: the selection model starts afresh.
+    connect(
+        table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex& current) {
+            if (!showing_ && current.isValid())
+                emit rowChosen(current.row());
+        },
+        Qt::UniqueConnection);
+}
+
+void BrowseList::setSortMarker(int field, bool descending) {
+    model_->setSortMarker(field, descending);
+}
+
+QString BrowseList::headerText(int index) const {
+    return model_->headerData(index, Qt::Horizontal, Qt::DisplayRole).toString();
+}
+
+void BrowseList::setIcons(std::vector<QIcon> icons) {
+    model_->setIcons(std::move(icons));
+}
+
+double BrowseList::pixelsPerDlu() const {
+    // A dialog unit is a quarter of the font's average character width.
+    return std::max(1.0, table_->fontMetrics().averageCharWidth() / 4.0);
+}
+
+void BrowseList::applyWidths() {
+    showing_ = true;
+    auto* header = table_->horizontalHeader();
+    for (std::size_t i = 0; i < format_.columns.size(); ++i) {
+        const auto& column = format_.columns[i];
+        const int section = static_cast<int>(i);
+        header->setSectionResizeMode(section,
+                                     column.hasFlag('M') ? QHeaderView::Interactive : QHeaderView::Fixed);
+        table_->setColumnWidth(section, static_cast<int>(std::lround(column.width * pixelsPerDlu())));
+    }
+    showing_ = false;
+}
+
+void BrowseList::showPage(const BrowsePage& page) {
+    showing_ = true;
+    model_->setPage(page.rows());
+    if (page.current() >= 0)
+        table_->setCurrentIndex(model_->index(page.current(), 0));
+    showing_ = false;
+}
+
+int BrowseList::visibleRows() const {
+    const int rowHeight = std::max(1, table_->verticalHeader()->defaultSectionSize());
+    return std::max(1, table_->viewport()->height() / rowHeight);
+}
+
+void BrowseList::setLineHeight(int pixels) {
+    if (pixels > 0)
+        table_->verticalHeader()->setDefaultSectionSize(pixels);
+}
+
+int BrowseList::lineHeight() const {
+    return table_->verticalHeader()->defaultSectionSize();
+}
+
+void BrowseList::setScrollBars(bool horizontal, bool vertical) {
+    table_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    thumb_->setVisible(vertical);
+}
+
+void BrowseList::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int rows = visibleRows();
+    if (rows != lastPageSize_) {
+        lastPageSize_ = rows;
+        emit pageSizeChanged(rows);
+    }
+}
+
+void BrowseList::keyPressEvent(QKeyEvent* event) {
+    if (!handleKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool BrowseList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress)
+        return handleKey(static_cast<QKeyEvent*>(event));
+    if (watched == table_->viewport() && event->type() == QEvent::Wheel) {
+        const int steps = static_cast<QWheelEvent*>(event)->angleDelta().y() / 40;
+        for (int i = 0; i < std::abs(steps); ++i)
+            emit action(steps > 0 ? ListAction::OneUp : ListAction::OneDown);
+        return true;
+    }
+    if (watched == table_->viewport() && event->type() == QEvent::Resize) {
+        const int rows = visibleRows();
+        if (rows != lastPageSize_) {
+            lastPageSize_ = rows;
+            emit pageSizeChanged(rows);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool BrowseList::handleKey(QKeyEvent* event) {
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        emit action(ListAction::OneUp);
+        return true;
+    case Qt::Key_Down:
+        emit action(ListAction::OneDown);
+        return true;
+    case Qt::Key_PageUp:
+        emit action(ListAction::PageUp);
+        return true;
+    case Qt::Key_PageDown:
+        emit action(ListAction::PageDown);
+        return true;
+    case Qt::Key_Home:
+        emit action(ListAction::Top);
+        return true;
+    case Qt::Key_End:
+        emit action(ListAction::Bottom);
+        return true;
+    case Qt::Key_Insert:
+        emit action(ListAction::Insert);
+        return true;
+    case Qt::Key_Delete:
+        emit action(ListAction::Delete);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (mods == Qt::ControlModifier) {
+            emit action(ListAction::Change);
+            return true;
+        }
+        return false;
+    case Qt::Key_F12:
+        if (mods == Qt::AltModifier) {
+            emit action(ListAction::Format);
+            return true;
+        }
+        return false;
+    case Qt::Key_Backspace:
+        emit locatorBackspace();
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isPrint() && (mods & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
+        emit locatorTyped(text);
+        return true;
+    }
+    return false;
+}
+
+} // namespace velkora::browse

@@ -1,0 +1,622 @@
+#include "ui/browse/BrowseWindow.h"
+
+#include "app/gui/WindowPosition.h"
+#include "data/StandardWarnings.h"
+#include "i18n/gui/WindowTranslator.h"
+#include "shared/Text.h"
+#include "ui/browse/FormRequest.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace velkora::browse {
+namespace {
+
+constexpr const char* kIconHeader = " ..";
+
+QPushButton* makeButton(QWidget* parent, const std::string& name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromStdString(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+struct ToolbarTip {
+    int code;
+    const char* text;
+};
+constexpr ToolbarTip kToolbarTips[] = {
+    {app::NavBottom, "zur letzen Datenseite springen"},
+    {app::NavTop, "zur ertsten Datenseite springen"},
+    {app::NavPageDown, "zur nächsten Datenseite springen"},
+    {app::NavPageUp, "zur vorherigen Datenseite springen"},
+    {app::NavDown, "zum nächsten Datensatz springen"},
+    {app::NavUp, "zum vorherigen Datensatz springen"},
+    {app::NavInsert, "neuen Datensatz anlegen"},
+};
+
+} // namespace
+
+BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<BrowseSource> source,
+                           QWidget* parent)
+    : QWidget(parent), declaration_(std::move(declaration)), source_(std::move(source)),
+      list_(new BrowseList), sheet_(new QTabWidget(this)), searchPrompt_(new QLabel(this)),
+      searchEntry_(new QLineEdit(this)), locateTimer_(new QTimer(this)) {
+    setObjectName(QString::fromStdString(declaration_.procedure));
+    if (!declaration_.buildRow) {
+        declaration_.buildRow = [columns = declaration_.columns](const BrowseSource& s) {
+            return pictureRow(columns, s);
+        };
+    }
+    page_ = std::make_unique<BrowsePage>(*source_, declaration_.buildRow);
+    // The designed columns show the headers of the column table.
+    designed_ = layout::parseListFormat(declaration_.designFormat).value_or(layout::ListFormat{});
+    for (std::size_t i = 0; i < designed_.columns.size(); ++i) {
+        const int field = designed_.fieldOf(i);
+        if (field >= 1 && field <= static_cast<int>(declaration_.columns.size())) {
+            const auto& column = declaration_.columns[static_cast<std::size_t>(field - 1)];
+            designed_.columns[i].header = column.listHeader.empty() ? column.header : column.listHeader;
+        }
+    }
+
+    list_->setObjectName("BROWSE:1");
+    list_->setIcons(declaration_.icons);
+    list_->setFormat(designed_);
+    sheet_->setObjectName("CURRENTTAB");
+    if (declaration_.tabs.empty())
+        declaration_.tabs.push_back({"TAB:1", QString()});
+    for (const auto& tab : declaration_.tabs) {
+        auto* pageWidget = new QWidget;
+        pageWidget->setObjectName(QString::fromStdString(tab.name));
+        auto* box = new QVBoxLayout(pageWidget);
+        box->setContentsMargins(2, 2, 2, 2);
+        sheet_->addTab(pageWidget, tab.text);
+    }
+    moveListToTab(0);
+    connect(sheet_, &QTabWidget::currentChanged, this, &BrowseWindow::moveListToTab);
+
+    searchPrompt_->setObjectName("LS:SEARCHPROMPT");
+    searchEntry_->setObjectName("LS:SEARCHSTRING");
+    searchEntry_->setMaxLength(static_cast<int>(Locator::kMaxChars));
+    searchPrompt_->setBuddy(searchEntry_);
+    const std::string& suffix = declaration_.buttonSuffix;
+    insert_ = makeButton(this, "INSERT" + suffix, "New");
+    change_ = makeButton(this, "CHANGE" + suffix, "Change");
+    delete_ = makeButton(this, "DELETE" + suffix, "Delete");
+    close_ = makeButton(this, "CLOSE", "Close");
+    help_ = makeButton(this, "HELP", "Help");
+    config_ = makeButton(this, "BRWCFGBUTTON", "Format...");
+    config_->setToolTip("Spalten einstellen (Alt+F12)");
+
+    auto* locatorRow = new QHBoxLayout;
+    locatorRow->addWidget(searchPrompt_);
+    locatorRow->addWidget(searchEntry_, 1);
+    locatorRow->addStretch(1);
+    locatorRow->addWidget(config_);
+    auto* buttonRow = new QHBoxLayout;
+    extraButtons_ = new QHBoxLayout;
+    buttonRow->addLayout(extraButtons_);
+    buttonRow->addStretch(1);
+    for (auto* button : {insert_, change_, delete_, close_, help_})
+        buttonRow->addWidget(button);
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(sheet_, 1);
+    main->addLayout(locatorRow);
+    main->addLayout(buttonRow);
+
+    locateTimer_->setSingleShot(true);
+    locateTimer_->setInterval(0);
+    connect(locateTimer_, &QTimer::timeout, this, &BrowseWindow::locate);
+    connect(list_, &BrowseList::action, this, &BrowseWindow::act);
+    connect(list_, &BrowseList::rowChosen, this, [this](int row) {
+        page_->select(row);
+        pageMoved();
+    });
+    connect(list_, &BrowseList::headerClicked, this, &BrowseWindow::sortBy);
+    connect(list_, &BrowseList::thumbMoved, this, [this](int percent) {
+        page_->thumb(percent);
+        pageMoved();
+    });
+    connect(list_, &BrowseList::pageSizeChanged, this, &BrowseWindow::pageSizeChanged);
+    connect(list_, &BrowseList::locatorBackspace, this, [this] {
+        locator_.backspace();
+        searchEntry_->setText(QString::fromStdString(locator_.text()));
+        scheduleLocate();
+    });
+    connect(list_, &BrowseList::locatorTyped, this, [this](const QString& text) {
+        locator_.append(text.toStdString());
+        searchEntry_->setText(QString::fromStdString(locator_.text()));
+        scheduleLocate();
+    });
+    connect(searchEntry_, &QLineEdit::returnPressed, this, [this] {
+        locator_.set(searchEntry_->text().toStdString());
+        searchEntry_->setModified(false);
+        locate();
+    });
+    connect(searchEntry_, &QLineEdit::editingFinished, this, [this] {
+        if (!searchEntry_->isModified())
+            return;
+        searchEntry_->setModified(false);
+        locator_.set(searchEntry_->text().toStdString());
+        locate();
+    });
+    connect(insert_, &QPushButton::clicked, this, [this] { ask(InsertRecord); });
+    connect(change_, &QPushButton::clicked, this, [this] { ask(ChangeRecord); });
+    connect(delete_, &QPushButton::clicked, this, [this] { ask(DeleteRecord); });
+    connect(close_, &QPushButton::clicked, this, [this] {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->close();
+        else
+            close();
+    });
+    connect(help_, &QPushButton::clicked, this, &BrowseWindow::helpRequested);
+    connect(config_, &QPushButton::clicked, this, &BrowseWindow::openColumnDialog);
+    list_->table()->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_->table()->horizontalHeader(), &QWidget::customContextMenuRequested, this,
+            &BrowseWindow::openListboxDialog);
+    showSortMarker();
+    showLocatorPrompt();
+    updateButtons();
+}
+
+BrowseWindow::~BrowseWindow() = default;
+
+void BrowseWindow::moveListToTab(int index) {
+    QWidget* pageWidget = sheet_->widget(index);
+    if (pageWidget != nullptr && list_->parentWidget() != pageWidget)
+        pageWidget->layout()->addWidget(list_);
+}
+
+void BrowseWindow::openBrowse() {
+    i18n::TranslateWindow(this, false);
+    app::RestoreWindowPosition(this, declaration_.procedure);
+    restored_ = layout::restoreListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,
+                                          declaration_.designFormat, currentLayout());
+    if (const auto format = layout::parseListFormat(restored_.format))
+        list_->setFormat(*format);
+    list_->setScrollBars(restored_.hscroll, restored_.vscroll);
+    list_->setLineHeight(restored_.lineHeight);
+    if (!restored_.font.empty() && restored_.point > 0) {
+        QFont font(QString::fromStdString(restored_.font), restored_.point);
+        font.setBold((restored_.style & 1) != 0);
+        font.setItalic((restored_.style & 2) != 0);
+        list_->table()->setFont(font);
+    }
+    i18n::TranslateListHeaders(list_->table());
+    const int field = std::abs(restored_.prevCol);
+    if (field >= 1 && field <= static_cast<int>(declaration_.columns.size())) {
+        sortField_ = field;
+        descending_ = restored_.prevCol < 0;
+    }
+    showSortMarker();
+    showLocatorPrompt();
+    page_->setPageSize(list_->visibleRows());
+    opened_ = true;
+    reopenView();
+    page_->top();
+    pageMoved();
+}
+
+void BrowseWindow::reopenView() {
+    const auto order = sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
+                                 declaration_.sortMappings);
+    if (!source_->open(order.expression))
+        data::ShowStandardWarning(data::Warn::ViewOpenError);
+}
+
+void BrowseWindow::showSortMarker() {
+    list_->setSortMarker(sortField_, descending_);
+}
+
+// The sort column's header without its marker: as the list shows it, or
+// from the column table when the user has hidden that column.
+QString BrowseWindow::sortHeader() const {
+    const int index = list_->format().indexOfField(sortField_);
+    if (index >= 0)
+        return QString::fromStdString(list_->format().columns[static_cast<std::size_t>(index)].header);
+    const auto& column = declaration_.columns[static_cast<std::size_t>(sortField_ - 1)];
+    return QString::fromStdString(column.listHeader.empty() ? column.header : column.listHeader);
+}
+
+void BrowseWindow::showLocatorPrompt() {
+    const QString header = sortHeader();
+    const bool iconColumn = header == kIconHeader;
+    searchPrompt_->setText(header.trimmed() + ":");
+    searchPrompt_->setVisible(!iconColumn);
+    searchEntry_->setVisible(!iconColumn);
+}
+
+void BrowseWindow::sortBy(int field) {
+    if (field < 1 || field > static_cast<int>(declaration_.columns.size()))
+        return;
+    if (field == sortField_) {
+        descending_ = !descending_;
+    } else {
+        sortField_ = field;
+        descending_ = false;
+    }
+    locator_.clear();
+    searchEntry_->clear();
+    showSortMarker();
+    showLocatorPrompt();
+    if (!opened_)
+        return;
+    const BrowseRow* row = page_->currentRow();
+    const std::string position = row != nullptr ? row->position : std::string();
+    reopenView();
+    if (position.empty())
+        page_->top();
+    else
+        page_->resetTo(position);
+    pageMoved();
+}
+
+void BrowseWindow::scheduleLocate() {
+    // Restarted by every key: the page is read once the typing pauses, not per key.
+    locateTimer_->start();
+}
+
+void BrowseWindow::locate() {
+    locateTimer_->stop();
+    if (!opened_)
+        return;
+    const auto order = sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
+                                 declaration_.sortMappings);
+    const std::string text = clip(locator_.text());
+    const auto values = declaration_.locate ? declaration_.locate(order.locatorField, text)
+                                            : std::optional<std::vector<std::string>>({text});
+    reopenView();
+    if (values) {
+        page_->locate(*values);
+    } else if (const BrowseRow* row = page_->currentRow()) {
+        const std::string position = row->position;
+        page_->resetTo(position);
+    } else {
+        page_->top();
+    }
+    pageMoved();
+}
+
+void BrowseWindow::refresh() {
+    if (!opened_ || closing_)
+        return;
+    const BrowseRow* row = page_->currentRow();
+    const std::string position = row != nullptr ? row->position : std::string();
+    reopenView();
+    if (position.empty())
+        page_->top();
+    else
+        page_->resetTo(position);
+    pageMoved();
+}
+
+void BrowseWindow::pageSizeChanged(int rows) {
+    page_->setPageSize(rows);
+    if (!opened_ || page_->empty())
+        return;
+    const std::string first = page_->rows().front().position;
+    const std::string current = page_->currentRow()->position;
+    page_->resetTo(first);
+    const auto& shown = page_->rows();
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (shown[i].position == current)
+            page_->select(static_cast<int>(i));
+    pageMoved();
+}
+
+void BrowseWindow::act(ListAction action) {
+    if (!opened_ || closing_)
+        return;
+    switch (action) {
+    case ListAction::OneUp:
+        page_->oneUp();
+        break;
+    case ListAction::OneDown:
+        page_->oneDown();
+        break;
+    case ListAction::PageUp:
+        page_->pageUp();
+        break;
+    case ListAction::PageDown:
+        page_->pageDown();
+        break;
+    case ListAction::Top:
+        page_->top();
+        break;
+    case ListAction::Bottom:
+        page_->bottom();
+        break;
+    case ListAction::Insert:
+        if (insert_->isEnabled())
+            ask(InsertRecord);
+        return;
+    case ListAction::Delete:
+        if (delete_->isEnabled())
+            ask(DeleteRecord);
+        return;
+    case ListAction::Change:
+        if (change_->isEnabled())
+            ask(ChangeRecord);
+        return;
+    case ListAction::Format:
+        openColumnDialog();
+        return;
+    }
+    pageMoved();
+}
+
+void BrowseWindow::pageMoved() {
+    list_->showPage(*page_);
+    if (page_->failed()) {
+        readFailed();
+        return;
+    }
+    if (page_->empty()) {
+        source_->clearRecord();
+        if (selected_ != std::string()) {
+            selected_ = std::string();
+            viewEmpty();
+        }
+    } else {
+        if (page_->regetCurrent() == ReadResult::Error) {
+            readFailed();
+            return;
+        }
+        const std::string& position = page_->currentRow()->position;
+        if (position != selected_) {
+            selected_ = position;
+            selectionChanged();
+        }
+    }
+    updateButtons();
+}
+
+void BrowseWindow::readFailed() {
+    if (closing_)
+        return;
+    data::ShowStandardWarning(data::Warn::RecordFetchError, source_->fileName());
+    QTimer::singleShot(0, close_, &QPushButton::click);
+}
+
+void BrowseWindow::ask(int request) {
+    if (declaration_.form.empty() || inForm_ || !opened_)
+        return;
+    inForm_ = true;
+    for (;;) {
+        if (request == InsertRecord) {
+            source_->clearRecord();
+        } else {
+            if (page_->empty())
+                break;
+            const ReadResult read = page_->regetCurrent();
+            if (read == ReadResult::Error) {
+                inForm_ = false;
+                readFailed();
+                return;
+            }
+            if (read == ReadResult::End) { // gone meanwhile: show what is there now
+                refresh();
+                break;
+            }
+        }
+        const int response = callForm(declaration_.form, request);
+        if (response == RequestCompleted) {
+            if (request == DeleteRecord) {
+                page_->removeCurrent();
+            } else if (const std::string position = source_->formPosition(); !position.empty()) {
+                reopenView();
+                page_->resetTo(position);
+            }
+            pageMoved();
+            if (closing_)
+                break;
+            formCompleted(request);
+        }
+        if (!followNavigation(request))
+            break;
+    }
+    inForm_ = false;
+    updateButtons();
+}
+
+// After a form returns with a navigation code: moves as the toolbar button
+// would and tells whether the form opens again (with the request to use).
+bool BrowseWindow::followNavigation(int& request) {
+    switch (formExchange().navigation) {
+    case app::NavInsert:
+        request = InsertRecord;
+        return true;
+    case app::NavDown:
+        if (request == InsertRecord)
+            return true;
+        page_->oneDown();
+        break;
+    case app::NavBottom:
+        page_->bottom();
+        break;
+    case app::NavTop:
+        page_->top();
+        break;
+    case app::NavPageDown:
+        page_->pageDown();
+        break;
+    case app::NavPageUp:
+        page_->pageUp();
+        break;
+    case app::NavUp:
+        page_->oneUp();
+        break;
+    default:
+        return false;
+    }
+    request = ChangeRecord;
+    pageMoved();
+    return !page_->empty() && !closing_;
+}
+
+void BrowseWindow::navigate(int code) {
+    switch (code) {
+    case app::NavInsert:
+        act(ListAction::Insert);
+        break;
+    case app::NavChange:
+        act(ListAction::Change);
+        break;
+    case app::NavDelete:
+        act(ListAction::Delete);
+        break;
+    case app::NavBottom:
+        act(ListAction::Bottom);
+        break;
+    case app::NavTop:
+        act(ListAction::Top);
+        break;
+    case app::NavPageDown:
+        act(ListAction::PageDown);
+        break;
+    case app::NavPageUp:
+        act(ListAction::PageUp);
+        break;
+    case app::NavDown:
+        act(ListAction::OneDown);
+        break;
+    case app::NavUp:
+        act(ListAction::OneUp);
+        break;
+    case app::NavLocate:
+        locateRequested();
+        break;
+    case app::NavHelp:
+        helpRequested();
+        break;
+    default:
+        break;
+    }
+}
+
+void BrowseWindow::helpRequested() {}
+
+void BrowseWindow::updateButtons() {
+    // An empty view leaves only New: nothing to change or delete.
+    const bool rows = !page_->empty();
+    const bool form = !declaration_.form.empty();
+    change_->setEnabled(rows && form);
+    delete_->setEnabled(rows && form);
+    insert_->setEnabled(form);
+    updateToolbar();
+}
+
+bool BrowseWindow::isActiveBrowse() const {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return sub->mdiArea() != nullptr && sub->mdiArea()->activeSubWindow() == sub;
+    return isActiveWindow();
+}
+
+void BrowseWindow::updateToolbar() {
+    app::NavigationBar* bar = app::frameNavigation();
+    if (bar == nullptr || !isActiveBrowse())
+        return;
+    bar->setNavigationEnabled(app::NavInsert, insert_->isEnabled());
+    bar->setNavigationEnabled(app::NavChange, change_->isEnabled());
+    bar->setNavigationEnabled(app::NavDelete, delete_->isEnabled());
+    bar->setNavigationEnabled(app::NavHistory, false);
+    for (const auto& tip : kToolbarTips)
+        bar->setNavigationToolTip(tip.code, QString::fromUtf8(tip.text));
+}
+
+bool BrowseWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::FocusIn)
+        updateToolbar();
+    return QWidget::event(event);
+}
+
+layout::ListLayout BrowseWindow::currentLayout() const {
+    layout::ListLayout out;
+    layout::ListFormat format = list_->format();
+    format.normaliseFields();
+    out.format = layout::listFormatText(format);
+    out.xpos = list_->x();
+    out.ypos = list_->y();
+    out.width = list_->width();
+    out.height = list_->height();
+    out.hscroll = list_->table()->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+    out.vscroll = !list_->thumbBar()->isHidden();
+    out.lineHeight = list_->lineHeight();
+    const QFont font = list_->table()->font();
+    out.font = font.family().toStdString();
+    out.point = font.pointSize();
+    out.style = (font.bold() ? 1 : 0) | (font.italic() ? 2 : 0);
+    out.prevCol = descending_ ? -sortField_ : sortField_;
+    return out;
+}
+
+void BrowseWindow::applyFormat(const layout::ListFormat& format) {
+    list_->setFormat(format);
+    showSortMarker();
+    showLocatorPrompt();
+    list_->showPage(*page_);
+}
+
+layout::FormatSession BrowseWindow::formatSession() const {
+    layout::FormatSession session;
+    session.format = list_->format();
+    session.designed = designed_;
+    for (const auto& column : declaration_.columns)
+        session.fields.push_back({column.field, column.header, column.picture});
+    session.font = list_->table()->font();
+    session.lineHeight = list_->lineHeight();
+    session.hscroll = list_->table()->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+    session.vscroll = !list_->thumbBar()->isHidden();
+    session.placement = list_->geometry();
+    return session;
+}
+
+void BrowseWindow::applySession(const layout::FormatSession& session) {
+    list_->table()->setFont(session.font);
+    list_->setLineHeight(session.lineHeight);
+    list_->setScrollBars(session.hscroll, session.vscroll);
+    applyFormat(session.format);
+}
+
+void BrowseWindow::openColumnDialog() {
+    layout::FormatSession session = formatSession();
+    const int column = std::max(0, list_->table()->currentIndex().column());
+    if (layout::runListFormatDialog(session, column, this))
+        applySession(session);
+    // The dialog shows plain headers; the marker goes back on the sort column.
+    showSortMarker();
+}
+
+void BrowseWindow::openListboxDialog() {
+    layout::FormatSession session = formatSession();
+    if (layout::runFormatListboxDialog(session, this))
+        applySession(session);
+    showSortMarker();
+}
+
+void BrowseWindow::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        locateTimer_->stop();
+        browseClosing();
+        if (opened_)
+            layout::saveListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,
+                                   declaration_.designFormat, currentLayout());
+        app::SaveWindowPosition(this, declaration_.procedure);
+        emit closed();
+    }
+    event->accept();
+}
+
+} // namespace velkora::browse

@@ -1,0 +1,145 @@
+#pragma once
+// The window of a list: the list control, the sheet around it, the locator
+// prompt and entry, and the buttons New, Change, Delete, Close, Help and the
+// format button. A list window derives from it (for its own buttons and its
+// reaction to a new selection) or uses it as it is; see BrowseDeclaration.h.
+//
+// Scrolling, locating and refreshing read only the visible page. A read
+// error other than the end of the view shows the file warning and closes
+// the window. After a move the selected row's record is read again into the
+// source's buffer; selectionChanged() runs when that is another record.
+
+#include "app/gui/Navigation.h"
+#include "ui/browse/BrowseDeclaration.h"
+#include "ui/browse/BrowseList.h"
+#include "ui/layout/FormatDialogs.h"
+#include "ui/layout/ListFormat.h"
+#include "ui/layout/ListLayout.h"
+
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class QBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+
+namespace velkora::browse {
+
+class BrowseWindow : public QWidget, public app::NavigationTarget {
+    Q_OBJECT
+public:
+    BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<BrowseSource> source,
+                 QWidget* parent = nullptr);
+    ~BrowseWindow() override;
+
+    // Translates the window, restores its position, the saved layout and
+    // sort column, opens the view in that order and shows the first page.
+    void openBrowse();
+
+    const BrowseDeclaration& declaration() const { return declaration_; }
+    BrowseList* list() const { return list_; }
+    BrowsePage& page() { return *page_; }
+    BrowseSource& source() { return *source_; }
+
+    // Sorting: the column-table entry (1-based) and direction.
+    int sortField() const { return sortField_; }
+    bool sortDescending() const { return descending_; }
+    // A header click: another column sorts ascending, the same one toggles.
+    void sortBy(int field);
+
+    const Locator& locator() const { return locator_; }
+    // Positions the list by the current locator text (right away).
+    void locate();
+    // Reads the page again around the selected record (another window changed data).
+    void refresh();
+    // True while this list is the window the user works in (the frame's
+    // active child, or the active window when it runs alone).
+    bool isActiveBrowse() const;
+    // Calls the form with a request and follows its navigation codes.
+    void ask(int request);
+    // Frame toolbar button 2000..2012.
+    void navigate(int code) override;
+
+    // The list format in use and the layout as it would be saved.
+    layout::ListLayout currentLayout() const;
+    void applyFormat(const layout::ListFormat& format);
+    // Opens the column dialog ("List Format") or the list-format dialog.
+    void openColumnDialog();
+    void openListboxDialog();
+
+signals:
+    void closed();
+
+protected:
+    // The selected record is in the source's buffer (another record than before).
+    virtual void selectionChanged() {}
+    // The view became empty: the buffer is cleared.
+    virtual void viewEmpty() {}
+    // A form call completed (after the page was refreshed).
+    virtual void formCompleted(int request) { (void)request; }
+    // Toolbar 2010.
+    virtual void locateRequested() {}
+    // The window closes; files and companion windows are released here.
+    virtual void browseClosing() {}
+    virtual void helpRequested();
+
+    // Where derived windows put their own buttons (left of New).
+    QBoxLayout* extraButtons() const { return extraButtons_; }
+    QTabWidget* sheet() const { return sheet_; }
+    QPushButton* insertButton() const { return insert_; }
+    QPushButton* changeButton() const { return change_; }
+    QPushButton* deleteButton() const { return delete_; }
+
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void act(ListAction action);
+    // Shows the page, re-reads the selection and updates buttons.
+    void pageMoved();
+    void readFailed();
+    void reopenView();
+    void showSortMarker();
+    QString sortHeader() const;
+    layout::FormatSession formatSession() const;
+    void applySession(const layout::FormatSession& session);
+    void showLocatorPrompt();
+    void scheduleLocate();
+    void updateButtons();
+    void updateToolbar();
+    void pageSizeChanged(int rows);
+    void moveListToTab(int index);
+    bool followNavigation(int& request);
+
+    BrowseDeclaration declaration_;
+    std::unique_ptr<BrowseSource> source_;
+    std::unique_ptr<BrowsePage> page_;
+    layout::ListFormat designed_;
+    layout::ListLayout restored_;
+    BrowseList* list_;
+    QTabWidget* sheet_;
+    QLabel* searchPrompt_;
+    QLineEdit* searchEntry_;
+    QPushButton* insert_;
+    QPushButton* change_;
+    QPushButton* delete_;
+    QPushButton* close_;
+    QPushButton* help_;
+    QPushButton* config_;
+    QBoxLayout* extraButtons_;
+    QTimer* locateTimer_;
+    Locator locator_;
+    int sortField_ = 1;
+    bool descending_ = false;
+    // Position of the record published last; empty after an empty view.
+    std::optional<std::string> selected_;
+    bool opened_ = false;
+    bool closing_ = false;
+    bool inForm_ = false;
+};
+
+} // namespace velkora::browse
