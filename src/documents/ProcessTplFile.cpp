@@ -188,6 +188,7 @@ private:
             if (piece.hasExpression)
                 values_.appendRtf(expanded_, piece.expression);
         }
+        separateFromPreviousSection();
         const std::string_view text = expanded_;
         for (std::size_t pos = 0; pos < text.size(); pos += files::kBlockSize) {
             if (FileError error = writer_.write(text.substr(pos, files::kBlockSize)))
@@ -197,6 +198,21 @@ private:
             if (advancePerPiece)
                 progress_.advance(files::kBlockSize);
         }
+    }
+
+    // A section that ended in a control word (\par) followed by one that starts
+    // with a letter would glue the two into another control word; the template
+    // had a line break or marker there, so a blank keeps them apart.
+    void separateFromPreviousSection() {
+        if (expanded_.empty())
+            return;
+        if (previousEndsInControlWord_ && expanded_[0] != ' ' && continuesControlWord(expanded_))
+            expanded_.insert(0, 1, ' ');
+        constexpr std::size_t kTail = 64; // longer than any control word
+        tail_ = expanded_.size() >= kTail ? expanded_.substr(expanded_.size() - kTail) : tail_ + expanded_;
+        if (tail_.size() > kTail)
+            tail_.erase(0, tail_.size() - kTail);
+        previousEndsInControlWord_ = endsInControlWord(tail_);
     }
 
     TemplateResult abandon() {
@@ -216,6 +232,8 @@ private:
     PlaceholderValues values_;
     files::BlockWriter writer_;
     std::string expanded_;
+    std::string tail_; // the end of what was written, for separateFromPreviousSection
+    bool previousEndsInControlWord_ = false;
     bool mailingOpen_ = false;
     bool windowOpen_ = false;
     bool wroteAnything_ = false;

@@ -2,7 +2,40 @@
 
 namespace velkora::documents {
 namespace {
+
 constexpr std::string_view kCrLf = "\r\n";
+
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+bool endsInControlWord(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && isDigit(text[end - 1]))
+        --end;
+    if (end < text.size() && end > 0 && text[end - 1] == '-')
+        --end;
+    const std::size_t lettersEnd = end;
+    while (end > 0 && isLetter(text[end - 1]))
+        --end;
+    if (end == lettersEnd)
+        return false;
+    // The backslash must itself be unescaped: \\par is an escaped backslash and the text par.
+    std::size_t backslashes = 0;
+    while (end > 0 && text[end - 1] == '\\') {
+        --end;
+        ++backslashes;
+    }
+    return backslashes % 2 == 1;
+}
+
+bool continuesControlWord(std::string_view next) {
+    return !next.empty() && (isLetter(next[0]) || isDigit(next[0]) || next[0] == '-' || next[0] == ' ');
 }
 
 std::string joinLines(std::string_view section) {
@@ -16,7 +49,10 @@ std::string joinLines(std::string_view section) {
         for (std::size_t pos = 0; pos <= head.size();) {
             const std::size_t next = head.find(kCrLf, pos);
             const std::size_t end = next == std::string_view::npos ? head.size() : next;
-            joined.append(head.substr(pos, end - pos));
+            const std::string_view line = head.substr(pos, end - pos);
+            if (continuesControlWord(line) && endsInControlWord(joined))
+                joined += ' ';
+            joined.append(line);
             pos = end + kCrLf.size();
         }
         section.remove_prefix(lastBreak + kCrLf.size());

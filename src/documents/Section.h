@@ -4,7 +4,10 @@
 //   1. line joining: one CR LF at the very end goes, the remaining lines
 //      are joined with nothing between them except one blank before the
 //      last line. RTF readers ignore line breaks, and a placeholder that the
-//      word processor broke across lines becomes whole again.
+//      word processor broke across lines becomes whole again. A line break
+//      does end an RTF control word, though ("\par" CR LF "Ende"), so where
+//      joining would glue a control word to the next line, a blank (which
+//      the reader takes as the control word's end and drops) stands between.
 //   2. splitting at the placeholders "<#" expression "#>"; a "<#" without
 //      "#>" drops the rest of the section.
 
@@ -19,6 +22,12 @@ inline constexpr std::string_view kPlaceholderEnd = "#>";
 inline constexpr std::size_t kExpressionSize = 79;
 
 std::string joinLines(std::string_view section);
+
+// True when `text` ends in an RTF control word (\par, \fs24) that a
+// following letter, digit, hyphen or blank would change.
+bool endsInControlWord(std::string_view text);
+// True when `next` begins with a character that would run on a control word.
+bool continuesControlWord(std::string_view next);
 
 struct SectionPiece {
     std::string literal;    // copied byte for byte

@@ -20,7 +20,13 @@ TEST(Section, JoinsLinesWithOneBlankBeforeTheLast) {
         {"a\r\nb\r\nc", "ab c"},
         {"a\r\n\r\nb", "a b"},
         {"<#M:NA\r\nME1#>\r\nend", "<#M:NAME1#> end"},
-        {"a\nb", " a\nb"}, // a bare LF is no line break of the template
+        {"a\nb", " a\nb"},                      // a bare LF is no line break of the template
+        {"\\par\r\nEnde\r\nx", "\\par Ende x"}, // the line break ended the control word
+        {"\\fs24\r\n0\r\nx", "\\fs24 0 x"},
+        {"\\par\r\n\r\nEnde\r\nx", "\\par Ende x"},
+        {"\\par\r\n\\b\r\nx", "\\par\\b x"}, // a backslash ends it anyway
+        {"\\\\par\r\nx\r\ny", "\\\\parx y"}, // an escaped backslash and the text "par"
+        {"\\'e4\r\nx\r\ny", "\\'e4x y"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(joinLines(c.in), c.out) << c.in;

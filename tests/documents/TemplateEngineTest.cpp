@@ -54,7 +54,8 @@ TEST_F(TemplateEngine, WritesEachCaseAsExpected) {
                            "escaped_values",
                            "expression_over_fields",
                            "surplus_endloop",
-                           "blank_run_on_block_boundary"};
+                           "blank_run_on_block_boundary",
+                           "control_words_at_line_breaks"};
     for (const std::string name : cases) {
         SCOPED_TRACE(name);
         EXPECT_EQ(ProcessTplFile(output + "   ", casePath(name + ".rtf") + "  ", 1), TemplateResult::Written);
@@ -118,7 +119,7 @@ TEST_F(TemplateEngine, ContinuesFromTheRowTheCallerStandsOn) {
 
 TEST_F(TemplateEngine, EmptyOrMissingMailingFileGivesEmptyValues) {
     std::filesystem::remove(dir.file("QXAILADR.DBF"));
-    std::filesystem::remove(dir.file("QXAILADR.DBT"));
+    std::filesystem::remove(dir.file("QXAILADR.dbt"));
     ProcessTplFile(output, casePath("markers_on_own_paragraphs.rtf"), 1);
     EXPECT_EQ(readFile(output), " HEAD BODY  TAIL "); // created silently, no row
     EXPECT_TRUE(fileExists(dir.file("QXAILADR.DBF")));

@@ -74,13 +74,13 @@ TEST(DbfDamage, EveryDamageGivesItsErrorAndNoCrash) {
             ASSERT_FALSE(writer.append({{"Name", std::string(700, 'm')}}));
         }
         std::string dbf = readFile(dir.file("T.DBF"));
-        std::string dbt = readFile(dir.file("T.DBT"));
+        std::string dbt = readFile(dir.file("T.dbt"));
         damage.apply(dbf, dbt);
         dir.write("T.DBF", dbf);
         if (dbt == "<removed>")
-            std::filesystem::remove(dir.file("T.DBT"));
+            std::filesystem::remove(dir.file("T.dbt"));
         else
-            dir.write("T.DBT", dbt);
+            dir.write("T.dbt", dbt);
 
         DbfTable table;
         const FileError opened = table.open(name, DbfTable::Access::Read);
@@ -102,7 +102,7 @@ TEST(DbfDamage, EveryDamageGivesItsErrorAndNoCrash) {
 TEST(DbfDamage, MemoFileFoundInTheOtherCase) {
     TempDir dir;
     ASSERT_FALSE(DbfTable::create(dir.file("T"), {{"MEMO", DbfType::Memo, 10}}));
-    std::filesystem::rename(dir.file("T.DBT"), dir.file("T.dbt"));
+    std::filesystem::rename(dir.file("T.dbt"), dir.file("T.DBT"));
     DbfTable table;
     EXPECT_FALSE(table.open(dir.file("T"), DbfTable::Access::Read));
 }

@@ -56,7 +56,7 @@ TEST_F(DbfTableTest, WritesTheStandardDbaseIIILayout) {
     EXPECT_EQ(dbf.substr(headerLength + recordLength + 27, 10), std::string(10, ' '));
     EXPECT_EQ(byteAt(dbf, dbf.size() - 1), 0x1Au);
 
-    const std::string dbt = readFile(dir.file("LISTE.DBT"));
+    const std::string dbt = readFile(dir.file("LISTE.dbt"));
     ASSERT_EQ(dbt.size(), 2u * 512);
     EXPECT_EQ(byteAt(dbt, 0), 2u); // next free block
     EXPECT_EQ(dbt.substr(512, 18), std::string("Zeile 1\r\nZeile 2\x1a\x1a"));
@@ -115,19 +115,19 @@ TEST_F(DbfTableTest, NamesAndRemoval) {
     EXPECT_EQ(DbfTable::tableFileName("/m/QXAILADR"), "/m/QXAILADR.DBF");
     EXPECT_EQ(DbfTable::tableFileName("/m/liste.dbf"), "/m/liste.dbf");
     EXPECT_EQ(DbfTable::memoFileName("/m/liste.dbf"), "/m/liste.dbt");
-    EXPECT_EQ(DbfTable::memoFileName("/m/QXAILADR.DBF"), "/m/QXAILADR.DBT");
+    EXPECT_EQ(DbfTable::memoFileName("/m/QXAILADR.DBF"), "/m/QXAILADR.dbt");
 
     EXPECT_EQ(DbfTable::remove(name).code, kFileNotFound);
     ASSERT_FALSE(DbfTable::create(name, kFields));
     EXPECT_FALSE(DbfTable::remove(name));
-    EXPECT_FALSE(fileExists(dir.file("LISTE.DBT")));
+    EXPECT_FALSE(fileExists(dir.file("LISTE.dbt")));
     DbfTable table;
     EXPECT_EQ(table.open(name, DbfTable::Access::Read).code, kFileNotFound);
 
     // A table without memo fields has no memo file and version 03h.
     ASSERT_FALSE(DbfTable::create(name, {{"A", DbfType::Character, 1}}));
     EXPECT_EQ(byteAt(readFile(dir.file("LISTE.DBF")), 0), 0x03u);
-    EXPECT_FALSE(fileExists(dir.file("LISTE.DBT")));
+    EXPECT_FALSE(fileExists(dir.file("LISTE.dbt")));
     EXPECT_EQ(DbfTable::create(name, {{"ELEVENCHARS", DbfType::Character, 1}}).code, kInvalidDataFile);
 }
 
