@@ -104,9 +104,14 @@ std::string optionalPredicate(const TableDef& table, const KeyDef& key) {
     return "NOT (" + terms + ")";
 }
 
+std::string keyIndexName(const TableDef& table, const KeyDef& key) {
+    return equalsIgnoreCase(key.name, table.name) ? std::string(key.name) + "_KEY" : std::string(key.name);
+}
+
 std::string createIndexSql(const TableDef& table, const KeyDef& key) {
-    std::string sql = std::string("CREATE ") + (key.unique ? "UNIQUE " : "") + "INDEX " + quoted(key.name) +
-                      " ON " + quoted(table.name) + " (" + columnList(table, keySortParts(table, key)) + ")";
+    std::string sql = std::string("CREATE ") + (key.unique ? "UNIQUE " : "") + "INDEX " +
+                      quoted(keyIndexName(table, key)) + " ON " + quoted(table.name) + " (" +
+                      columnList(table, keySortParts(table, key)) + ")";
     if (key.optional)
         sql += " WHERE " + optionalPredicate(table, key);
     return sql;

@@ -28,6 +28,8 @@ std::string createTableSql(const TableDef& table);
 // "NOT (...)" leaving out the all-zero-or-blank records of an optional key.
 std::string optionalPredicate(const TableDef& table, const KeyDef& key);
 std::string createIndexSql(const TableDef& table, const KeyDef& key);
+// The index of a key: named as the key, unless SQLite would take that for the table's own name.
+std::string keyIndexName(const TableDef& table, const KeyDef& key);
 // The index kept for a list order no key serves ("ORD_..."), and its creation.
 std::string orderIndexName(const TableDef& table, const std::vector<SortPart>& parts);
 std::string createOrderIndexSql(const TableDef& table, const std::vector<SortPart>& parts);

@@ -211,7 +211,7 @@ public:
                 if (inverted)
                     for (SortPart& p : full)
                         p.descending = !p.descending;
-                indexOf_[signature(full)] = std::string(key.name);
+                indexOf_[signature(full)] = keyIndexName(table_, key);
                 return full;
             }
         }
@@ -516,7 +516,7 @@ private:
     int verifyKeys() {
         const auto found = indexDefinitions();
         for (const KeyDef& key : table_.keys) {
-            const auto it = found.find(std::string(key.name));
+            const auto it = found.find(keyIndexName(table_, key));
             if (it == found.end() || it->second != createIndexSql(table_, key))
                 return fail(InvalidKeyFile, std::string(key.name) + ": " + errorTextOf(InvalidKeyFile));
         }
@@ -526,7 +526,7 @@ private:
     // The index a read walks; empty for physical order (no sort parts).
     std::optional<std::string> indexFor(const OrderedRead& r) {
         if (r.key)
-            return std::string(r.key->name);
+            return keyIndexName(table_, *r.key);
         if (r.parts.empty())
             return std::string();
         const auto it = indexOf_.find(signature(r.parts));
