@@ -37,6 +37,28 @@ std::string overview(Language language) {
     return text(language, Msg::UsagePrefix) + text(language, Msg::Overview, {lines.str()});
 }
 
+// Works in the start folder for the duration of one command, as the program
+// does: relative paths in the start file are taken from there.
+class StartFolderAsCurrent {
+public:
+    explicit StartFolderAsCurrent(const std::string& folder) : caller_(std::filesystem::current_path(ec_)) {
+        std::error_code ignored;
+        std::filesystem::current_path(folder, ignored);
+    }
+    ~StartFolderAsCurrent() {
+        std::error_code ignored;
+        if (!ec_)
+            std::filesystem::current_path(caller_, ignored);
+    }
+    StartFolderAsCurrent(const StartFolderAsCurrent&) = delete;
+    StartFolderAsCurrent& operator=(const StartFolderAsCurrent&) = delete;
+    std::string caller() const { return caller_.string(); }
+
+private:
+    std::error_code ec_;
+    std::filesystem::path caller_;
+};
+
 // The console prompter and an application end that lets the run finish
 // with status 1, for the duration of one command.
 class ConsoleSession {
@@ -86,11 +108,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kSuccess;
     }
 
+    StartFolderAsCurrent current(folder);
     ConsoleSession session(shared.yes);
     if (app::runStartup(folder).ended || applicationEnded())
         return kFailed;
     language = languageOf(appState().LANGID);
-    const Invocation call{*command, std::move(parsed), language, out, err};
+    const Invocation call{*command, std::move(parsed), language, out, err, current.caller()};
     const int status = command->run(call);
     return applicationEnded() ? kFailed : status;
 }

@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 
+#include <filesystem>
 #include <string>
 
 namespace velkora::cli {
@@ -11,6 +12,10 @@ void printWrongUsage(std::ostream& err, Language language, const CommandSpec* co
     err << "velkora-cli: " << problem << '\n';
     err << text(language, Msg::UsagePrefix) << usageLine << '\n';
     err << text(language, Msg::SeeHelp, {command ? std::string(command->name) + " " : std::string()}) << '\n';
+}
+
+std::string Invocation::callerPath(const std::string& name) const {
+    return (std::filesystem::path(callerFolder) / name).lexically_normal().string();
 }
 
 int Invocation::wrongUsage(std::string_view problem) const {

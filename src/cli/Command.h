@@ -66,6 +66,12 @@ struct Invocation {
     Language language;
     std::ostream& out;
     std::ostream& err;
+    // The folder the tool was called in: the run itself works in the start
+    // folder, as the program does, so file names given relative to the
+    // caller are resolved here.
+    std::string callerFolder;
+
+    std::string callerPath(const std::string& name) const;
 
     std::string tr(Msg id, std::initializer_list<std::string_view> args = {}) const {
         return text(language, id, args);

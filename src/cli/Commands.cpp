@@ -4,10 +4,8 @@ namespace velkora::cli {
 
 const std::vector<CommandSpec>& allCommands() {
     static const std::vector<CommandSpec> commands = {
-        evalCommand(),
-        formatNameCommand(),
-        phoneIndexCommand(),
-        dbfCommand(),
+        checkCommand(),      rebuildKeysCommand(), reorganiseCommand(), listCommand(), evalCommand(),
+        formatNameCommand(), phoneIndexCommand(),  mergeCommand(),      dbfCommand(),
     };
     return commands;
 }

@@ -8,9 +8,14 @@
 
 namespace velkora::cli {
 
+CommandSpec checkCommand();
+CommandSpec rebuildKeysCommand();
+CommandSpec reorganiseCommand();
+CommandSpec listCommand();
 CommandSpec evalCommand();
 CommandSpec formatNameCommand();
 CommandSpec phoneIndexCommand();
+CommandSpec mergeCommand();
 CommandSpec dbfCommand();
 
 // Every command, in the order the overview lists them.

@@ -30,7 +30,7 @@ void printFieldList(const Invocation& call, const DbfTable& table) {
 }
 
 int printDbf(const Invocation& call) {
-    const std::string& name = call.arguments.positional.front();
+    const std::string name = call.callerPath(call.arguments.positional.front());
     DbfTable table;
     if (const files::FileError error = table.open(name, DbfTable::Access::Read))
         return call.failed(call.tr(Msg::DbfOpenFailed, {error.text, std::to_string(error.code)}));

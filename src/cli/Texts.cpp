@@ -51,6 +51,91 @@ constexpr Entry kTexts[] = {
     {Msg::MissingArgument, "Argument fehlt", "argument missing"},
     {Msg::ExtraArgument, "überzähliges Argument: %1", "unexpected argument: %1"},
 
+    {Msg::UnknownTable, "unbekannte Tabelle: %1", "unknown table: %1"},
+    {Msg::ColumnFile, "Datei", "File"},
+    {Msg::ColumnRecords, "Sätze", "Records"},
+    {Msg::ColumnState, "Zustand", "State"},
+    {Msg::ColumnPath, "Pfad", "Path"},
+
+    {Msg::CheckSummary, "Datendateien öffnen und prüfen", "open and check the record files"},
+    {Msg::CheckHelp,
+     "velkora-cli check [TABELLE]\n"
+     "\n"
+     "Öffnet jede Datendatei (oder nur TABELLE, z. B. QXADRESS oder ADR) nach den\n"
+     "Regeln des Programms und prüft Sätze und Schlüssel. Je Datei eine Zeile: Name,\n"
+     "Zahl der Sätze, Zustand, Pfad. Eine fehlende Datei wird leer angelegt, beschädigte\n"
+     "Schlüssel werden beim Öffnen nach Rückfrage neu aufgebaut. Exit-Status 1, wenn\n"
+     "eine Datei nicht in Ordnung war.\n",
+     "velkora-cli check [TABLE]\n"
+     "\n"
+     "Opens every record file (or only TABLE, e.g. QXADRESS or ADR) by the program's\n"
+     "rules and checks its records and keys. One line per file: name, number of\n"
+     "records, state, path. A missing file is created empty; damaged keys are rebuilt\n"
+     "on opening after the question. Exit status 1 when a file was not sound.\n"},
+    {Msg::StateSound, "in Ordnung", "sound"},
+    {Msg::StateCreated, "leer angelegt", "created empty"},
+    {Msg::StateKeysRebuilt, "Schlüssel waren beschädigt, neu aufgebaut", "keys were damaged, rebuilt"},
+    {Msg::StateKeysDamaged, "Schlüssel beschädigt: %1", "keys damaged: %1"},
+    {Msg::StateNotOpened, "nicht zu öffnen", "cannot be opened"},
+    {Msg::FilesNotSound, "nicht in Ordnung: %1 Datei(en)", "not sound: %1 file(s)"},
+
+    {Msg::RebuildSummary, "Schlüssel neu aufbauen", "rebuild the keys"},
+    {Msg::RebuildHelp,
+     "velkora-cli rebuild-keys [TABELLE]\n"
+     "\n"
+     "Baut alle Schlüssel jeder Datendatei (oder nur von TABELLE) aus ihren Sätzen\n"
+     "neu auf. Eine fehlende Datei wird übergangen.\n",
+     "velkora-cli rebuild-keys [TABLE]\n"
+     "\n"
+     "Rebuilds every key of each record file (or only of TABLE) from its records.\n"
+     "A missing file is passed over.\n"},
+    {Msg::StateKeysRebuiltNow, "Schlüssel neu aufgebaut", "keys rebuilt"},
+    {Msg::StateMissing, "fehlt", "missing"},
+    {Msg::StateRebuildFailed, "Fehler", "error"},
+
+    {Msg::ReorganiseSummary, "Adressdatei reorganisieren", "reorganise the address file"},
+    {Msg::ReorganiseHelp,
+     "velkora-cli reorganise\n"
+     "\n"
+     "Reorganisiert die Adressdatei wie \"DataUtil\" im Programm: liest jeden Satz,\n"
+     "meldet unlesbare Sätze und baut alle Schlüssel neu auf. Andere Arbeitsplätze\n"
+     "dürfen die Datei solange nicht ändern.\n",
+     "velkora-cli reorganise\n"
+     "\n"
+     "Reorganises the address file as \"DataUtil\" in the program does: reads every\n"
+     "record, reports unreadable ones and rebuilds all keys. Other workstations may\n"
+     "not change the file meanwhile.\n"},
+    {Msg::Reorganised, "Adressdatei reorganisiert: %1", "address file reorganised: %1"},
+
+    {Msg::ListSummary, "Sätze in Schlüsselfolge ausgeben", "print records in key order"},
+    {Msg::ListHelp,
+     "velkora-cli list TABELLE [--key SCHLÜSSEL] [--from WERT,...] [--back] [--count N] [--fields FELD,...]\n"
+     "\n"
+     "Liest die Sätze von TABELLE (z. B. QXADRESS oder ADR) in der Folge eines Schlüssels\n"
+     "(Vorgabe: der Primärschlüssel) so, wie die Listen sie lesen, und gibt sie als\n"
+     "tabulatorgetrennte Zeilen mit einer Kopfzeile aus (\\t, \\n, \\r und \\\\ für\n"
+     "Tabulator, Zeilenumbruch, Wagenrücklauf und Backslash; Datumsfelder als Tageszahl).\n"
+     "  --key SCHLÜSSEL   Schlüssel (QXADRES2 oder ADR:QXADRES2) oder Sortierung\n"
+     "  --from WERT,...   beginnt bei diesen Werten der ersten Schlüsselteile\n"
+     "  --back            liest rückwärts, ab der Position oder vom Ende\n"
+     "  --count N         höchstens N Sätze\n"
+     "  --fields FELD,... nur diese Felder (ADR:NAME1 oder NAME1)\n",
+     "velkora-cli list TABLE [--key KEYNAME] [--from VALUE,...] [--back] [--count N] [--fields FIELD,...]\n"
+     "\n"
+     "Reads the records of TABLE (e.g. QXADRESS or ADR) in the order of a key (default:\n"
+     "the primary key) the way the lists read them, and prints them as tab-separated\n"
+     "lines with a header line (\\t, \\n, \\r and \\\\ stand for tab, line feed,\n"
+     "carriage return and backslash; date fields as day numbers).\n"
+     "  --key KEYNAME     a key (QXADRES2 or ADR:QXADRES2) or a sort order\n"
+     "  --from VALUE,...  starts at these values of the leading key components\n"
+     "  --back            reads backwards, from the position or from the end\n"
+     "  --count N         at most N records\n"
+     "  --fields FIELD,... only these fields (ADR:NAME1 or NAME1)\n"},
+    {Msg::UnknownOrder, "unbekannter Schlüssel: %1", "unknown key: %1"},
+    {Msg::UnknownField, "unbekanntes Feld: %1", "unknown field: %1"},
+    {Msg::NotANumber, "keine Zahl: %1", "not a number: %1"},
+    {Msg::TooManyValues, "mehr Werte als Schlüsselteile: %1", "more values than key components: %1"},
+
     {Msg::EvalSummary, "Ausdruck auswerten", "evaluate an expression"},
     {Msg::EvalHelp,
      "velkora-cli eval AUSDRUCK [--bind NAME=WERT ...]\n"
@@ -89,6 +174,22 @@ constexpr Entry kTexts[] = {
      "Prints the phone index of TEXT: the digits of its first 31 characters, by\n"
      "which contact persons are sorted and searched by telephone number.\n"},
 
+    {Msg::MergeSummary, "Vorlage mit einer Seriendatei füllen", "fill a template from a mailing file"},
+    {Msg::MergeHelp,
+     "velkora-cli merge --template VORLAGE.RTF --mailing DATEI.DBF --out DOKUMENT.RTF [--show-errors]\n"
+     "\n"
+     "Füllt die RTF-Vorlage mit der Vorlagenmaschine des Programms aus der Seriendatei\n"
+     "(dBase, Aufbau von QXAILADR) ab ihrem ersten Satz, wie Dokumenterstellung und\n"
+     "Serienbrief. Mit --show-errors erscheinen Ausdrucksfehler als \"[Code] Text\" im\n"
+     "Dokument (sonst gilt ShowErrors der Startdatei).\n",
+     "velkora-cli merge --template TEMPLATE.RTF --mailing FILE.DBF --out DOCUMENT.RTF [--show-errors]\n"
+     "\n"
+     "Fills the RTF template with the program's template engine from the mailing file\n"
+     "(dBase, layout of QXAILADR) from its first row, as document preparation and\n"
+     "mail merge do. With --show-errors expression errors appear in the document as\n"
+     "\"[code] text\" (otherwise the start file's ShowErrors applies).\n"},
+    {Msg::MergeMissingOption, "Option %1 fehlt", "option %1 missing"},
+    {Msg::MergeMailingMissing, "Seriendatei nicht gefunden: %1", "mailing file not found: %1"},
     {Msg::DbfSummary, "dBase-Datei als CSV ausgeben", "print a dBase file as CSV"},
     {Msg::DbfHelp,
      "velkora-cli dbf DATEI.DBF [--info]\n"

@@ -27,16 +27,20 @@ TEST_P(CliCommand, PrintsWhatItsExpectedFileSays) {
     const CliCase& c = GetParam();
     TempDir workspace;
     copyDemoWorkspace(workspace.str());
+    std::string calledIn = workspace.str();
     for (auto step : c.setup) {
         for (std::string& word : step)
             word = withWorkspace(word, workspace.str());
-        ASSERT_TRUE(runSetupStep(workspace.str(), step)) << "unknown set-up step " << step.front();
+        if (step.front() == "in")
+            calledIn = workspace.file(step.at(1));
+        else
+            ASSERT_TRUE(runSetupStep(workspace.str(), step)) << "unknown set-up step " << step.front();
     }
     std::vector<std::string> args;
     for (const std::string& arg : c.args)
         args.push_back(withWorkspace(arg, workspace.str()));
 
-    const ProgramResult result = runProgram(VELKORA_CLI_PROGRAM, args, workspace.str());
+    const ProgramResult result = runProgram(VELKORA_CLI_PROGRAM, args, calledIn);
 
     EXPECT_EQ(visible(result.out), withWorkspace(c.out, workspace.str()));
     EXPECT_EQ(visible(result.err), withWorkspace(c.err, workspace.str()));

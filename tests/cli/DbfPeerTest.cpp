@@ -1,0 +1,88 @@
+// LibreOffice as the peer of "velkora-cli dbf": both read the same dBase
+// file with memo, and the CSV texts they print must agree field by field.
+
+#include "RunProgram.h"
+#include "TempDir.h"
+#include "Workspace.h"
+#include "shared/Text.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace velkora::test;
+
+namespace {
+
+std::string findProgram(const std::string& name) {
+    std::istringstream path(std::getenv("PATH") ? std::getenv("PATH") : "");
+    for (std::string folder; std::getline(path, folder, ':');)
+        if (std::filesystem::exists(folder + "/" + name))
+            return folder + "/" + name;
+    return {};
+}
+
+// RFC 4180 rows; line breaks inside quotes stay part of the field.
+std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                rows.back().back() += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                rows.back().back() += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\n' || c == '\r') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            if (i + 1 < text.size())
+                rows.emplace_back(1);
+        } else {
+            rows.back().back() += c;
+        }
+    }
+    return rows;
+}
+
+TEST(DbfPeer, LibreOfficeReadsTheSameTextsAsTheCsvShows) {
+    const std::string soffice = findProgram("soffice");
+    if (soffice.empty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    TempDir workspace;
+    copyDemoWorkspace(workspace.str());
+    ASSERT_TRUE(runSetupStep(workspace.str(), {"mailing", "MAIL/liste.dbf"}));
+
+    const ProgramResult ours = runProgram(VELKORA_CLI_PROGRAM, {"dbf", "MAIL/liste.dbf"}, workspace.str());
+    ASSERT_EQ(ours.status, 0) << ours.err;
+    TempDir profile;
+    const ProgramResult peer = runProgram(
+        soffice,
+        {"-env:UserInstallation=file://" + profile.str(), "--headless", "--infilter=dBase", "--convert-to",
+         "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", "peer", "MAIL/liste.dbf"},
+        workspace.str());
+    ASSERT_EQ(peer.status, 0) << peer.err;
+
+    const auto ourRows = parseCsv(velkora::replaceAll(ours.out, "\r\n", "\n"));
+    const auto peerRows =
+        parseCsv(velkora::replaceAll(readFile(workspace.file("peer/liste.csv")), "\r\n", "\n"));
+    ASSERT_EQ(ourRows.size(), peerRows.size());
+    // LibreOffice writes "NAME1,C,30" as a column head and shows dates and
+    // logicals in its own formats, so names and the text and number columns are compared.
+    const std::vector<std::size_t> compared = {0, 1, 2, 5};
+    for (std::size_t column : compared)
+        EXPECT_EQ(ourRows[0][column], peerRows[0][column].substr(0, peerRows[0][column].find(',')));
+    for (std::size_t row = 1; row < ourRows.size(); ++row)
+        for (std::size_t column : compared)
+            EXPECT_EQ(velkora::replaceAll(ourRows[row][column], "\r\n", "\n"), peerRows[row][column])
+                << "row " << row << " column " << column;
+}
+
+} // namespace
