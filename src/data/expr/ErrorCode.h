@@ -16,6 +16,8 @@ enum class ErrorCode : int {
 };
 
 // The code as callers show it.
-constexpr int number(ErrorCode code) { return static_cast<int>(code); }
+constexpr int number(ErrorCode code) {
+    return static_cast<int>(code);
+}
 
 } // namespace velkora::expr

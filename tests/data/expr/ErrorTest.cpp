@@ -39,6 +39,7 @@ TEST(ErrorTest, EachFailureHasItsCodeAndText) {
     for (const Failure& failure : failures) {
         EXPECT_EQ(evaluator.evaluate(failure.text), "") << failure.text;
         EXPECT_EQ(evaluator.errorCode(), failure.code) << failure.text;
+        EXPECT_GE(number(evaluator.errorCode()), 800) << failure.text;
         EXPECT_EQ(evaluator.errorText(), failure.message) << failure.text;
     }
     evaluator.evaluate("1");
