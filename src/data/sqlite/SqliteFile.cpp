@@ -252,9 +252,8 @@ public:
         std::size_t got = 0;
         bool first = true;
         for (const std::size_t level : levels) {
-            const std::string sql = readSql(r, *index, ranged, level, r.inclusive && first);
+            sqlite3_stmt* s = conn().statement(readSql(r, *index, ranged, level, r.inclusive && first));
             first = false;
-            sqlite3_stmt* s = conn().statement(sql);
             if (!s)
                 return sqliteError(sqlite3_errcode(conn().handle()));
             StatementUse use(s);
@@ -286,8 +285,7 @@ public:
     int readPosition(std::int64_t position, void* record, std::int64_t& version) override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
-        sqlite3_stmt* s = conn().statement("SELECT " + selectList({}) + " FROM " + tableRef() + " WHERE " +
-                                           quoted(kPositionColumn) + " = ?");
+        sqlite3_stmt* s = conn().statement(sql().byPosition);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
         StatementUse use(s);
@@ -304,15 +302,7 @@ public:
     int insert(const void* record, std::int64_t& position) override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
-        std::string columns, marks;
-        for (const auto& [name, type] : expectedColumns(table_)) {
-            if (name == kPositionColumn)
-                continue;
-            columns += (columns.empty() ? "" : ", ") + quoted(name);
-            marks += marks.empty() ? "?" : ", ?";
-        }
-        sqlite3_stmt* s =
-            conn().statement("INSERT INTO " + tableRef() + " (" + columns + ") VALUES (" + marks + ")");
+        sqlite3_stmt* s = conn().statement(sql().insert);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
         StatementUse use(s);
@@ -328,14 +318,7 @@ public:
     int update(std::int64_t position, std::int64_t& version, const void* record) override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
-        std::string sets;
-        for (const auto& [name, type] : expectedColumns(table_))
-            if (name != kPositionColumn && name != kVersionColumn)
-                sets += (sets.empty() ? "" : ", ") + quoted(name) + " = ?";
-        sets += ", " + quoted(kVersionColumn) + " = " + quoted(kVersionColumn) + " + 1";
-        sqlite3_stmt* s =
-            conn().statement("UPDATE " + tableRef() + " SET " + sets + " WHERE " + quoted(kPositionColumn) +
-                             " = ? AND " + quoted(kVersionColumn) + " = ?");
+        sqlite3_stmt* s = conn().statement(sql().update);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
         int rc;
@@ -357,8 +340,7 @@ public:
     int remove(std::int64_t position, std::int64_t version) override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
-        sqlite3_stmt* s = conn().statement("DELETE FROM " + tableRef() + " WHERE " + quoted(kPositionColumn) +
-                                           " = ? AND " + quoted(kVersionColumn) + " = ?");
+        sqlite3_stmt* s = conn().statement(sql().remove);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
         {
@@ -377,7 +359,7 @@ public:
     std::int64_t count() override {
         if (!own_.isOpen())
             return fail(FileNotOpen), 0;
-        sqlite3_stmt* s = conn().statement("SELECT count(*) FROM " + tableRef());
+        sqlite3_stmt* s = conn().statement("SELECT count(*) FROM " + sql().table);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle())), 0;
         StatementUse use(s);
@@ -391,7 +373,7 @@ public:
             return fail(FileNotOpen), 0;
         const std::string column = quoted(table_.fields.at(static_cast<std::size_t>(field)).name);
         sqlite3_stmt* s =
-            conn().statement("SELECT count(*) FROM " + tableRef() + " WHERE " + column + " BETWEEN ? AND ?");
+            conn().statement("SELECT count(*) FROM " + sql().table + " WHERE " + column + " BETWEEN ? AND ?");
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle())), 0;
         StatementUse use(s);
@@ -447,9 +429,6 @@ private:
     static constexpr int kOperationTimeoutMs = 2000;
 
     Connection& conn() { return route_.connection ? *route_.connection : own_; }
-    std::string tableRef() const {
-        return quoted(route_.connection ? route_.schema : std::string("main")) + "." + quoted(table_.name);
-    }
 
     int fail(int code, std::string text = {}) {
         setCurrentError({code, std::move(text), 0, {}, diskName_, {}});
@@ -537,18 +516,50 @@ private:
         return indexOf_[signature(r.parts)];
     }
 
-    std::string selectList(const std::vector<SortPart>& parts) const {
-        std::string list;
+    // The statements of the file for the schema it is reached under, made once.
+    struct Sql {
+        std::string table;      // "main"."QXADRESS"
+        std::string selectList; // fields, position, version
+        std::string insert, update, remove, byPosition;
+    };
+
+    const Sql& sql() {
+        const std::string schema = route_.connection ? route_.schema : std::string("main");
+        auto found = sql_.find(schema);
+        if (found != sql_.end())
+            return found->second;
+        Sql q;
+        q.table = quoted(schema) + "." + quoted(table_.name);
+        std::string columns, marks, sets;
+        for (const auto& [name, type] : expectedColumns(table_)) {
+            if (name == kPositionColumn)
+                continue;
+            columns += (columns.empty() ? "" : ", ") + quoted(name);
+            marks += marks.empty() ? "?" : ", ?";
+            if (name != kVersionColumn)
+                sets += quoted(name) + " = ?, ";
+        }
         for (const FieldDef& f : table_.fields)
-            list += (list.empty() ? "" : ", ") + quoted(f.name);
-        list += ", " + quoted(kPositionColumn) + ", " + quoted(kVersionColumn);
-        for (const SortPart& p : parts)
-            list += ", " + quoted(columnOf(table_, p));
-        return list;
+            q.selectList += (q.selectList.empty() ? "" : ", ") + quoted(f.name);
+        q.selectList += ", " + quoted(kPositionColumn) + ", " + quoted(kVersionColumn);
+        const std::string where = " WHERE " + quoted(kPositionColumn) + " = ?";
+        const std::string watched = where + " AND " + quoted(kVersionColumn) + " = ?";
+        q.insert = "INSERT INTO " + q.table + " (" + columns + ") VALUES (" + marks + ")";
+        q.update = "UPDATE " + q.table + " SET " + sets + quoted(kVersionColumn) + " = " +
+                   quoted(kVersionColumn) + " + 1" + watched;
+        q.remove = "DELETE FROM " + q.table + watched;
+        q.byPosition = "SELECT " + q.selectList + " FROM " + q.table + where;
+        return sql_.emplace(schema, std::move(q)).first->second;
     }
 
-    std::string readSql(const OrderedRead& r, const std::string& index, std::size_t ranged, std::size_t level,
-                        bool inclusive) const {
+    const std::string& readSql(const OrderedRead& r, const std::string& index, std::size_t ranged,
+                               std::size_t level, bool inclusive) {
+        const Sql& base = sql();
+        std::string cacheKey = base.table + index + signature(r.parts) + "|" + std::to_string(ranged) + "|" +
+                               std::to_string(level) + (inclusive ? "i" : "x") + (r.forward ? "f" : "b");
+        auto found = readSql_.find(cacheKey);
+        if (found != readSql_.end())
+            return found->second;
         const std::size_t k = r.parts.size();
         std::string where;
         auto add = [&where](const std::string& term) {
@@ -572,8 +583,13 @@ private:
             order += quoted(columnOf(table_, p)) + ((p.descending != !r.forward) ? " DESC, " : ", ");
         order += quoted(kPositionColumn) + (r.forward ? "" : " DESC");
         const std::string indexed = index.empty() ? "" : " INDEXED BY " + quoted(index);
-        return "SELECT " + selectList(r.parts) + " FROM " + tableRef() + indexed + where + " ORDER BY " +
-               order + " LIMIT ?";
+        std::string select = base.selectList;
+        for (const SortPart& p : r.parts)
+            select += ", " + quoted(columnOf(table_, p));
+        return readSql_
+            .emplace(std::move(cacheKey), "SELECT " + select + " FROM " + base.table + indexed + where +
+                                              " ORDER BY " + order + " LIMIT ?")
+            .first->second;
     }
 
     RowInfo loadRow(sqlite3_stmt* s, void* record, std::size_t sortParts) const {
@@ -594,16 +610,21 @@ private:
     // Binds the stored values and fold keys of a record from parameter 1; returns the next parameter.
     int bindRecord(sqlite3_stmt* s, const void* record) const {
         int index = 1;
-        std::vector<std::string> folds;
+        int foldIndex = 1 + static_cast<int>(table_.fields.size());
         for (const FieldDef& f : table_.fields) {
-            const Value stored = toStored(f, f.get(record));
-            bindValue(s, index++, stored);
-            if (hasFoldColumn(f))
-                folds.push_back(clip(foldText(std::get<std::string>(stored))));
+            if (f.view) {
+                std::string text = storedText(f, f.view(record));
+                if (hasFoldColumn(f)) {
+                    std::string fold = clip(foldText(text));
+                    sqlite3_bind_text(s, foldIndex++, fold.data(), static_cast<int>(fold.size()),
+                                      SQLITE_TRANSIENT);
+                }
+                sqlite3_bind_text(s, index++, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+            } else {
+                bindValue(s, index++, toStored(f, f.get(record)));
+            }
         }
-        for (const std::string& fold : folds)
-            sqlite3_bind_text(s, index++, fold.data(), static_cast<int>(fold.size()), SQLITE_TRANSIENT);
-        return index;
+        return foldIndex;
     }
 
     int writeError(int rc) {
@@ -648,7 +669,7 @@ private:
 
     int missingOrChanged(std::int64_t position) {
         sqlite3_stmt* s =
-            conn().statement("SELECT 1 FROM " + tableRef() + " WHERE " + quoted(kPositionColumn) + " = ?");
+            conn().statement("SELECT 1 FROM " + sql().table + " WHERE " + quoted(kPositionColumn) + " = ?");
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
         StatementUse use(s);
@@ -661,6 +682,8 @@ private:
     std::string diskName_;
     Route route_;
     std::map<std::string, std::string> indexOf_; // order signature -> index name
+    std::map<std::string, Sql> sql_;             // by schema
+    std::map<std::string, std::string> readSql_;
 };
 
 class SqliteTransaction : public TransactionBackend {

@@ -1,0 +1,120 @@
+// Several workstations on one data folder: other connections and other processes.
+#include "DataFixture.h"
+#include "data/View.h"
+
+#include <chrono>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace velkora::data {
+namespace {
+
+using test::DataFixture;
+
+class StationsTest : public DataFixture {
+protected:
+    void SetUp() override {
+        DataFixture::SetUp();
+        ASSERT_TRUE(OpenRecordFile(files().QXADRESS));
+        auto& adr = files().QXADRESS;
+        adr.clear();
+        adr.rec.ADRNR = 1;
+        adr.rec.NAME1 = "Original";
+        ASSERT_EQ(adr.add(), NoError);
+        adr.rec.ADRNR = 1;
+        ASSERT_EQ(adr.get(*Address::table().key("QXADRES1")), NoError);
+        SnapLinkingFields(adr);
+    }
+
+    // Runs `child` in another process and waits for it; true when it exited with 0.
+    template <class Child> static bool inOtherProcess(Child child) {
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            ::_exit(child() ? 0 : 1);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+
+    static bool saveElsewhere(const char* name) {
+        File<Address> other;
+        other.rec.ADRNR = 1;
+        if (other.open() != NoError || other.get(*Address::table().key("QXADRES1")) != NoError)
+            return false;
+        other.rec.NAME1 = name;
+        return other.put() == NoError;
+    }
+};
+
+TEST_F(StationsTest, ASaveAfterAnotherStationSavedGetsResult2AndTheirVersion) {
+    ASSERT_TRUE(saveElsewhere("Station B"));
+    auto& adr = files().QXADRESS;
+    adr.rec.NAME1 = "Station A";
+    EXPECT_EQ(UpdateWithIntegrity(adr, true), 2);
+    EXPECT_EQ(prompts.last().text, "This record was changed by another station.");
+    EXPECT_EQ(prompts.last().caption, "Update Operation Error");
+    EXPECT_EQ(adr.rec.NAME1, "Station B");
+    // With the other version loaded, the next save goes through.
+    adr.rec.NAME1 = "Station A again";
+    EXPECT_EQ(UpdateWithIntegrity(adr, false), 0);
+}
+
+TEST_F(StationsTest, AnotherProcessSavingFirstMakesOurSaveReport2) {
+    ASSERT_TRUE(inOtherProcess([] { return saveElsewhere("Process B"); }));
+    auto& adr = files().QXADRESS;
+    adr.rec.NAME1 = "Process A";
+    EXPECT_EQ(UpdateWithIntegrity(adr, false), 2);
+    EXPECT_EQ(prompts.last().text, "This record was changed by another station.");
+    EXPECT_EQ(adr.rec.NAME1, "Process B");
+}
+
+TEST_F(StationsTest, ATransactionThatCannotStartIn2SecondsChangesNothing) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const std::string file = dir.file("QXADRESS.TPS");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        // Another program holds the file for writing for three seconds.
+        sqlite3* db = nullptr;
+        sqlite3_open(file.c_str(), &db);
+        const bool locked = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+        const char signal = locked ? '1' : '0';
+        (void)!::write(ready[1], &signal, 1);
+        ::sleep(3);
+        ::_exit(0);
+    }
+    char signal = 0;
+    ASSERT_EQ(::read(ready[0], &signal, 1), 1);
+    ASSERT_EQ(signal, '1');
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(DeleteWithIntegrity(files().QXADRESS), 1);
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, std::chrono::milliseconds(1900));
+    EXPECT_LT(waited, std::chrono::milliseconds(2900));
+    EXPECT_TRUE(prompts.last().text.starts_with("Delete : QXADRESS|")) << prompts.last().text;
+    EXPECT_EQ(prompts.last().caption, "Transaction Framing Error");
+    ::waitpid(pid, nullptr, 0);
+    EXPECT_EQ(files().QXADRESS.records(), 1);
+    for (const TableDef* t : allTables())
+        EXPECT_EQ(files().byName(t->name)->openCount(), t->name == "QXADRESS" ? 1 : 0) << t->name;
+}
+
+TEST_F(StationsTest, AnOpenListNeverKeepsAnotherStationFromWriting) {
+    auto& adr = files().QXADRESS;
+    for (int i = 2; i <= 40; ++i) {
+        adr.clear();
+        adr.rec.ADRNR = i;
+        ASSERT_EQ(adr.add(), NoError);
+    }
+    View list(adr);
+    ASSERT_TRUE(list.setOrder("ADR:QXADRES1"));
+    const auto page = list.first(10);
+    ASSERT_EQ(page.size(), 10u);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(inOtherProcess([] { return saveElsewhere("while listed"); }));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+    EXPECT_EQ(list.after(page.back(), 10).size(), 10u);
+}
+
+} // namespace
+} // namespace velkora::data
