@@ -1,5 +1,7 @@
 #include "CaseFile.h"
 
+#include "shared/Text.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +54,10 @@ void loadFile(const std::filesystem::path& path, std::vector<CliCase>& cases) {
             current.out += rest + "\n";
         else if (tag == "! " || tag == "!")
             current.err += rest + "\n";
+        else if (tag == "& ")
+            current.files.emplace_back(rest, "");
+        else if ((tag == "| " || tag == "|") && !current.files.empty())
+            current.files.back().second += rest + "\n";
         else if (tag == "? ")
             current.status = std::stoi(rest);
         else
@@ -97,7 +103,7 @@ std::vector<std::string> splitWords(const std::string& line) {
             i = end == std::string::npos ? line.size() : end;
         } else if (c == '"') {
             for (++i; i < line.size() && line[i] != '"'; ++i) {
-                if (line[i] == '\\' && i + 1 < line.size())
+                if (line[i] == '\\' && i + 1 < line.size() && line[i + 1] == '"')
                     ++i;
                 word += line[i];
             }
@@ -111,23 +117,7 @@ std::vector<std::string> splitWords(const std::string& line) {
 }
 
 std::string visible(const std::string& output) {
-    std::string out;
-    for (char c : output) {
-        switch (c) {
-        case '\t':
-            out += "\\t";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
+    return replaceAll(replaceAll(output, "\t", "⇥"), "\r", "␍");
 }
 
 } // namespace velkora::test

@@ -8,9 +8,12 @@
 //   ! [801] ...                        expected standard error, line by line
 //   > ...                              expected standard output, line by line
 //   ? 1                                expected exit status
+//   & DOCS/brief.rtf                   a file the run must leave, with
+//   | ...                              this content, line by line (the
+//                                      last line ends the file)
 //
 // {WS} stands for the workspace folder. In expected output a tab is written
-// \t, a carriage return \r and a backslash \\, so every byte is visible.
+// ⇥ and a carriage return ␍, so that every byte is visible.
 
 #include <ostream>
 #include <string>
@@ -25,6 +28,8 @@ struct CliCase {
     std::string out;
     std::string err;
     int status = 0;
+    // Files the run leaves: name and expected content.
+    std::vector<std::pair<std::string, std::string>> files;
 };
 
 // Names the case in test failures (instead of its bytes).
@@ -34,7 +39,7 @@ void PrintTo(const CliCase& c, std::ostream* os);
 std::vector<CliCase> loadCases(const std::string& folder);
 
 // Splits a line into words: blanks separate, '...' is literal, "..." keeps
-// blanks and knows \" and \\.
+// blanks and knows \" (other backslashes stay, as RTF needs them).
 std::vector<std::string> splitWords(const std::string& line);
 
 // Output as the expected files write it (see above).

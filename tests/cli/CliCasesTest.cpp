@@ -45,6 +45,10 @@ TEST_P(CliCommand, PrintsWhatItsExpectedFileSays) {
     EXPECT_EQ(visible(result.out), withWorkspace(c.out, workspace.str()));
     EXPECT_EQ(visible(result.err), withWorkspace(c.err, workspace.str()));
     EXPECT_EQ(result.status, c.status);
+    for (auto [name, content] : c.files) {
+        content.pop_back(); // the last line ends the file
+        EXPECT_EQ(visible(readFile(workspace.file(name))), withWorkspace(content, workspace.str())) << name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CliCommand, testing::ValuesIn(allCases()),

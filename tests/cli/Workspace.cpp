@@ -3,6 +3,7 @@
 #include "TempDir.h"
 #include "app/DemoWorkspace.h"
 #include "data/files/DbfTable.h"
+#include "documents/MailingFile.h"
 #include "shared/ProfileFile.h"
 #include "shared/Text.h"
 
@@ -47,6 +48,23 @@ void writeSampleDbf(const std::string& name) {
     table.append({{"Meier, \"Der Bäcker\"", "Köln", "3", "", "F", ""}, {}, false});
 }
 
+// Two recipients in mailing layout, one with a memo.
+void writeSampleMailingFile(const std::string& name) {
+    documents::MailingFile mailing;
+    mailing.setName(name);
+    documents::MailingFile::create(name);
+    mailing.open(files::DbfTable::Access::Write);
+    mailing.rec.NAME1 = "Müller GmbH";
+    mailing.rec.ORT = "München";
+    mailing.rec.MEMO = "Stammkunde";
+    mailing.add();
+    mailing.clear();
+    mailing.rec.NAME1 = "Meier & Söhne {Bäckerei}";
+    mailing.rec.ORT = "Köln";
+    mailing.add();
+    mailing.close();
+}
+
 using Step = std::function<void(const std::string& folder, const std::vector<std::string>& args)>;
 
 const std::map<std::string, Step>& steps() {
@@ -57,11 +75,16 @@ const std::map<std::string, Step>& steps() {
          [](const std::string& folder, const auto& args) {
              const fs::path file = fs::path(folder) / args.at(1);
              fs::create_directories(file.parent_path());
-             std::ofstream(file, std::ios::binary) << replaceAll(args.at(2), "\\n", "\n");
+             std::ofstream(file, std::ios::binary)
+                 << replaceAll(replaceAll(args.at(2), "{CR}", "\r"), "{LF}", "\n");
          }},
         {"ini",
          [](const std::string& folder, const auto& args) {
              profile::write((fs::path(folder) / args.at(1)).string(), args.at(2), args.at(3), args.at(4));
+         }},
+        {"mailing-file",
+         [](const std::string& folder, const auto& args) {
+             writeSampleMailingFile((fs::path(folder) / args.at(1)).string());
          }},
         {"mailing", [](const std::string& folder,
                        const auto& args) { writeSampleDbf((fs::path(folder) / args.at(1)).string()); }},

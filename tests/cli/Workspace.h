@@ -12,9 +12,10 @@ void copyDemoWorkspace(const std::string& folder);
 
 // Runs one set-up step on the workspace in `folder`; false for an unknown step.
 //   remove PATH                    deletes a file
-//   write PATH TEXT                writes TEXT ("\n" for line breaks)
+//   write PATH TEXT                writes TEXT ({CR} and {LF} for line breaks)
 //   ini FILE SECTION KEY VALUE     sets a profile value
 //   mailing PATH                   writes the sample dBase file with memo
+//   mailing-file PATH              writes two recipients in mailing layout
 bool runSetupStep(const std::string& folder, const std::vector<std::string>& step);
 
 } // namespace velkora::test
