@@ -1,0 +1,173 @@
+#include "ui/form/UpdateForm.h"
+
+#include "app/gui/WindowPosition.h"
+#include "i18n/gui/WindowTranslator.h"
+#include "shared/Prompter.h"
+#include "ui/browse/FormRequest.h"
+#include "ui/form/FormHelp.h"
+#include "ui/form/FormNavigation.h"
+#include "ui/form/RecordSave.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QKeySequence>
+#include <QLayout>
+#include <QShortcut>
+
+namespace velkora::form {
+
+using namespace app;
+
+UpdateForm::UpdateForm(std::string procedure, QWidget* parent)
+    : QDialog(parent), procedure_(std::move(procedure)) {
+    // The previous-value key is the key of virtual-key code DE hex: Ä on a
+    // German keyboard, the apostrophe on an English one.
+    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_Adiaeresis, Qt::CTRL | Qt::Key_Apostrophe}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, &UpdateForm::previousValue);
+    }
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &UpdateForm::pressHelp);
+}
+
+UpdateForm::~UpdateForm() = default;
+
+void UpdateForm::setFormButtons(QAbstractButton* ok, QAbstractButton* cancel, QAbstractButton* help) {
+    ok_ = ok;
+    cancel_ = cancel;
+    help_ = help;
+    connect(ok, &QAbstractButton::clicked, this, &UpdateForm::complete);
+    connect(cancel, &QAbstractButton::clicked, this, &UpdateForm::cancel);
+    connect(help, &QAbstractButton::clicked, this, [this] { showHelp(procedure_); });
+}
+
+int UpdateForm::run() {
+    browse::FormExchange& exchange = browse::formExchange();
+    request_ = entryRequest_ = exchange.request;
+    exchange.request = 0;
+    exchange.response = 0;
+    response_ = browse::RequestCancelled;
+    navigation_ = 0;
+
+    if (openFiles()) {
+        loadRecord();
+        takeEntryCopy();
+        if (request_ == browse::InsertRecord) {
+            primeRecord();
+            takeEntryCopy();
+        }
+        if (request_ == browse::DeleteRecord)
+            response_ = confirmAndDelete([this] { return deleteRecord(); });
+        else
+            openWindow();
+    }
+    closeFiles();
+
+    exchange.response = response_;
+    exchange.navigation = navigation_;
+    return response_;
+}
+
+void UpdateForm::openWindow() {
+    if (layout())
+        layout()->activate();
+    setMinimumSize(sizeHint());
+    setWindowModality(Qt::ApplicationModal);
+    NavigationOverride toolbarToThisForm(this);
+    // Shown first, so a form without a stored position opens where the
+    // platform places it rather than in a corner.
+    show();
+    RestoreWindowPosition(this, procedure_);
+    i18n::TranslateWindow(this, false);
+    if (request_ == browse::InsertRecord)
+        setWindowTitle(QStringLiteral("* ") + windowTitle());
+    applyNavigation();
+    if (enterWindow())
+        exec();
+    SaveWindowPosition(this, procedure_);
+    hide();
+}
+
+void UpdateForm::applyNavigation() {
+    NavigationBar* bar = frameNavigation();
+    if (!bar)
+        return;
+    if (navigationShown_)
+        showFormNavigation(*bar, request_, help_ && help_->isEnabled());
+    else
+        disableNavigation(*bar);
+}
+
+void UpdateForm::setNavigationShown(bool shown) {
+    navigationShown_ = shown;
+    applyNavigation();
+}
+
+void UpdateForm::navigate(int code) {
+    if (code == NavHistory) {
+        previousValue();
+    } else if (code == NavHelp) {
+        pressHelp();
+    } else if (navigationShown_ && isSaveAndNavigate(request_, code)) {
+        navigation_ = code;
+        complete();
+    }
+}
+
+void UpdateForm::complete() {
+    if (QWidget* invalid = invalidField()) {
+        beep();
+        invalid->setFocus();
+        navigation_ = 0;
+        return;
+    }
+    switch (save()) {
+    case SaveOutcome::Saved:
+        finish(browse::RequestCompleted);
+        break;
+    case SaveOutcome::Unchanged:
+        // The list moves on the navigation code alone; a plain OK completes.
+        finish(navigation_ == 0 ? browse::RequestCompleted : browse::RequestCancelled);
+        break;
+    case SaveOutcome::KeepOpen:
+        navigation_ = 0;
+        break;
+    case SaveOutcome::GiveUp:
+        navigation_ = 0;
+        finish(browse::RequestCancelled);
+        break;
+    }
+}
+
+void UpdateForm::cancel() {
+    navigation_ = 0;
+    finish(browse::RequestCancelled);
+}
+
+void UpdateForm::reject() {
+    cancel();
+}
+
+void UpdateForm::finish(int response) {
+    response_ = response;
+    done(response == browse::RequestCompleted ? Accepted : Rejected);
+}
+
+void UpdateForm::previousValue() {
+    if (QWidget* focus = focusWidget())
+        showPreviousValue(focus);
+}
+
+void UpdateForm::pressHelp() {
+    if (help_ && help_->isEnabled())
+        help_->click();
+}
+
+bool UpdateForm::event(QEvent* e) {
+    // Back on top after a nested form or a lookup list: the toolbar is ours again.
+    if (e->type() == QEvent::WindowActivate && isVisible())
+        applyNavigation();
+    return QDialog::event(e);
+}
+
+} // namespace velkora::form
