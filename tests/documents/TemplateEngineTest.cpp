@@ -3,6 +3,7 @@
 
 #include "MailingFixture.h"
 #include "documents/ProcessTplFile.h"
+#include "shared/ApplicationEnd.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -127,6 +128,10 @@ TEST_F(TemplateEngine, EmptyOrMissingMailingFileGivesEmptyValues) {
 
 TEST_F(TemplateEngine, MissingTemplateIsToldAndNoDocumentIsLeft) {
     EXPECT_EQ(ProcessTplFile(output, dir.file("missing.rtf"), 1), TemplateResult::Abandoned);
+    ASSERT_EQ(prompter.prompts().size(), 1u); // the warning of files that may not be created
+    EXPECT_TRUE(prompter.last().text.starts_with(dir.file("missing.rtf") + "|")) << prompter.last().text;
+    EXPECT_EQ(prompter.last().caption, "File Creation Not Allowed");
+    EXPECT_FALSE(applicationEnded()); // the run ends, the application goes on
     EXPECT_FALSE(fileExists(output));
     EXPECT_FALSE(mailingFile().isOpen());
 }
