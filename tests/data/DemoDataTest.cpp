@@ -1,0 +1,53 @@
+#include "data/DemoData.h"
+
+#include "DataFixture.h"
+
+namespace velkora::data {
+namespace {
+
+using test::DataFixture;
+
+class DemoDataTest : public DataFixture {};
+
+TEST_F(DemoDataTest, TheSampleWorkspaceLoadsEveryTableAndPassesItsChecks) {
+    std::string error;
+    ASSERT_TRUE(seedDemoData(test::sourceDir() + "/resources/demo/seed", error)) << error;
+    for (const TableDef* t : allTables()) {
+        RecordFile& f = *files().byName(t->name);
+        ASSERT_TRUE(OpenRecordFile(f)) << t->name;
+        EXPECT_EQ(f.check(), NoError) << t->name << ": " << errorText();
+    }
+    EXPECT_GE(files().QXADRESS.records(), 25);
+    EXPECT_GE(files().QXADRLND.records(), 40);
+    EXPECT_TRUE(fileExists(dir.file("ORBEN.TPS")));
+
+    auto& bra = files().QXADRBRA;
+    bra.rec.BRANCHE = " -";
+    ASSERT_EQ(bra.get(*Industry::table().key("QXADRBR1")), NoError);
+    EXPECT_EQ(bra.rec.BEZEICHNG, " no Info");
+
+    // Every contact, activity and material row belongs to an address.
+    auto& adr = files().QXADRESS;
+    for (RecordFile* dependant :
+         {static_cast<RecordFile*>(&files().QXADRTKP), static_cast<RecordFile*>(&files().QXADRAKT),
+          static_cast<RecordFile*>(&files().QXAKTATM)}) {
+        dependant->set();
+        while (dependant->next() == NoError) {
+            adr.rec.ADRNR = std::stoi(dependant->text(std::string(dependant->table().prefix) + ":ADRNR"));
+            EXPECT_EQ(adr.get(*Address::table().key("QXADRES1")), NoError) << dependant->table().name;
+        }
+    }
+    adr.rec.ADRNR = 5;
+    ASSERT_EQ(adr.get(*Address::table().key("QXADRES1")), NoError);
+    EXPECT_EQ(adr.rec.MEMO, "Notizen zum Kunden:\nErstgespräch auf der Messe.");
+}
+
+TEST_F(DemoDataTest, ASeedNamingAnUnknownFieldIsReported) {
+    dir.write("seed/QXADRBRA.tsv", "BRANCHE\tNOPE\nEDV\tx\n");
+    std::string error;
+    EXPECT_FALSE(seedDemoData(dir.file("seed"), error));
+    EXPECT_NE(error.find("unknown field NOPE"), std::string::npos) << error;
+}
+
+} // namespace
+} // namespace velkora::data
