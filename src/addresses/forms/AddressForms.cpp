@@ -1,0 +1,12 @@
+#include "addresses/forms/AddressForms.h"
+
+#include "addresses/forms/TKPUpdateWin.h"
+#include "ui/browse/FormRequest.h"
+
+namespace velkora::addresses {
+
+void registerAddressForms() {
+    browse::registerForm("qxUpdateTKP", qxUpdateTKP);
+}
+
+} // namespace velkora::addresses

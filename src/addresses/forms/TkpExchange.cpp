@@ -1,0 +1,10 @@
+#include "addresses/forms/TkpExchange.h"
+
+namespace velkora::addresses {
+
+data::ContactPerson& TkpExchange() {
+    static data::ContactPerson exchange;
+    return exchange;
+}
+
+} // namespace velkora::addresses
