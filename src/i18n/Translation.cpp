@@ -1,5 +1,6 @@
 #include "i18n/Translation.h"
 
+#include "i18n/TranslationFile.h"
 #include "shared/FieldTypes.h"
 #include "shared/Text.h"
 
@@ -18,7 +19,7 @@ TranslationTableOpener& opener() {
 std::unique_ptr<TranslationTable> openTranslationTable() {
     if (opener())
         return opener()();
-    return nullptr;
+    return openTranslationFile();
 }
 
 void setTranslationTableOpener(TranslationTableOpener o) {

@@ -112,8 +112,12 @@ QWidget* openWindow(const std::string& procedure) {
         window->setObjectName(QString::fromStdString(procedure));
     open().push_back({procedure, window});
     // The window leaves the registry when it is destroyed, whoever closes it.
-    QObject::connect(window, &QObject::destroyed, &windowEvents(), [] {
-        prune();
+    // (A widget announces its destruction before its guards are cleared.)
+    QObject::connect(window, &QObject::destroyed, &windowEvents(), [](QObject* gone) {
+        auto& windows = open();
+        windows.erase(std::remove_if(windows.begin(), windows.end(),
+                                     [gone](const OpenWindow& w) { return !w.window || w.window == gone; }),
+                      windows.end());
         emit windowEvents().windowsChanged();
     });
     if (host())

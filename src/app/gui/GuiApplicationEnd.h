@@ -1,0 +1,9 @@
+#pragma once
+// "The application ends" in the windows: the stop text in a box, then the
+// event loops end and the program returns from main with status 1.
+
+namespace velkora::app {
+
+void installGuiApplicationEnd();
+
+} // namespace velkora::app

@@ -1,0 +1,474 @@
+#include "app/gui/MainFrame.h"
+
+#include "app/gui/FrameIcons.h"
+#include "app/gui/HelpWindow.h"
+#include "app/gui/Procedures.h"
+#include "app/gui/ReorganiseDialog.h"
+#include "app/gui/WindowPosition.h"
+#include "i18n/ControlTexts.h"
+#include "i18n/Translation.h"
+#include "i18n/gui/WindowTranslator.h"
+#include "shared/AppState.h"
+#include "shared/Clock.h"
+#include "shared/Pictures.h"
+#include "shared/ProfileFile.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace velkora::app {
+namespace {
+
+constexpr const char* kFrameSection = "Main";
+
+// The commands each single-instance window disables while it is open.
+struct SingleInstance {
+    const char* procedure;
+    std::vector<const char*> commands;
+};
+const std::vector<SingleInstance>& singleInstances() {
+    static const std::vector<SingleInstance> all = {
+        {procedures::Settings, {"PRGSET"}},
+        {procedures::AddressList, {"ADRBUTTON", "ADRESSLIST"}},
+        {procedures::ContactList, {"TKPBUTTON", "ADRESSTKPLIST"}},
+        {procedures::ActivityList, {"AKTBUTTON", "ADRESSAKTLIST"}},
+        {procedures::ReminderList, {"REMINDER"}},
+        {procedures::Calendar, {"CALENDAR"}},
+        {procedures::DocumentPreparation, {"PRNBUTTON"}},
+        {procedures::TranslationList, {"SERVICETRANSLATION"}},
+    };
+    return all;
+}
+
+// The navigation buttons in toolbar order with their codes, icons and design texts.
+struct NavigationButton {
+    const char* name;
+    int code;
+    FrameIcon icon;
+    const char* text;
+};
+const std::vector<NavigationButton>& navigationButtons() {
+    static const std::vector<NavigationButton> all = {
+        {"TBARBRWTOP", NavTop, FrameIcon::First, "First page"},
+        {"TBARBRWPAGEUP", NavPageUp, FrameIcon::Prior, "Previous page"},
+        {"TBARBRWUP", NavUp, FrameIcon::Up, "Previous record"},
+        {"TBARBRWLOCATE", NavLocate, FrameIcon::Find, "Locate record"},
+        {"TBARBRWDOWN", NavDown, FrameIcon::Down, "Next record"},
+        {"TBARBRWPAGEDOWN", NavPageDown, FrameIcon::Next, "Next page"},
+        {"TBARBRWBOTTOM", NavBottom, FrameIcon::Last, "Last page"},
+        {"TBARBRWSELECT", NavSelect, FrameIcon::Mark, "Select This Record"},
+        {"TBARBRWINSERT", NavInsert, FrameIcon::Insert, "Insert a New Record"},
+        {"TBARBRWCHANGE", NavChange, FrameIcon::Edit, "Edit This Record"},
+        {"TBARBRWDELETE", NavDelete, FrameIcon::Delete, "Delete This Record"},
+        {"TBARBRWHISTORY", NavHistory, FrameIcon::Ditto, "Previous value"},
+        {"TBARBRWHELP", NavHelp, FrameIcon::Help, "Get Help"},
+    };
+    return all;
+}
+
+// The five window buttons take their tips from message identifiers.
+struct WindowButton {
+    const char* name;
+    const char* tipKey;
+    const char* tip; // kept when the translation table lacks the key
+};
+const std::vector<WindowButton>& windowButtons() {
+    static const std::vector<WindowButton> all = {
+        {"ADRBUTTON", "P.20_Adressenliste", "Adressenliste"},
+        {"TKPBUTTON", "P.20_Kontakte", "Kontakte"},
+        {"AKTBUTTON", "P.20_Aktivitaeten", "Aktivitaeten"},
+        {"REMINDER", "P.25_RemindListWin", "Erinnerungen"},
+        {"CALENDAR", "P.25_Calendar", "Kalender"},
+    };
+    return all;
+}
+
+QLabel* statusField(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    i18n::setControlType(label, i18n::VariableStringControl);
+    return label;
+}
+
+void addTo(QWidget* menuOrBar, QAction* action) {
+    menuOrBar->addAction(action);
+}
+
+} // namespace
+
+MainFrame::MainFrame(const StartSwitches& switches, QWidget* parent)
+    : QMainWindow(parent), switches_(switches) {
+    setObjectName("Main");
+    setWindowTitle("Velkora");
+    setWindowIcon(frameIcon(FrameIcon::Application));
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName("MDIAREA");
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    buildMenus();
+    buildToolBars();
+    buildStatusBar();
+
+    // A timer outside 1 to 100 hundredths would be set to one second: it is one second.
+    timer_ = new QTimer(this);
+    timer_->setInterval(1000);
+    connect(timer_, &QTimer::timeout, this, [this] {
+        updateClock();
+        updateCommands();
+    });
+    timer_->start();
+    connect(&windowEvents(), &WindowEvents::windowsChanged, this, &MainFrame::updateCommands);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::updateCommands);
+
+    setWindowHost(this);
+    setFrameNavigation(this);
+    navGroup_->setVisible(switches_.toolBarNav != 0);
+    updateClock();
+    updateCommands();
+    resize(1024, 700);
+}
+
+MainFrame::~MainFrame() {
+    // The children that go with the frame must not call back into it.
+    disconnect(&windowEvents(), nullptr, this, nullptr);
+    setWindowHost(nullptr);
+    setFrameNavigation(nullptr);
+}
+
+QAction* MainFrame::command(const char* name) const {
+    return findChild<QAction*>(name);
+}
+
+QAction* MainFrame::addCommand(QWidget* menuOrBar, const char* name, const char* text,
+                               void (MainFrame::*slot)()) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, slot);
+    addTo(menuOrBar, action);
+    return action;
+}
+
+QAction* MainFrame::addWindowCommand(QWidget* menuOrBar, const char* name, const char* text,
+                                     const char* procedure) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [procedure] { openWindow(procedure); });
+    addTo(menuOrBar, action);
+    return action;
+}
+
+void MainFrame::buildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    file->setObjectName("FILE");
+    addCommand(file, "PRGSET", "Settings...", &MainFrame::openSettings);
+    addCommand(file, "PRINTSETUP", "Print Setup ...", &MainFrame::printSetup);
+    file->addSeparator();
+    addWindowCommand(file, "ADRESSLIST", "Adressenliste", procedures::AddressList);
+    addWindowCommand(file, "ADRESSTKPLIST", "Kontakte", procedures::ContactList);
+    addWindowCommand(file, "ADRESSAKTLIST", "Aktivitaeten", procedures::ActivityList);
+    QMenu* extra = file->addMenu("Zusatzdaten");
+    extra->setObjectName("ADRESSENZUSATZDATEN");
+    addWindowCommand(extra, "BRANCHENLIST", "Branchen", procedures::IndustryList);
+    addWindowCommand(extra, "LANDLIST", "Laender", procedures::CountryList);
+    addCommand(extra, "ORTLIST", "Orte", &MainFrame::openPlaceList);
+    addWindowCommand(extra, "ATTMATLIST", "AttMaterial", procedures::MaterialList);
+    file->addSeparator();
+    QAction* exit = file->addAction("Exit");
+    exit->setObjectName("EXIT");
+    exit->setShortcut(QKeySequence::Quit);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu("Edit");
+    edit->setObjectName("EDIT");
+    const struct {
+        const char* name;
+        const char* text;
+        const char* slot;
+        QKeySequence::StandardKey key;
+    } editCommands[] = {{"CUT", "Cut", "cut", QKeySequence::Cut},
+                        {"COPY", "Copy", "copy", QKeySequence::Copy},
+                        {"PASTE", "Paste", "paste", QKeySequence::Paste}};
+    for (const auto& c : editCommands) {
+        auto* action = edit->addAction(c.text);
+        action->setObjectName(c.name);
+        action->setShortcut(c.key);
+        // The focused field handles its own keys; the menu item is for the mouse.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        const char* slot = c.slot;
+        connect(action, &QAction::triggered, this, [this, slot] { editCommand(slot); });
+    }
+
+    QMenu* service = menuBar()->addMenu("Service");
+    service->setObjectName("SERVICE");
+    addWindowCommand(service, "ADRADRMMERGE", "AdrMailMerge", procedures::MailMergeList);
+    addWindowCommand(service, "SERVICETEMPLATES", "Templates", procedures::TemplateService);
+    addWindowCommand(service, "SERVICETRANSLATION", "Translation", procedures::TranslationList);
+    addWindowCommand(service, "DATAIMPORT", "DataImport", procedures::DataImport);
+    addWindowCommand(service, "DATAEXPORT", "DataExport", procedures::DataExport);
+    addCommand(service, "SERVICEDATAUTIL", "DataUtil", &MainFrame::reorganiseAddresses);
+
+    QMenu* window = menuBar()->addMenu("Window");
+    window->setObjectName("WINDOW");
+    connect(window->addAction("Tile"), &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
+    connect(window->addAction("Cascade"), &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+    addCommand(window, "ARRANGE", "Arrange Icons", &MainFrame::arrangeIcons);
+    window->actions()[0]->setObjectName("TILE");
+    window->actions()[1]->setObjectName("CASCADE");
+    window->addSeparator();
+    QAction* alarm = window->addAction("Alarm");
+    alarm->setObjectName("GN:SHOWALARM");
+    alarm->setCheckable(true);
+    alarm->setChecked(appState().SHOWALARM != 0);
+    connect(alarm, &QAction::toggled, this, &MainFrame::toggleAlarm);
+
+    QMenu* help = menuBar()->addMenu("Help");
+    help->setObjectName("HELP");
+    const struct {
+        const char* name;
+        const char* text;
+        const char* page;
+    } helpCommands[] = {{"HELPINDEX", "Contents", "contents"},
+                        {"HELPSEARCH", "Search for Help On...", "search"},
+                        {"HELPONHELP", "How to Use Help", "onhelp"}};
+    for (const auto& c : helpCommands) {
+        auto* action = help->addAction(c.text);
+        action->setObjectName(c.name);
+        const char* page = c.page;
+        connect(action, &QAction::triggered, this, [this, page] { showHelp(page); });
+    }
+    help->actions()[0]->setShortcut(QKeySequence::HelpContents);
+}
+
+void MainFrame::buildToolBars() {
+    QToolBar* windows = addToolBar("Windows");
+    windows->setObjectName("TOOLBAR");
+    windows->setMovable(false);
+    windows->setIconSize(QSize(24, 24));
+    const struct {
+        const char* name;
+        FrameIcon icon;
+        const char* procedure;
+    } buttons[] = {{"ADRBUTTON", FrameIcon::Addresses, procedures::AddressList},
+                   {"TKPBUTTON", FrameIcon::Contacts, procedures::ContactList},
+                   {"AKTBUTTON", FrameIcon::Activities, procedures::ActivityList},
+                   {"REMINDER", FrameIcon::Reminder, procedures::ReminderList},
+                   {"CALENDAR", FrameIcon::Calendar, procedures::Calendar},
+                   {"PRNBUTTON", FrameIcon::Document, procedures::DocumentPreparation}};
+    for (const auto& b : buttons) {
+        QAction* action = addWindowCommand(windows, b.name, "", b.procedure);
+        action->setIcon(frameIcon(b.icon));
+    }
+    command("PRNBUTTON")->setText("Dokument erstellen");
+    for (const auto& b : windowButtons())
+        command(b.name)->setToolTip(b.tip);
+
+    navGroup_ = addToolBar("Navigation");
+    navGroup_->setObjectName("NAVGROUP");
+    navGroup_->setMovable(false);
+    navGroup_->setIconSize(QSize(24, 24));
+    for (const auto& b : navigationButtons()) {
+        auto* action = navGroup_->addAction(frameIcon(b.icon), b.text);
+        action->setObjectName(b.name);
+        const int code = b.code;
+        connect(action, &QAction::triggered, this, [this, code] { forwardNavigation(code); });
+        navigation_[code] = action;
+        if (code == NavBottom || code == NavUp || code == NavSelect)
+            navGroup_->addSeparator();
+    }
+}
+
+void MainFrame::buildStatusBar() {
+    actPath_ = statusField(this, "LS:ACTPATH");
+    workPath_ = statusField(this, "QXWORKPATH");
+    date_ = statusField(this, "DATE");
+    time_ = statusField(this, "TIME");
+    for (QLabel* path : {actPath_, workPath_}) {
+        path->setMinimumWidth(120);
+        path->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    statusBar()->addPermanentWidget(actPath_, 2);
+    statusBar()->addPermanentWidget(workPath_, 2);
+    statusBar()->addPermanentWidget(date_);
+    statusBar()->addPermanentWidget(time_);
+}
+
+void MainFrame::open() {
+    RestoreWindowPosition(this, kFrameSection);
+    i18n::TranslateWindow(this, true);
+    setToolBarTips();
+    updateCommands();
+    QMainWindow::show();
+    // The first-open requests run once the frame's event loop runs.
+    QTimer::singleShot(0, this, [this] {
+        if (switches_.openRmdList)
+            command("REMINDER")->trigger();
+        if (switches_.openAdrList)
+            command("ADRBUTTON")->trigger();
+    });
+}
+
+void MainFrame::setToolBarTips() {
+    for (const auto& b : windowButtons()) {
+        const std::string tip = i18n::TranslateText(b.tipKey);
+        if (!tip.empty())
+            command(b.name)->setToolTip(QString::fromStdString(tip));
+    }
+}
+
+void MainFrame::updateCommands() {
+    for (const auto& single : singleInstances()) {
+        const bool open = runningWindow(single.procedure) != nullptr;
+        for (const char* name : single.commands)
+            command(name)->setEnabled(!open);
+    }
+    if (!runningWindow(procedures::AddressList) && !runningWindow(procedures::ContactList) &&
+        !runningWindow(procedures::ActivityList)) {
+        appState().ADRNR = 0;
+        appState().TKPNR = 0;
+    }
+    const QString current = QDir::currentPath();
+    actPath_->setText(current);
+    actPath_->setToolTip(current);
+    workPath_->setText(QString::fromStdString(appState().WORKPATH));
+    workPath_->setToolTip(workPath_->text());
+}
+
+void MainFrame::updateClock() {
+    date_->setText(QString::fromStdString(formatDate("@d17", today())));
+    time_->setText(QString::fromStdString(formatTime("@T01", clockNow())));
+}
+
+void MainFrame::forwardNavigation(int code) {
+    NavigationTarget* target = navigationOverride();
+    if (!target)
+        if (QMdiSubWindow* active = mdi_->activeSubWindow())
+            target = dynamic_cast<NavigationTarget*>(active->widget());
+    if (target)
+        target->navigate(code);
+}
+
+void MainFrame::setNavigationEnabled(int code, bool enabled) {
+    if (auto it = navigation_.find(code); it != navigation_.end())
+        it->second->setEnabled(enabled);
+}
+
+void MainFrame::setNavigationToolTip(int code, const QString& tip) {
+    if (auto it = navigation_.find(code); it != navigation_.end())
+        it->second->setToolTip(tip);
+}
+
+bool MainFrame::isNavigationEnabled(int code) const {
+    const auto it = navigation_.find(code);
+    return it != navigation_.end() && it->second->isEnabled();
+}
+
+QWidget* MainFrame::show(QWidget* window, const std::string& procedure) {
+    QMdiSubWindow* sub = mdi_->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(window->windowIcon().isNull() ? windowIcon() : window->windowIcon());
+    // A window that closes itself takes its sub-window with it.
+    connect(window, &QObject::destroyed, sub, &QObject::deleteLater);
+    // Every window the frame shows keeps its place in the window file.
+    window->setProperty("velkoraSection", QString::fromStdString(procedure));
+    window->installEventFilter(this);
+    RestoreWindowPosition(window, procedure);
+    sub->show();
+    window->setFocus();
+    return sub;
+}
+
+void MainFrame::activate(QWidget* window) {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (sub->widget() != window)
+            continue;
+        if (sub->isMinimized())
+            sub->showNormal();
+        mdi_->setActiveSubWindow(sub);
+    }
+}
+
+bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && watched->isWidgetType())
+        SaveWindowPosition(static_cast<QWidget*>(watched),
+                           watched->property("velkoraSection").toString().toStdString());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+    if (QWidget* alarm = runningWindow(procedures::Alarm))
+        alarm->close();
+    mdi_->closeAllSubWindows();
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->isVisible()) { // a child that refuses to close keeps the frame open
+            event->ignore();
+            return;
+        }
+    SaveWindowPosition(this, kFrameSection);
+    event->accept();
+}
+
+void MainFrame::openSettings() {
+    if (runningWindow(procedures::Settings))
+        return;
+    // No list or form may hold stale values while the settings change.
+    mdi_->closeAllSubWindows();
+    openWindow(procedures::Settings);
+}
+
+void MainFrame::openPlaceList() {
+    const bool withStreets = profile::readInt(appState().STARTINI, "DEFAULT", "AdrStrExt", 0) > 0;
+    openWindow(withStreets ? procedures::PlaceListWithStreets : procedures::PlaceList);
+}
+
+void MainFrame::printSetup() {
+    static QPrinter printer;
+    QPageSetupDialog dialog(&printer, this);
+    dialog.exec();
+}
+
+void MainFrame::editCommand(const char* slot) {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(focus))
+        focus = combo->lineEdit();
+    if (focus)
+        QMetaObject::invokeMethod(focus, slot);
+}
+
+void MainFrame::arrangeIcons() {
+    int x = 0;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (!sub->isMinimized())
+            continue;
+        sub->move(x, mdi_->viewport()->height() - sub->height());
+        x += sub->width();
+    }
+}
+
+void MainFrame::toggleAlarm(bool on) {
+    appState().SHOWALARM = on ? 1 : 0;
+}
+
+void MainFrame::reorganiseAddresses() {
+    runReorganiseDialog(this);
+}
+
+void MainFrame::showHelp(const char* page) {
+    openHelp(page);
+}
+
+} // namespace velkora::app

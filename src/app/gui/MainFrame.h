@@ -1,0 +1,84 @@
+#pragma once
+// The multi-document main frame: menu and toolbar start the windows of the
+// registry, single-instance windows disable their commands while open, the
+// navigation buttons (2000-2012) go to the active child, the status bar
+// shows the date and time, and closing the frame saves its position.
+
+#include "app/Startup.h"
+#include "app/gui/Navigation.h"
+#include "app/gui/WindowRegistry.h"
+
+#include <QMainWindow>
+#include <map>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QTimer;
+class QToolBar;
+
+namespace velkora::app {
+
+class MainFrame : public QMainWindow, public WindowHost, public NavigationBar {
+    Q_OBJECT
+
+public:
+    explicit MainFrame(const StartSwitches& switches, QWidget* parent = nullptr);
+    ~MainFrame() override;
+
+    // Restores the position, translates the texts and sets the toolbar tips
+    // (the frame part of start-up); then shows the frame and makes the
+    // first-open requests (reminder list, then address list).
+    void open();
+
+    QMdiArea* mdiArea() const { return mdi_; }
+    // A menu item or toolbar button by its design name ("ADRBUTTON").
+    QAction* command(const char* name) const;
+
+    // WindowHost
+    QWidget* show(QWidget* window, const std::string& procedure) override;
+    void activate(QWidget* window) override;
+    // NavigationBar
+    void setNavigationEnabled(int code, bool enabled) override;
+    void setNavigationToolTip(int code, const QString& tip) override;
+    bool isNavigationEnabled(int code) const override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Saves the position of a child window as it closes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBars();
+    void buildStatusBar();
+    QAction* addCommand(QWidget* menuOrBar, const char* name, const char* text, void (MainFrame::*slot)());
+    QAction* addWindowCommand(QWidget* menuOrBar, const char* name, const char* text, const char* procedure);
+    void setToolBarTips();
+
+    void updateCommands();
+    void updateClock();
+    void forwardNavigation(int code);
+
+    void openSettings();
+    void openPlaceList();
+    void printSetup();
+    void editCommand(const char* slot);
+    void arrangeIcons();
+    void toggleAlarm(bool on);
+    void reorganiseAddresses();
+    void showHelp(const char* page);
+
+    StartSwitches switches_;
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* navGroup_ = nullptr;
+    QLabel* actPath_ = nullptr;
+    QLabel* workPath_ = nullptr;
+    QLabel* date_ = nullptr;
+    QLabel* time_ = nullptr;
+    QTimer* timer_ = nullptr;
+    std::map<int, QAction*> navigation_;
+};
+
+} // namespace velkora::app
