@@ -8,6 +8,8 @@
 #include "data/StandardWarnings.h"
 #include "shared/Text.h"
 
+#include <filesystem>
+
 namespace velkora::cli {
 namespace {
 
@@ -31,6 +33,12 @@ std::optional<UsageProblem> checkTableName(const ParsedArguments& arguments) {
     if (filesToHandle(arguments).empty())
         return UsageProblem{Msg::UnknownTable, arguments.positional.front()};
     return std::nullopt;
+}
+
+// The file's full name: relative data paths are taken from the start folder.
+std::string fullName(const RecordFile& file) {
+    std::error_code ignored;
+    return std::filesystem::absolute(file.diskName(), ignored).lexically_normal().string();
 }
 
 // The problems a check found, on one line.
@@ -67,7 +75,7 @@ bool checkFile(const Invocation& call, RecordFile& file, bool& ended) {
         records = std::to_string(file.records());
         data::CloseRecordFile(file);
     }
-    writeTabRow(call.out, {std::string(file.table().name), records, state, file.diskName()});
+    writeTabRow(call.out, {std::string(file.table().name), records, state, fullName(file)});
     return sound;
 }
 
@@ -94,11 +102,11 @@ int rebuildKeys(const Invocation& call) {
         const Msg state = code == data::NoError        ? Msg::StateKeysRebuiltNow
                           : code == data::FileNotFound ? Msg::StateMissing
                                                        : Msg::StateRebuildFailed;
-        writeTabRow(call.out, {std::string(file->table().name), call.tr(state), file->diskName()});
+        writeTabRow(call.out, {std::string(file->table().name), call.tr(state), fullName(*file)});
         if (state == Msg::StateRebuildFailed) {
             // As when opening: the rebuild error is told and the application ends.
             data::RecordErrorState();
-            data::ShowStandardWarning(data::Warn::RebuildError, file->diskName());
+            data::ShowStandardWarning(data::Warn::RebuildError, fullName(*file));
             return kFailed;
         }
     }
@@ -108,7 +116,7 @@ int rebuildKeys(const Invocation& call) {
 int reorganise(const Invocation& call) {
     if (!data::reorganiseAddressFile())
         return kFailed;
-    call.out << call.tr(Msg::Reorganised, {data::files().QXADRESS.diskName()}) << '\n';
+    call.out << call.tr(Msg::Reorganised, {fullName(data::files().QXADRESS)}) << '\n';
     return kSuccess;
 }
 

@@ -148,14 +148,12 @@ int list(const Invocation& call) {
     readRequest(call.arguments, request);
     RecordFile& file = *request.file;
     const data::TableDef& table = file.table();
+    if (!data::OpenRecordFile(file))
+        return kFailed;
     std::vector<std::string> header;
     for (int field : request.fields)
         header.push_back(table.prefixedName(field));
     writeTabRow(call.out, header);
-    if (request.count == 0)
-        return kSuccess;
-    if (!data::OpenRecordFile(file))
-        return kFailed;
 
     View view(file);
     view.setOrder(request.order);

@@ -6,22 +6,11 @@
 #include "Workspace.h"
 #include "shared/Text.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace velkora::test;
 
 namespace {
-
-std::string findProgram(const std::string& name) {
-    std::istringstream path(std::getenv("PATH") ? std::getenv("PATH") : "");
-    for (std::string folder; std::getline(path, folder, ':');)
-        if (std::filesystem::exists(folder + "/" + name))
-            return folder + "/" + name;
-    return {};
-}
 
 // RFC 4180 rows; line breaks inside quotes stay part of the field.
 std::vector<std::vector<std::string>> parseCsv(const std::string& text) {

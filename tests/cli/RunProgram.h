@@ -13,6 +13,9 @@ struct ProgramResult {
     int status = -1; // -1 when it did not exit normally
 };
 
+// The full name of a program found on PATH; empty when there is none.
+std::string findProgram(const std::string& name);
+
 ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& workingFolder);
 

@@ -1,9 +1,14 @@
 #include "Workspace.h"
 
+#include "RunProgram.h"
+#include "ScriptedPrompter.h"
 #include "TempDir.h"
 #include "app/DemoWorkspace.h"
+#include "app/Startup.h"
+#include "data/FileServices.h"
 #include "data/files/DbfTable.h"
 #include "documents/MailingFile.h"
+#include "shared/AppState.h"
 #include "shared/ProfileFile.h"
 #include "shared/Text.h"
 
@@ -29,6 +34,10 @@ const std::string& demoTemplate() {
     }();
     static const std::string path = folder->str();
     return path;
+}
+
+std::string withControlCharacters(const std::string& text) {
+    return replaceAll(replaceAll(replaceAll(text, "{CR}", "\r"), "{LF}", "\n"), "{TAB}", "\t");
 }
 
 // A mailing-style table with what CSV must quote: commas, quotes, line
@@ -65,6 +74,45 @@ void writeSampleMailingFile(const std::string& name) {
     mailing.close();
 }
 
+// The file of a table as the program names it in this workspace.
+data::RecordFile& tableFile(const std::string& folder, const std::string& table) {
+    resetAppState();
+    ScriptedPrompter quiet; // start-up notices are the program's business, not the set-up's
+    app::runStartup(folder);
+    data::RecordFile* file = data::files().byName(table);
+    if (!file)
+        throw std::runtime_error("unknown table " + table);
+    file->setFileName({});
+    file->setFileName((fs::path(folder) / file->fileName()).lexically_normal().string());
+    return *file;
+}
+
+// Adds one record: "add QXADRBRA BRANCHE=EDV BEZEICHNG=Software".
+void addRecord(const std::string& folder, const std::vector<std::string>& args) {
+    data::RecordFile& file = tableFile(folder, args.at(1));
+    if (!fileExists(file.diskName()))
+        file.create();
+    file.open();
+    file.clear();
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::size_t equals = args[i].find('=');
+        file.setText(std::string(file.table().prefix) + ":" + args[i].substr(0, equals),
+                     withControlCharacters(args[i].substr(equals + 1)));
+    }
+    const int code = file.add();
+    file.close();
+    if (code != data::NoError)
+        throw std::runtime_error("cannot add to " + args.at(1) + ": " + data::errorText());
+}
+
+// Runs SQL on a table's file with the sqlite3 shell, as a foreign tool would.
+void runSqlite(const std::string& folder, const std::vector<std::string>& args) {
+    const std::string file = tableFile(folder, args.at(1)).diskName();
+    const ProgramResult result = runProgram(findProgram("sqlite3"), {file, args.at(2)}, folder);
+    if (result.status != 0)
+        throw std::runtime_error("sqlite3: " + result.err);
+}
+
 using Step = std::function<void(const std::string& folder, const std::vector<std::string>& args)>;
 
 const std::map<std::string, Step>& steps() {
@@ -75,13 +123,16 @@ const std::map<std::string, Step>& steps() {
          [](const std::string& folder, const auto& args) {
              const fs::path file = fs::path(folder) / args.at(1);
              fs::create_directories(file.parent_path());
-             std::ofstream(file, std::ios::binary)
-                 << replaceAll(replaceAll(args.at(2), "{CR}", "\r"), "{LF}", "\n");
+             std::ofstream(file, std::ios::binary) << withControlCharacters(args.at(2));
          }},
         {"ini",
          [](const std::string& folder, const auto& args) {
              profile::write((fs::path(folder) / args.at(1)).string(), args.at(2), args.at(3), args.at(4));
          }},
+        {"add", addRecord},
+        {"empty", [](const std::string& folder,
+                     const auto& args) { fs::remove(tableFile(folder, args.at(1)).diskName()); }},
+        {"sqlite", runSqlite},
         {"mailing-file",
          [](const std::string& folder, const auto& args) {
              writeSampleMailingFile((fs::path(folder) / args.at(1)).string());
