@@ -73,6 +73,8 @@ public:
         } else if (!writeGroups(parsed.groups)) {
             return abandon();
         }
+        if (FileError error = writer_.close())
+            showFileError(error, std::to_string(parsed.groups.empty() ? 0 : 1));
         groupReply(kEndNotice, Request::Notice);
         return TemplateResult::Written;
     }

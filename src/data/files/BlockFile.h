@@ -27,18 +27,23 @@ private:
     std::uint64_t offset_ = 0;
 };
 
+// Blocks are gathered and handed to the system in larger writes; a failure
+// shows at the write that flushes, or at close().
 class BlockWriter {
 public:
+    ~BlockWriter() { close(); }
     // Creates the file anew (an existing one is replaced).
     FileError create(const std::string& path);
-    void close() { file_.close(); }
+    FileError close();
     bool isOpen() const { return file_.isOpen(); }
     // Appends one block of at most kBlockSize bytes.
     FileError write(std::string_view block);
 
 private:
+    FileError flush();
     FileHandle file_;
     std::uint64_t offset_ = 0;
+    std::string pending_;
 };
 
 } // namespace velkora::files
