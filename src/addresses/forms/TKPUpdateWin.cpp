@@ -144,12 +144,12 @@ void TKPUpdateWin::bindFields() {
         [this](const void* r) {
             const auto* c = static_cast<const data::ContactPerson*>(r);
             birthday_->setStoredValue(std::to_string(dayNumber({c->BYY, c->BMM, c->BDD})));
-            birthday_->setModified(false);
+            shownBirthday_ = birthday_->text();
         },
         [this](void* r) {
             // A stored birthday that is no whole date (a day and month without
             // a year, from an import) is kept unless the user types a new one.
-            if (!birthday_->isModified() && !birthday_->text().isEmpty())
+            if (birthday_->text() == shownBirthday_)
                 return;
             auto* c = static_cast<data::ContactPerson*>(r);
             const auto date =

@@ -10,6 +10,7 @@
 #include "ui/form/FieldBindings.h"
 #include "ui/form/UpdateForm.h"
 
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,7 @@ private:
     data::ContactPerson loc_; // the LOC: fields
     form::FieldBindings fields_;
     std::vector<std::string> kinds_;
+    QString shownBirthday_;
 
     QTabWidget* tabs_ = nullptr;
     QComboBox* kind_ = nullptr;

@@ -100,6 +100,18 @@ private slots:
         QCOMPARE(int(c.KTART), 3);
     }
 
+    void aBirthdayWithoutYearSurvivesASave() {
+        FormFixture f;
+        TkpExchange() = someContact();
+        TkpExchange().BDD = 12;
+        TkpExchange().BMM = 5;
+        TkpExchange().BYY = 0;
+        whenModal([&](QWidget* form) { clickOk(form); });
+        QCOMPARE(browse::callForm("qxUpdateTKP", browse::ChangeRecord), int(browse::RequestCompleted));
+        QCOMPARE(int(TkpExchange().BDD), 12);
+        QCOMPARE(int(TkpExchange().BMM), 5);
+    }
+
     void insertIsMarkedAndStartsOnTheDefaultKind() {
         FormFixture f;
         TkpExchange() = {};

@@ -49,14 +49,15 @@ inline void closeAllFiles() {
     }
 }
 
-// Runs `steps` on the next modal window that opens above the current one.
+// Runs `steps` on the next modal window that opens above the current one,
+// once it is the active window (where a user's keys go).
 inline void whenModal(std::function<void(QWidget*)> steps) {
     auto* timer = new QTimer;
     timer->setInterval(5);
     QWidget* before = QApplication::activeModalWidget();
     QObject::connect(timer, &QTimer::timeout, [timer, before, steps = std::move(steps)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == before || !modal->isVisible())
+        if (!modal || modal == before || !modal->isVisible() || !modal->isActiveWindow())
             return;
         timer->stop();
         timer->deleteLater();
