@@ -181,7 +181,7 @@ std::string writeToText(std::string_view text, std::string_view section, std::st
     } else {
         if (!out.empty() && out.back() != '\n')
             out += '\n';
-        out += "[" + std::string(section) + "]\n" + entry + "\n";
+        out.append("[").append(section).append("]\n").append(entry).append("\n");
     }
     return out;
 }
