@@ -1,0 +1,77 @@
+// The dialler program as the contact list starts it, with a stand-in
+// xdg-open first on PATH that records the arguments it was given.
+
+#include "TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+using velkora::test::readFile;
+using velkora::test::TempDir;
+
+class DiallerProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string opener = dir.write(
+            "bin/xdg-open", "#!/bin/sh\n{ echo \"$#\"; for a in \"$@\"; do echo \"[$a]\"; done; } > \"" +
+                                dir.file("opened") + "\"\nexit ${OPENER_STATUS:-0}\n");
+        std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+    }
+
+    // Runs velkora-dial with `args` in the temporary folder; returns its exit status.
+    int run(const std::vector<std::string>& args, const std::string& openerStatus = "0") {
+        std::vector<std::string> words{VELKORA_DIAL_PROGRAM};
+        words.insert(words.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (auto& w : words)
+            argv.push_back(w.data());
+        argv.push_back(nullptr);
+        std::string path = "PATH=" + dir.file("bin") + ":/usr/bin:/bin";
+        std::string status = "OPENER_STATUS=" + openerStatus;
+        char* envp[] = {path.data(), status.data(), nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", 0, 0);
+        pid_t child = 0;
+        const int started = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp);
+        posix_spawn_file_actions_destroy(&actions);
+        if (started != 0)
+            return -1;
+        int result = 0;
+        waitpid(child, &result, 0);
+        return WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    }
+
+    TempDir dir;
+};
+
+TEST_F(DiallerProgram, HandsTheQuotedNumberToTheDesktopAsATelUri) {
+    EXPECT_EQ(run({"\"0089 1234\""}), 0);
+    EXPECT_EQ(readFile(dir.file("opened")), "1\n[tel:00891234]\n");
+}
+
+TEST_F(DiallerProgram, AHostileNumberIsDialledAsTextAndRunsNothing) {
+    const std::string marker = dir.file("pwned");
+    EXPECT_EQ(run({"\"00\" ; touch " + marker + " ; \"\""}), 0);
+    EXPECT_EQ(readFile(dir.file("opened")), "1\n[tel:00]\n");
+    EXPECT_FALSE(std::filesystem::exists(marker));
+}
+
+TEST_F(DiallerProgram, RefusesWhatItCannotDial) {
+    EXPECT_EQ(run({}), 2);
+    EXPECT_EQ(run({"\"1\"", "\"2\""}), 2);
+    EXPECT_EQ(run({"\"\""}), 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("opened")));
+}
+
+TEST_F(DiallerProgram, ReportsTheHandlersFailure) {
+    EXPECT_EQ(run({"\"110\""}, "4"), 4);
+}
+
+} // namespace
