@@ -62,9 +62,11 @@ std::string fieldBytes(const DbfField& field, std::string_view value) {
     std::string bytes = utf8ToOem(value);
     const auto width = static_cast<std::size_t>(field.width);
     if (field.type == DbfType::Numeric) {
+        // A number too wide for its field is marked with asterisks, as dBase
+        // does, rather than stored with digits cut off.
         bytes = trim(bytes);
-        if (bytes.size() < width)
-            bytes.insert(0, width - bytes.size(), ' ');
+        bytes =
+            bytes.size() <= width ? std::string(width - bytes.size(), ' ') + bytes : std::string(width, '*');
     }
     bytes.resize(width, ' ');
     return bytes;

@@ -85,7 +85,7 @@ TEST_F(DbfTableTest, ReadsBackWhatItWrote) {
     EXPECT_EQ(row.memoBlocks[2], 1u);
     ASSERT_FALSE(table.next(row));
     EXPECT_EQ(row.values[0], "Zweiter Name der zu ");
-    EXPECT_EQ(row.values[1], "123456");
+    EXPECT_EQ(row.values[1], "******"); // too wide for the number field
     EXPECT_EQ(row.values[2], "ä");
     EXPECT_EQ(row.memoBlocks[2], 4u);
     ASSERT_FALSE(table.next(row));
