@@ -29,15 +29,23 @@ std::vector<SortPart> keySortParts(const TableDef& table, const KeyDef& key);
 std::vector<Value> sortValuesOf(const TableDef& table, const std::vector<SortPart>& parts,
                                 const void* record);
 
-// An ordered read: rows of `parts` order (ties by record position, ascending),
+// An order as an index serves it: its parts, then the record position (the
+// index's last column, descending when the index is read backwards).
+struct ServedOrder {
+    std::vector<SortPart> parts;
+    bool positionDescending = false;
+};
+
+// An ordered read: rows of `parts` order (ties by record position),
 // optionally only the rows of an optional key (`key`), with the first
 // range.size() components equal to `range`, starting after or at `start`.
 struct OrderedRead {
     std::vector<SortPart> parts;
-    const KeyDef* key = nullptr; // set when reading an optional key: its records only
-    std::vector<Value> range;    // stored form (see storedValue)
-    std::vector<Value> start;    // stored form; fewer than parts: a partial position
-    std::int64_t startRow = 0;   // with a full start: the record position within equal keys
+    const KeyDef* key = nullptr;     // set when reading an optional key: its records only
+    std::vector<Value> range;        // stored form (see storedValue)
+    bool positionDescending = false; // ties by record position from high to low
+    std::vector<Value> start;        // stored form; fewer than parts: a partial position
+    std::int64_t startRow = 0;       // with a full start: the record position within equal keys
     bool hasStart = false;
     bool inclusive = false; // at (true) or after (false) the start
     bool forward = true;
@@ -67,7 +75,7 @@ public:
     // The order actually read for `parts`: it begins with them and continues
     // with the rest of the key that serves them (an index is made for an order
     // no key serves). Empty with the current error set when it cannot be served.
-    virtual std::vector<SortPart> serveOrder(const std::vector<SortPart>& parts) = 0;
+    virtual ServedOrder serveOrder(const std::vector<SortPart>& parts) = 0;
     // Reads at most n rows into `record` one after the other; `request.parts`
     // is a key's parts or an order returned by serveOrder.
     virtual int read(const OrderedRead& request, std::size_t n, void* record, const RowSink& sink) = 0;

@@ -78,20 +78,24 @@ bool View::setOrder(std::string_view order) {
     const TableDef& table = file_.table();
     key_ = table.key(order);
     std::vector<SortPart> sort;
+    bool positionDescending = false;
     if (key_) {
         sort = keySortParts(table, *key_);
     } else {
         for (const OrderPart& p : parts)
             sort.push_back(
                 {p.field, p.upper && table.fields[static_cast<std::size_t>(p.field)].isText(), p.descending});
-        sort = file_.backend()->serveOrder(sort);
-        if (sort.empty()) {
+        ServedOrder served = file_.backend()->serveOrder(sort);
+        if (served.parts.empty()) {
             error_ = errorCode();
             return false;
         }
+        sort = std::move(served.parts);
+        positionDescending = served.positionDescending;
     }
     order_ = std::move(parts);
     effective_ = std::move(sort);
+    positionDescending_ = positionDescending;
     error_ = 0;
     return true;
 }
@@ -122,6 +126,7 @@ std::vector<ViewRow> View::read(OrderedRead request, std::size_t n) {
     if (effective_.empty() || n == 0)
         return rows;
     request.parts = effective_;
+    request.positionDescending = positionDescending_;
     request.key = key_;
     request.range = stored(range_);
     ScratchRecord scratch(file_.table());

@@ -88,6 +88,7 @@ private:
     std::vector<OrderPart> order_;
     const KeyDef* key_ = nullptr;     // the order was given as this key
     std::vector<SortPart> effective_; // the order as read (the serving key's full order)
+    bool positionDescending_ = false;
     std::vector<Value> range_;
     std::function<bool(const RecordCopy&)> filter_;
     int error_ = 0;

@@ -82,7 +82,7 @@ std::string createTableSql(const TableDef& table) {
         first = false;
         sql += quoted(name) + " " + type;
         if (name == kPositionColumn)
-            sql += " PRIMARY KEY AUTOINCREMENT";
+            sql += " PRIMARY KEY";
         else if (type == "REAL")
             sql += " NOT NULL DEFAULT 0.0";
         else if (type.find("INT") != std::string::npos || type == "DATE")

@@ -94,7 +94,7 @@ public:
         int rc = c.open(diskName, true);
         if (rc == SQLITE_OK) {
             c.setBusyTimeout(kOperationTimeoutMs);
-            rc = c.exec("PRAGMA journal_mode=DELETE");
+            rc = c.exec("PRAGMA journal_mode = DELETE");
         }
         if (rc == SQLITE_OK)
             rc = c.exec("BEGIN IMMEDIATE");
@@ -199,7 +199,7 @@ public:
     }
     bool isOpen() const override { return own_.isOpen(); }
 
-    std::vector<SortPart> serveOrder(const std::vector<SortPart>& parts) override {
+    ServedOrder serveOrder(const std::vector<SortPart>& parts) override {
         for (const KeyDef& key : table_.keys) {
             if (key.optional || key.parts.size() < parts.size())
                 continue;
@@ -212,12 +212,13 @@ public:
                     for (SortPart& p : full)
                         p.descending = !p.descending;
                 indexOf_[signature(full)] = keyIndexName(table_, key);
-                return full;
+                return {full, inverted};
             }
         }
         // No key serves it: keep an index of its own, made once and kept by the file.
         std::vector<SortPart> normal = parts;
-        if (!normal.empty() && normal.front().descending)
+        const bool inverted = !normal.empty() && normal.front().descending;
+        if (inverted)
             for (SortPart& p : normal)
                 p.descending = !p.descending;
         const int rc = conn().exec(createOrderIndexSql(table_, normal));
@@ -227,7 +228,7 @@ public:
         }
         conn().forgetStatements();
         indexOf_[signature(parts)] = orderIndexName(table_, normal);
-        return parts;
+        return {parts, inverted};
     }
 
     int read(const OrderedRead& r, std::size_t n, void* record, const RowSink& sink) override {
@@ -390,7 +391,8 @@ public:
         std::string sql = "BEGIN IMMEDIATE;";
         for (const std::string& index : existingIndexes())
             sql += "DROP INDEX " + quoted(index) + ";";
-        own_.exec("PRAGMA cache_size = -131072");
+        // A large cache, sorting in memory and a helper thread make the index builds fast.
+        own_.exec("PRAGMA cache_size = -131072; PRAGMA temp_store = MEMORY");
         own_.forgetStatements();
         indexOf_.clear();
         if (const int rc = own_.exec(sql); rc != SQLITE_OK) {
@@ -414,7 +416,7 @@ public:
         }
         if (!keep || code != NoError)
             own_.exec("ROLLBACK");
-        own_.exec("PRAGMA cache_size = -2000");
+        own_.exec("PRAGMA cache_size = -2000; PRAGMA temp_store = DEFAULT; PRAGMA threads = 0");
         return code;
     }
 
@@ -511,7 +513,7 @@ private:
         const auto it = indexOf_.find(signature(r.parts));
         if (it != indexOf_.end())
             return it->second;
-        if (serveOrder(r.parts).empty())
+        if (serveOrder(r.parts).parts.empty())
             return std::nullopt;
         return indexOf_[signature(r.parts)];
     }
@@ -556,7 +558,8 @@ private:
                                std::size_t level, bool inclusive) {
         const Sql& base = sql();
         std::string cacheKey = base.table + index + signature(r.parts) + "|" + std::to_string(ranged) + "|" +
-                               std::to_string(level) + (inclusive ? "i" : "x") + (r.forward ? "f" : "b");
+                               std::to_string(level) + (inclusive ? "i" : "x") + (r.forward ? "f" : "b") +
+                               (r.positionDescending ? "d" : "a");
         auto found = readSql_.find(cacheKey);
         if (found != readSql_.end())
             return found->second;
@@ -573,7 +576,7 @@ private:
             for (std::size_t i = ranged; i + 1 < level && i < k; ++i)
                 add(quoted(columnOf(table_, r.parts[i])) + " = ?");
             const bool positionLevel = level == k + 1;
-            const bool descending = positionLevel ? false : r.parts[level - 1].descending;
+            const bool descending = positionLevel ? r.positionDescending : r.parts[level - 1].descending;
             const bool greater = r.forward != descending;
             const std::string column = positionLevel ? kPositionColumn : columnOf(table_, r.parts[level - 1]);
             add(quoted(column) + (greater ? " >" : " <") + (inclusive ? "= ?" : " ?"));
@@ -581,7 +584,7 @@ private:
         std::string order;
         for (const SortPart& p : r.parts)
             order += quoted(columnOf(table_, p)) + ((p.descending != !r.forward) ? " DESC, " : ", ");
-        order += quoted(kPositionColumn) + (r.forward ? "" : " DESC");
+        order += quoted(kPositionColumn) + (r.positionDescending != !r.forward ? " DESC" : "");
         const std::string indexed = index.empty() ? "" : " INDEXED BY " + quoted(index);
         std::string select = base.selectList;
         for (const SortPart& p : r.parts)
@@ -608,21 +611,33 @@ private:
     }
 
     // Binds the stored values and fold keys of a record from parameter 1; returns the next parameter.
-    int bindRecord(sqlite3_stmt* s, const void* record) const {
+    // The texts stay in texts_ until the next call, so SQLite need not copy them.
+    int bindRecord(sqlite3_stmt* s, const void* record) {
         int index = 1;
         int foldIndex = 1 + static_cast<int>(table_.fields.size());
+        texts_.resize(2 * table_.fields.size());
+        std::size_t slot = 0;
+        auto bindText = [&](int at, std::string value) {
+            std::string& kept = texts_[slot++];
+            kept = std::move(value);
+            sqlite3_bind_text(s, at, kept.data(), static_cast<int>(kept.size()), SQLITE_STATIC);
+        };
         for (const FieldDef& f : table_.fields) {
-            if (f.view) {
-                std::string text = storedText(f, f.view(record));
-                if (hasFoldColumn(f)) {
-                    std::string fold = clip(foldText(text));
-                    sqlite3_bind_text(s, foldIndex++, fold.data(), static_cast<int>(fold.size()),
-                                      SQLITE_TRANSIENT);
-                }
-                sqlite3_bind_text(s, index++, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-            } else {
+            if (!f.view) {
                 bindValue(s, index++, toStored(f, f.get(record)));
+                continue;
             }
+            const std::string_view text = f.view(record);
+            if (text.empty()) { // most fields of a record are empty
+                sqlite3_bind_text(s, index++, "", 0, SQLITE_STATIC);
+                if (hasFoldColumn(f))
+                    sqlite3_bind_text(s, foldIndex++, "", 0, SQLITE_STATIC);
+                continue;
+            }
+            std::string stored = storedText(f, text);
+            if (hasFoldColumn(f))
+                bindText(foldIndex++, clip(foldText(stored)));
+            bindText(index++, std::move(stored));
         }
         return foldIndex;
     }
@@ -684,6 +699,7 @@ private:
     std::map<std::string, std::string> indexOf_; // order signature -> index name
     std::map<std::string, Sql> sql_;             // by schema
     std::map<std::string, std::string> readSql_;
+    std::vector<std::string> texts_; // bound texts of the last write
 };
 
 class SqliteTransaction : public TransactionBackend {

@@ -1,0 +1,191 @@
+// Prints the record layer's figures for address files of the given sizes:
+//   velkora_data_bench [folder] [sizes...]     (default: a temporary folder, 10000 1000000)
+// Each size gets a fresh set of files; every address has two contact persons.
+#include "data/FileServices.h"
+#include "data/View.h"
+#include "shared/AppState.h"
+#include "shared/ApplicationEnd.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace velkora;
+using namespace velkora::data;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr std::size_t kPage = 30;
+constexpr int kRuns = 101;
+
+double millis(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+template <class F> double median(F run) {
+    std::vector<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        const auto start = Clock::now();
+        run(i);
+        times.push_back(millis(Clock::now() - start));
+    }
+    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
+    return times[kRuns / 2];
+}
+
+const char* kNames[] = {"Müller", "Schmidt", "Schneider", "Fischer", "Weber",   "Meyer",      "Wagner",
+                        "Becker", "Schulz",  "Hoffmann",  "Schäfer", "Koch",    "Bauer",      "Richter",
+                        "Klein",  "Wolf",    "Schröder",  "Neumann", "Schwarz", "Zimmermann", "Braun",
+                        "Krüger", "Hofmann", "Hartmann",  "Lange",   "Schmitt"};
+const char* kKinds[] = {"GmbH",   "AG",  "KG",      "& Co.",   "e.K.",
+                        "Handel", "Bau", "Technik", "Service", "Consulting"};
+const char* kPlaces[] = {"Berlin",    "Hamburg",    "München",  "Köln",     "Frankfurt am Main",
+                         "Stuttgart", "Düsseldorf", "Leipzig",  "Dortmund", "Essen",
+                         "Bremen",    "Dresden",    "Hannover", "Nürnberg", "Duisburg"};
+const char* kStreets[] = {"Hauptstraße", "Schulstraße", "Gartenstraße", "Bahnhofstraße",
+                          "Dorfstraße",  "Bergstraße",  "Birkenweg",    "Lindenstraße",
+                          "Kirchstraße", "Waldstraße",  "Ringstraße",   "Schillerstraße"};
+const char* kIndustries[] = {"EDV", "HANDEL", "BAU", "BERATUNG", "MEDIZIN", "GASTRO", "LOGISTIK", "DRUCK"};
+
+template <std::size_t N> const char* pick(const char* (&list)[N], std::mt19937& random) {
+    return list[random() % N];
+}
+
+// Addresses per second, by the wall clock and by the process's own CPU time
+// (the second is what counts on a machine shared with other work).
+std::pair<double, double> bulkLoad(int count, std::mt19937& random) {
+    auto& adr = files().QXADRESS;
+    auto& tkp = files().QXADRTKP;
+    const auto start = Clock::now();
+    const std::clock_t cpuStart = std::clock();
+    adr.beginBulkLoad();
+    tkp.beginBulkLoad();
+    for (int n = 1; n <= count; ++n) {
+        adr.clear();
+        adr.rec.ADRNR = n;
+        adr.rec.NAME1 = std::string(pick(kNames, random)) + " " + pick(kKinds, random);
+        adr.rec.NAME2 = pick(kNames, random);
+        adr.rec.LD = random() % 10 ? "D" : "A";
+        adr.rec.PLZ = std::to_string(10000 + random() % 89999);
+        adr.rec.ORT = pick(kPlaces, random);
+        adr.rec.STRASSE = std::string(pick(kStreets, random)) + " " + std::to_string(1 + random() % 200);
+        adr.rec.BRANCHE = pick(kIndustries, random);
+        adr.rec.STATUS = static_cast<std::uint8_t>(1 + random() % 5);
+        adr.rec.ADRART = static_cast<std::uint8_t>(1 + random() % 3);
+        adr.rec.EKONT = static_cast<std::int32_t>(80000 + random() % 3000);
+        adr.add();
+        for (int k = 1; k <= 2; ++k) {
+            tkp.clear();
+            tkp.rec.ADRNR = n;
+            tkp.rec.TKPNR = k;
+            tkp.rec.KTART = static_cast<std::uint8_t>(k);
+            tkp.rec.NAME1 = pick(kNames, random);
+            tkp.rec.TEL = "030 " + std::to_string(random() % 10000000);
+            tkp.rec.TFX = "030" + std::to_string(random() % 10000000);
+            tkp.add();
+        }
+    }
+    if (adr.endBulkLoad() != NoError || tkp.endBulkLoad() != NoError)
+        std::fprintf(stderr, "bulk load failed: %s\n", errorText().c_str());
+    const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    return {count / std::chrono::duration<double>(Clock::now() - start).count(), count / cpu};
+}
+
+// The orders the address list offers (every column both ways) and the keys.
+const char* kOrders[] = {
+    "UPPER(ADR:STATUS)",
+    "UPPER(ADR:NAME1)",
+    "-UPPER(ADR:NAME1)",
+    "UPPER(ADR:NAME2)",
+    "UPPER(ADR:NAME0)",
+    "UPPER(ADR:ADRART)",
+    "UPPER(ADR:LD), UPPER(ADR:PLZ)",
+    "-UPPER(ADR:LD), -UPPER(ADR:PLZ)",
+    "UPPER(ADR:ORT)",
+    "-UPPER(ADR:ORT)",
+    "UPPER(ADR:STRASSE)",
+    "UPPER(ADR:BRANCHE)",
+    "UPPER(ADR:ADRGRP)",
+    "UPPER(ADR:ZUSATZ)",
+    "ADR:ADRNR",
+    "-ADR:ADRNR",
+    "ADR:EKONT",
+    "-ADR:LKONT",
+    "UPPER(ADR:POSTFACH)",
+    "UPPER(ADR:URL)",
+    "UPPER(ADR:USTID)",
+    "UPPER(ADR:ALARM)",
+    "-UPPER(ADR:BEMERK)",
+};
+
+void run(const std::string& folder, int count) {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    appState().DATAPATH = folder;
+    for (const char* t : {"QXADRESS", "QXADRTKP", "QXADRAKT", "QXAKTATM"})
+        OpenRecordFile(*files().byName(t));
+    std::mt19937 random(42);
+    std::printf("\n%d addresses, %d contact persons\n", count, 2 * count);
+    const auto [wall, cpu] = bulkLoad(count, random);
+    std::printf("  bulk load                 %10.0f addresses/s (%.0f by CPU time)\n", wall, cpu);
+
+    std::printf("  %-34s %12s %12s %12s\n", "order", "index (ms)", "first (ms)", "locate (ms)");
+    for (const char* order : kOrders) {
+        View view(files().QXADRESS);
+        const auto start = Clock::now();
+        view.setOrder(order);
+        const double index = millis(Clock::now() - start);
+        const double first = median([&](int) { view.first(kPage); });
+        const bool text = view.order().front().upper;
+        const double locate = median([&](int i) {
+            const Value at = text ? Value(std::string(1, static_cast<char>('A' + i % 26)))
+                                  : Value(std::int64_t{(i * 7919) % std::max(count, 1)});
+            const auto page = view.from({at}, kPage);
+            if (!page.empty())
+                view.after(page.back(), kPage);
+        });
+        std::printf("  %-34s %12.3f %12.3f %12.3f\n", order, index, first, locate);
+    }
+    const double next = median([&](int) { NextNumber(files().QXADRESS, "ADR:QXADRES1", "ADR:ADRNR", ""); });
+    std::printf("  NextNumber ADR:ADRNR      %10.3f ms\n", next);
+    const double nextTkp = median([&](int i) {
+        files().QXADRTKP.rec.ADRNR = 1 + (i * 7919) % count;
+        NextNumber(files().QXADRTKP, "TKP:QXADRTK1", "TKP:TKPNR",
+                   "TKP:ADRNR = " + std::to_string(files().QXADRTKP.rec.ADRNR));
+    });
+    std::printf("  NextNumber TKP:TKPNR      %10.3f ms\n", nextTkp);
+    const double cascade = median([&](int i) {
+        auto& adr = files().QXADRESS;
+        adr.rec.ADRNR = 1 + (i * 104729) % count;
+        if (adr.get(*Address::table().key("QXADRES1")) == NoError)
+            DeleteWithIntegrity(adr);
+    });
+    std::printf("  cascade delete            %10.3f ms (address with 2 contact persons)\n", cascade);
+    for (const char* t : {"QXADRESS", "QXADRTKP", "QXADRAKT", "QXAKTATM"})
+        CloseRecordFile(*files().byName(t));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setApplicationEndHandler([](std::string_view reason) {
+        std::fprintf(stderr, "ended: %s\n", std::string(reason).c_str());
+        std::exit(1);
+    });
+    const std::string folder =
+        argc > 1 ? argv[1] : (std::filesystem::temp_directory_path() / "velkora-data-bench").string();
+    std::vector<int> sizes;
+    for (int i = 2; i < argc; ++i)
+        sizes.push_back(std::atoi(argv[i]));
+    if (sizes.empty())
+        sizes = {10000, 1000000};
+    for (int size : sizes)
+        run(folder, size);
+    std::filesystem::remove_all(folder);
+}
