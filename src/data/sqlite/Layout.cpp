@@ -82,7 +82,7 @@ std::string createTableSql(const TableDef& table) {
         first = false;
         sql += quoted(name) + " " + type;
         if (name == kPositionColumn)
-            sql += " PRIMARY KEY";
+            sql += " PRIMARY KEY AUTOINCREMENT"; // a position is never given to another record
         else if (type == "REAL")
             sql += " NOT NULL DEFAULT 0.0";
         else if (type.find("INT") != std::string::npos || type == "DATE")
