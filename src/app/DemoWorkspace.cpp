@@ -1,5 +1,6 @@
 #include "app/DemoWorkspace.h"
 
+#include "data/DemoData.h"
 #include "shared/AppState.h"
 
 #include <cstdlib>
@@ -37,6 +38,18 @@ bool copyMissing(const fs::path& from, const fs::path& to, std::string& error) {
     return !ec;
 }
 
+// The record files are made through the data layer, which places them by the
+// process-wide paths; those are lent to it and given back, since start-up
+// fixes them for the run afterwards.
+bool seedRecords(const fs::path& seeds, const fs::path& workspace, std::string& error) {
+    const AppState saved = appState();
+    appState().INITPATH = workspace.string();
+    appState().DATAPATH = (workspace / "DATA").string();
+    const bool ok = data::seedDemoData(seeds.string(), error);
+    appState() = saved;
+    return ok;
+}
+
 } // namespace
 
 std::string demoTemplateDir() {
@@ -64,7 +77,7 @@ bool ensureDemoWorkspace(const std::string& dir, std::string& error) {
         std::error_code ec;
         fs::create_directories(workspace / folder, ec);
     }
-    return true;
+    return seedRecords(source / kSeedFolder, workspace, error);
 }
 
 } // namespace velkora::app

@@ -15,7 +15,8 @@ TEST(DemoWorkspace, IsCreatedWithItsFoldersAndLanguageFiles) {
     const std::string workspace = dir.file("demo");
     std::string error;
     ASSERT_TRUE(app::ensureDemoWorkspace(workspace, error)) << error;
-    for (const char* name : {"ORB.INI", "ORB.HLP", "ORBEN.HLP"})
+    for (const char* name : {"ORB.INI", "ORB.HLP", "ORBEN.HLP", "ORB.TPS", "ORBEN.TPS", "QXACKUSR.TPS",
+                             "DATA/QXADRESS.TPS", "DATA/QXADRTKP.TPS", "DATA/QXADRLND.TPS"})
         EXPECT_TRUE(std::filesystem::exists(workspace + "/" + name)) << name;
     for (const char* folder : {"DATA", "TMPL", "DOCS", "MAIL"})
         EXPECT_TRUE(std::filesystem::is_directory(workspace + "/" + folder)) << folder;
