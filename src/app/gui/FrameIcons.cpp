@@ -1,5 +1,10 @@
 #include "app/gui/FrameIcons.h"
 
+// Pictures compiled into a static library are registered by hand (outside any namespace).
+static void registerFramePictures() {
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace velkora::app {
 namespace {
 
@@ -57,6 +62,8 @@ IconSource source(FrameIcon icon) {
 } // namespace
 
 QIcon frameIcon(FrameIcon icon) {
+    static const bool registered = (registerFramePictures(), true);
+    (void)registered;
     const IconSource s = source(icon);
     const QIcon drawn(QString(":/icons/%1.png").arg(s.file));
     if (*s.theme == '\0')

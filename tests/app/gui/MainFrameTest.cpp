@@ -108,6 +108,12 @@ private slots:
         for (const char* name : {"ADRBUTTON", "TKPBUTTON", "AKTBUTTON", "REMINDER", "CALENDAR"})
             QVERIFY(windows->widgetForAction(hidden.command(name))->isVisible());
 
+        for (QToolBar* bar : hidden.findChildren<QToolBar*>())
+            for (QAction* action : bar->actions())
+                if (!action->isSeparator())
+                    QVERIFY2(!action->icon().pixmap(24).isNull(), qPrintable(action->objectName()));
+        QVERIFY(!hidden.windowIcon().isNull());
+
         app::MainFrame shown(app::StartSwitches{1});
         shown.open();
         QVERIFY(shown.findChild<QToolBar*>("NAVGROUP")->isVisible());
