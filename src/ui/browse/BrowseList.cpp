@@ -161,6 +161,11 @@ BrowseList::BrowseList(QWidget* parent)
                 format_.columns[static_cast<std::size_t>(section)].width =
                     static_cast<int>(std::lround(size / pixelsPerDlu()));
             });
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!showing_ && current.isValid())
+                    emit rowChosen(current.row());
+            });
     connect(table_, &QTableView::doubleClicked, this, [this] { emit action(ListAction::Change); });
     connect(thumb_, &QScrollBar::actionTriggered, this, [this](int act) {
         switch (act) {
@@ -195,14 +200,6 @@ void BrowseList::setFormat(const layout::ListFormat& format) {
     format_ = format;
     model_->setFormat(&format_);
     applyWidths();
-    // The model was reset: the selection model starts afresh.
-    connect(
-        table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-        [this](const QModelIndex& current) {
-            if (!showing_ && current.isValid())
-                emit rowChosen(current.row());
-        },
-        Qt::UniqueConnection);
 }
 
 void BrowseList::setSortMarker(int field, bool descending) {

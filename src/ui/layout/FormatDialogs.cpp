@@ -192,8 +192,11 @@ ListColumn columnFor(const FormatSession& session, int field) {
     column.offset = 1;
     column.flags = "|M*";
     column.header = choice.description;
+    // The format writes pictures between "@"s; a trailing justification
+    // letter belongs to the column table, not to the picture.
     column.picture = choice.picture;
-    // A trailing justification letter belongs to the column table, not to the list's picture.
+    if (!column.picture.empty() && column.picture.front() == '@')
+        column.picture.erase(0, 1);
     if (!column.picture.empty() && std::string("LRC").find(column.picture.back()) != std::string::npos)
         column.picture.pop_back();
     column.field = field;

@@ -73,7 +73,7 @@ TEST(ListFormatTest, AddedColumnComesFromTheColumnTable) {
     session.fields = {{"ADR:NAME1", "Name 1", "@s63L"}, {"ADR:ALARM", "Alarm", "@s1"}};
     const ListColumn column = columnFor(session, 1);
     EXPECT_EQ(column.header, "Name 1");
-    EXPECT_EQ(column.picture, "@s63");
+    EXPECT_EQ(column.picture, "s63");
     EXPECT_EQ(column.field, 1);
 }
 

@@ -1,0 +1,213 @@
+#include "addresses/gui/AdrListWin.h"
+
+#include "addresses/gui/AddressLocator.h"
+#include "addresses/gui/AddressQueues.h"
+#include "addresses/gui/AlarmWin.h"
+#include "addresses/gui/StatusIcons.h"
+#include "addresses/gui/WebAddress.h"
+#include "app/gui/ProcedureToDo.h"
+#include "app/gui/Procedures.h"
+#include "app/gui/WindowRegistry.h"
+#include "data/FileServices.h"
+#include "shared/AppState.h"
+#include "shared/FieldTypes.h"
+#include "shared/ProfileFile.h"
+#include "shared/Prompter.h"
+#include "shared/Text.h"
+#include "ui/browse/FormRequest.h"
+
+#include <QBoxLayout>
+#include <QDesktopServices>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTabWidget>
+#include <cstdlib>
+
+namespace velkora::addresses {
+namespace {
+
+namespace procedures = app::procedures;
+
+constexpr const char* kDesignFormat =
+    "12L(2)F*J~ "
+    "..~L(1)@s1@74L(1)|M*~NAME1~@s63@58L(1)|M*~NAME2~@s63@38L(1)|M*~ANREDE~@s31@34L(1)|M*~ADRART~@s40@"
+    "38L(1)|M*~LDPLZ~@s16@66L(1)|M*~ORT~@s39@66L(1)|M*~STR~@s39@46L(1)|M*~BRANCHE~@s16@46L(1)|M*~ADRGRP~@s15@"
+    "66L(1)|M*~ZUSATZ~@s39@28R(1)|M*~ADRNR~L@n_6B@40R(1)|M*~EKONT~L@d17B@40R(1)|M*~LKONT~L@d17B@"
+    "38L(1)|M*~PFACH~@s15@78L(1)|M*~URL~@s63@40L(1)|M*~USTID~@s15@";
+
+// Column-table entries with computed values (0-based).
+enum Column { StatusColumn = 0, TypeColumn = 4, CountryPostalColumn = 5 };
+
+// The files the list works with, in the order they are opened.
+data::RecordFile* const* listFiles() {
+    static data::RecordFile* const files[] = {&data::files().QXADRBRA, &data::files().QXADRESS,
+                                              &data::files().QXADRTKP};
+    return files;
+}
+constexpr int kListFileCount = 3;
+
+std::string defaultCountry() {
+    return clip(profile::read(appState().WORKINI, "DEFAULT", "AdrLd"));
+}
+
+browse::BrowseRow addressRow(const std::vector<browse::BrowseColumnDef>& columns,
+                             const browse::BrowseSource& s) {
+    browse::BrowseRow row = browse::pictureRow(columns, s);
+    const int status = std::atoi(s.field("ADR:STATUS").c_str());
+    row.cells[StatusColumn].icon = status >= 1 && status <= 8 ? status : 0;
+    row.cells[TypeColumn].text =
+        toCStringField(addressTypeName(std::atoi(s.field("ADR:ADRART").c_str())), 41);
+    row.cells[CountryPostalColumn].text =
+        toCStringField(clip(s.field("ADR:LD")) + " " + s.field("ADR:PLZ"), 17);
+    return row;
+}
+
+void closeChildWindow(QWidget* window) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        sub->close();
+    else
+        window->close();
+}
+
+QPushButton* addButton(QBoxLayout* row, const char* name, const QString& text, const QString& tip) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+browse::BrowseDeclaration addressListDeclaration() {
+    browse::BrowseDeclaration d;
+    d.procedure = procedures::AddressList;
+    d.designFormat = kDesignFormat;
+    d.columns = {
+        {{"ADR:STATUS", "Adressen Status", "@s1"}, " .."},
+        {{"ADR:NAME1", "Name 1", "@s63L"}, ""},
+        {{"ADR:NAME2", "Name 2", "@s63L"}, ""},
+        {{"ADR:NAME0", "Anrede", "@s31L"}, ""},
+        {{"BRW:ADRART", "BRW:ADRART", "@S20L"}, ""},
+        {{"BRW:LDPLZ", "BRW:LDPLZ", "@S20L"}, ""},
+        {{"ADR:ORT", "Ort", "@s39L"}, ""},
+        {{"ADR:STRASSE", "Strasse", "@s39L"}, ""},
+        {{"ADR:BRANCHE", "Branche", "@s16L"}, ""},
+        {{"ADR:ADRGRP", "ADR:ADRGRP", "@s15L"}, ""},
+        {{"ADR:ZUSATZ", "Zusatz", "@s39L"}, ""},
+        {{"ADR:ADRNR", "Adr-Nr.", "@n_6B"}, ""},
+        {{"ADR:EKONT", "Erstkontakt", "@d17B"}, ""},
+        {{"ADR:LKONT", "Letztkontakt", "@d17B"}, ""},
+        {{"ADR:POSTFACH", "ADR:POSTFACH", "@s15L"}, ""},
+        {{"ADR:URL", "URL Adresse", "@s63L"}, ""},
+        {{"ADR:USTID", "USt.ID-Nr.", "@s15L"}, ""},
+        {{"ADR:ALARM", "Alarm", "@s1"}, ""},
+        {{"ADR:BEMERK", "Bemerkung", "@s254"}, ""},
+    };
+    d.sortMappings = {
+        {"BRW:ADRART", "ADR:ADRART", "UPPER(ADR:ADRART)", "-UPPER(ADR:ADRART)", 1},
+        {"BRW:LDPLZ", "ADR:LD", "UPPER(ADR:LD), UPPER(ADR:PLZ)", "-UPPER(ADR:LD), -UPPER(ADR:PLZ)", 2},
+        {"ADR:ORT", "ADR:ORT", "UPPER(ADR:ORT)", "-UPPER(ADR:ORT)", 1},
+    };
+    d.locate = [](const std::string& field, const std::string& text) {
+        return addressLocatorValues(field, text, defaultCountry());
+    };
+    d.buildRow = [columns = d.columns](const browse::BrowseSource& s) { return addressRow(columns, s); };
+    d.icons = addressStatusIcons();
+    d.form = "qxUpdateAdressMain";
+    d.tabs = {{"TAB:1", "Adressen"}};
+    return d;
+}
+
+std::function<void(std::int32_t)>& materialSentList() {
+    static std::function<void(std::int32_t)> hook;
+    return hook;
+}
+
+AdrListWin::AdrListWin(QWidget* parent)
+    : BrowseWindow(addressListDeclaration(), std::make_unique<browse::ViewSource>(data::files().QXADRESS),
+                   parent) {
+    setWindowTitle("Adressenliste");
+    print_ = addButton(extraButtons(), "PRNBUTTON", "Dokument", "Dokument für die Adresse erstellen");
+    materialList_ = addButton(extraButtons(), "BUTTONAPRLIST", "Material", "Versandtes Material der Adresse");
+    url_ = addButton(extraButtons(), "URLBUTTON", "Web", "Web- oder Mail-Adresse öffnen");
+    url_->setEnabled(false);
+    connect(print_, &QPushButton::clicked, this, [] { app::openWindow(procedures::DocumentPreparation); });
+    connect(materialList_, &QPushButton::clicked, this, [this] {
+        const std::int32_t adrnr = std::atoi(source().field("ADR:ADRNR").c_str());
+        if (materialSentList())
+            materialSentList()(adrnr);
+        else
+            app::showProcedureToDo("AktAttMatList");
+    });
+    connect(url_, &QPushButton::clicked, this, &AdrListWin::openUrl);
+
+    for (int i = 0; i < kListFileCount; ++i)
+        if (!data::OpenRecordFile(*listFiles()[i])) {
+            for (int j = 0; j < i; ++j)
+                data::CloseRecordFile(*listFiles()[j]);
+            return; // the application has ended
+        }
+    filesOpen_ = true;
+    loadAddressQueues(appState().WORKINI);
+    setMinimumSize(minimumSizeHint());
+    resize(900, 480);
+    // Addresses need an industry to point at: a new data folder gets " -".
+    auto& industries = data::files().QXADRBRA;
+    if (industries.records() == 0) {
+        industries.clear();
+        industries.rec.BRANCHE = " -";
+        industries.rec.BEZEICHNG = " no Info";
+        industries.add();
+    }
+    openBrowse();
+}
+
+AdrListWin::~AdrListWin() = default;
+
+void AdrListWin::selectionChanged() {
+    appState().ADRNR = std::atoi(source().field("ADR:ADRNR").c_str());
+    appState().TKPNR = 0;
+    for (const char* follower :
+         {procedures::ContactList, procedures::ActivityList, procedures::DocumentPreparation})
+        app::postToWindow(follower, app::RefreshEvent);
+    url_->setEnabled(!clip(source().field("ADR:URL")).empty());
+    if (appState().SHOWALARM != 0 && isActiveBrowse())
+        showAlarm(source().field("ADR:ALARM"), source().field("ADR:BEMERK"));
+}
+
+void AdrListWin::viewEmpty() {
+    appState().ADRNR = 0;
+    appState().TKPNR = 0;
+    url_->setEnabled(false);
+}
+
+void AdrListWin::formCompleted(int request) {
+    if (request == browse::InsertRecord || request == browse::ChangeRecord)
+        app::postToWindow(procedures::ContactList, app::RefreshEvent);
+}
+
+void AdrListWin::openUrl() {
+    if (const auto url = webAddress(source().field("ADR:URL")))
+        QDesktopServices::openUrl(*url);
+    else
+        beep();
+}
+
+void AdrListWin::browseClosing() {
+    if (filesOpen_)
+        for (int i = 0; i < kListFileCount; ++i)
+            data::CloseRecordFile(*listFiles()[i]);
+    filesOpen_ = false;
+    closeAlarm();
+    if (QWidget* documents = app::runningWindow(procedures::DocumentPreparation))
+        closeChildWindow(documents);
+}
+
+void registerAddressWindows() {
+    app::registerWindow(procedures::AddressList, app::Instances::Single, [] { return new AdrListWin; });
+    app::registerWindow(procedures::Alarm, app::Instances::Single, [] { return new AlarmWin; });
+}
+
+} // namespace velkora::addresses

@@ -1,0 +1,52 @@
+#pragma once
+// The address list (qxAdressMain): every address of QXADRESS, the hub from
+// which addresses are added, changed and deleted through the address form
+// qxUpdateAdressMain. It publishes the selected address in GN:ADRNR for the
+// contact, activity and document windows, which it tells to re-read, and
+// raises the alarm note for addresses with an alarm.
+
+#include "ui/browse/BrowseWindow.h"
+#include "ui/browse/ViewSource.h"
+
+#include <cstdint>
+#include <functional>
+
+class QPushButton;
+
+namespace velkora::addresses {
+
+// The address list's declaration: columns, sort and locator mappings, rows.
+browse::BrowseDeclaration addressListDeclaration();
+
+class AdrListWin : public browse::BrowseWindow {
+    Q_OBJECT
+public:
+    explicit AdrListWin(QWidget* parent = nullptr);
+    ~AdrListWin() override;
+
+    // False when a file could not be opened (the application has ended).
+    bool filesOpen() const { return filesOpen_; }
+
+protected:
+    void selectionChanged() override;
+    void viewEmpty() override;
+    void formCompleted(int request) override;
+    void browseClosing() override;
+
+private:
+    void openUrl();
+
+    QPushButton* print_;
+    QPushButton* materialList_;
+    QPushButton* url_;
+    bool filesOpen_ = false;
+};
+
+// The list of material sent (AktAttMatListWin) for an address, plugged in by
+// its window library; until then the button says the procedure is missing.
+std::function<void(std::int32_t adrnr)>& materialSentList();
+
+// Registers qxAdressMain and qxShowAlarm with the frame.
+void registerAddressWindows();
+
+} // namespace velkora::addresses
