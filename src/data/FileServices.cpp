@@ -38,25 +38,41 @@ bool sameLink(const FieldDef& field, const Value& a, const Value& b) {
     return a == b;
 }
 
-// The dependant files of an operation, opened through the counters and closed again.
+// The dependant files of an operation, opened through the counters and closed
+// again. Their record buffers are shared with the windows, so each buffer is
+// given back as it was.
 class DependantFiles {
 public:
     bool open(const std::vector<RecordFile*>& wanted) {
         for (RecordFile* f : wanted) {
             if (!OpenRecordFile(*f))
                 return false;
-            opened_.push_back(f);
+            opened_.push_back({f, RecordCopy(f->table(), f->buffer()), f->position(), f->version()});
         }
         return true;
     }
     ~DependantFiles() {
-        for (RecordFile* f : opened_)
-            CloseRecordFile(*f);
+        for (Saved& saved : opened_) {
+            saved.file->table().ops.copy(saved.file->buffer(), saved.buffer.data());
+            saved.file->setReadState(saved.position, saved.version);
+            CloseRecordFile(*saved.file);
+        }
     }
-    const std::vector<RecordFile*>& files() const { return opened_; }
+    std::vector<RecordFile*> files() const {
+        std::vector<RecordFile*> out;
+        for (const Saved& saved : opened_)
+            out.push_back(saved.file);
+        return out;
+    }
 
 private:
-    std::vector<RecordFile*> opened_;
+    struct Saved {
+        RecordFile* file;
+        RecordCopy buffer;
+        RecordPosition position;
+        std::int64_t version;
+    };
+    std::vector<Saved> opened_;
 };
 
 // Positions `file` at the first record whose key begins with `value` and
@@ -381,7 +397,12 @@ std::int32_t NextNumber(RecordFile& file, std::string_view keyName, std::string_
     if (number >= kWalkFrom) {
         // Dense numbers (the usual case) have no gap to find: skip the walk.
         const bool wholeFile = leading == 0 && trim(filter).empty();
-        const bool dense = wholeFile && file.backend()->countBetween(field, 1, highest) >= highest;
+        // The numbers are unique, so 1..highest are all taken when the records
+        // above zero number `highest` (the whole-file count is the quick one).
+        const bool dense =
+            wholeFile && file.records() - file.backend()->countBetween(
+                                              field, std::numeric_limits<std::int64_t>::min(), 0) >=
+                             highest;
         if (!dense) {
             table.ops.copy(file.buffer(), saved.data());
             file.setPrefix(*key, leading);

@@ -2,6 +2,8 @@
 
 #include "DataFixture.h"
 
+#include <cstdlib>
+
 namespace velkora::data {
 namespace {
 
@@ -40,6 +42,21 @@ TEST_F(DemoDataTest, TheSampleWorkspaceLoadsEveryTableAndPassesItsChecks) {
     adr.rec.ADRNR = 5;
     ASSERT_EQ(adr.get(*Address::table().key("QXADRES1")), NoError);
     EXPECT_EQ(adr.rec.MEMO, "Notizen zum Kunden:\nErstgespräch auf der Messe.");
+}
+
+TEST_F(DemoDataTest, TheSqliteShellChecksEveryFileWeWrite) {
+    if (std::system("command -v sqlite3 >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "no sqlite3 shell";
+    std::string error;
+    ASSERT_TRUE(seedDemoData(test::sourceDir() + "/resources/demo/seed", error)) << error;
+    for (const char* file : {"QXADRESS", "QXADRTKP", "QXADRAKT", "QXADRLND", "QXADRORT", "QXADRSTR",
+                             "QXADRBRA", "QXATTMAT", "QXAKTATM", "QXACKUSR", "ORB", "ORBEN"}) {
+        const std::string out = dir.file("shell.txt");
+        const std::string cmd =
+            "sqlite3 " + dir.file(std::string(file) + ".TPS") + " 'PRAGMA integrity_check' > " + out;
+        ASSERT_EQ(std::system(cmd.c_str()), 0) << file;
+        EXPECT_EQ(test::readFile(out), "ok\n") << file;
+    }
 }
 
 TEST_F(DemoDataTest, ASeedNamingAnUnknownFieldIsReported) {

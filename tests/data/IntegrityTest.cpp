@@ -121,6 +121,15 @@ TEST_F(IntegrityTest, DeletingAnAddressCascadesToActivitiesMaterialsAndContacts)
     EXPECT_EQ(column("QXADRTKP", "TKP:ADRNR"), std::vector<std::string>{"2"});
 }
 
+TEST_F(IntegrityTest, TheDependantsBuffersAreGivenBackAsTheyWere) {
+    files().QXADRTKP.rec.NAME1 = "shown in another window";
+    files().QXADRTKP.rec.ADRNR = 2;
+    deleteAddress(1);
+    EXPECT_EQ(DeleteWithIntegrity(files().QXADRESS), 0);
+    EXPECT_EQ(files().QXADRTKP.rec.NAME1, "shown in another window");
+    EXPECT_EQ(files().QXADRTKP.rec.ADRNR, 2);
+}
+
 TEST_F(IntegrityTest, AFailureAtAnyStepOfTheCascadeLeavesEveryFileUnchanged) {
     const std::string before = countsOf();
     const struct {

@@ -49,6 +49,10 @@ TEST_F(RecordFileTest, AddGetPutEraseThroughTheBuffer) {
     EXPECT_EQ(adr.records(), 1);
     ASSERT_EQ(adr.erase(), NoError);
     EXPECT_EQ(adr.reget(pos), RecordNotFound);
+    addAddress(adr, 8, "Nachfolger");
+    EXPECT_NE(adr.position(), pos); // a list holding the old position never reads the new record
+    EXPECT_EQ(adr.reget(pos), RecordNotFound);
+    ASSERT_EQ(adr.erase(), NoError);
     adr.rec.ADRNR = 7;
     EXPECT_EQ(adr.get(*Address::table().key("QXADRES1")), RecordNotFound);
     EXPECT_EQ(errorCode(), RecordNotFound);
