@@ -1,0 +1,29 @@
+#pragma once
+// Telephone dialling from the contact list: the work file's switch and
+// prefix, the one argument the dialler gets, and starting it. The dialler
+// is started with an argument vector, never through a shell, and nobody
+// waits for it; it reports its own problems.
+
+#include <string>
+
+namespace velkora::addresses {
+
+struct DialSettings {
+    bool enabled = false; // [DEFAULT] TAPIDialing not 0
+    std::string prefix;   // [DEFAULT] DialPrefix, at most 3 characters
+};
+// Reads the settings; the prefix only when dialling is on.
+DialSettings readDialSettings(const std::string& workIni);
+
+// The dialler's one argument: a double quote, the clipped prefix, the
+// clipped number as stored, a double quote ("0" and "089 1234" give "0089 1234").
+std::string dialArgument(const std::string& prefix, const std::string& number);
+
+// velkora-dial in the program folder (InitPath) when it is there, otherwise
+// the one installed beside the running program.
+std::string diallerProgram();
+
+// Starts the dialler for `number` without waiting; false when it could not start.
+bool dial(const DialSettings& settings, const std::string& number);
+
+} // namespace velkora::addresses
