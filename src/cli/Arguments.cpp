@@ -109,7 +109,7 @@ std::optional<UsageProblem> parseArguments(const CommandSpec& spec, const std::v
         return UsageProblem{Msg::MissingArgument, {}};
     if (parsed.positional.size() > spec.maxArguments)
         return UsageProblem{Msg::ExtraArgument, parsed.positional[spec.maxArguments]};
-    return spec.check ? spec.check(parsed) : std::nullopt;
+    return spec.validate ? spec.validate(parsed) : std::nullopt;
 }
 
 } // namespace velkora::cli

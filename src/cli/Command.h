@@ -30,7 +30,7 @@ struct OptionSpec {
 struct Invocation;
 struct ParsedArguments;
 
-// A problem with the command line, in the caller's language.
+// A problem with the command line: its text and the argument concerned.
 struct UsageProblem {
     Msg id;
     std::string detail;
@@ -45,7 +45,7 @@ struct CommandSpec {
     std::size_t maxArguments = 0;
     int (*run)(const Invocation& call) = nullptr;
     // Checks option values before start-up touches the workspace (optional).
-    std::optional<UsageProblem> (*check)(const ParsedArguments& arguments) = nullptr;
+    std::optional<UsageProblem> (*validate)(const ParsedArguments& arguments) = nullptr;
 };
 
 // The arguments of one call, checked against the command's options.
