@@ -41,15 +41,18 @@ std::string fullName(const RecordFile& file) {
     return std::filesystem::absolute(file.diskName(), ignored).lexically_normal().string();
 }
 
-// The problems a check found, on one line.
-std::string oneLine(const std::string& problems) {
-    return replaceAll(trim(replaceAll(problems, "\n", " ")), "  ", " ");
+// The problems a check found (one a line) on one line.
+std::string oneLine(std::string problems) {
+    while (!problems.empty() && problems.back() == '\n')
+        problems.pop_back();
+    return replaceAll(problems, "\n", "; ");
 }
+
+enum class Outcome { Sound, NotSound, ApplicationEnded };
 
 // Opens a file through the opening rules (a damaged key file is offered for
 // rebuilding, a missing file is created) and checks what it holds.
-// Returns false when the file is not sound.
-bool checkFile(const Invocation& call, RecordFile& file, bool& ended) {
+Outcome checkFile(const Invocation& call, RecordFile& file) {
     // A quiet look first: the opening rules repair what they find, and the
     // report must still say the file was damaged.
     const int before = file.open();
@@ -57,37 +60,35 @@ bool checkFile(const Invocation& call, RecordFile& file, bool& ended) {
         file.close();
     std::string records = "-";
     std::string state;
-    bool sound = true;
+    Outcome outcome = Outcome::NotSound;
     if (!data::OpenRecordFile(file)) {
         state = call.tr(Msg::StateNotOpened);
-        sound = false;
-        ended = true;
+        outcome = Outcome::ApplicationEnded;
     } else {
         if (file.check() != data::NoError) {
             state = call.tr(Msg::StateKeysDamaged, {oneLine(data::errorText())});
-            sound = false;
         } else if (before == data::InvalidKeyFile) {
             state = call.tr(Msg::StateKeysRebuilt);
-            sound = false;
         } else {
             state = call.tr(before == data::FileNotFound ? Msg::StateCreated : Msg::StateSound);
+            outcome = Outcome::Sound;
         }
         records = std::to_string(file.records());
         data::CloseRecordFile(file);
     }
     writeTabRow(call.out, {std::string(file.table().name), records, state, fullName(file)});
-    return sound;
+    return outcome;
 }
 
 int checkFiles(const Invocation& call) {
     writeTabRow(call.out, {call.tr(Msg::ColumnFile), call.tr(Msg::ColumnRecords), call.tr(Msg::ColumnState),
                            call.tr(Msg::ColumnPath)});
     int unsound = 0;
-    bool ended = false;
     for (RecordFile* file : filesToHandle(call.arguments)) {
-        if (!checkFile(call, *file, ended))
+        const Outcome outcome = checkFile(call, *file);
+        if (outcome != Outcome::Sound)
             ++unsound;
-        if (ended)
+        if (outcome == Outcome::ApplicationEnded)
             break;
     }
     if (unsound == 0)
