@@ -1,7 +1,5 @@
 #include "cli/Arguments.h"
 
-#include "shared/Text.h"
-
 #include <algorithm>
 #include <cstddef>
 

@@ -2,7 +2,6 @@
 
 #include "shared/Text.h"
 
-#include <array>
 #include <cstddef>
 
 namespace velkora::cli {
