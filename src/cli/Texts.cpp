@@ -98,7 +98,7 @@ constexpr Entry kTexts[] = {
      "\n"
      "Reorganisiert die Adressdatei wie \"DataUtil\" im Programm: liest jeden Satz,\n"
      "meldet unlesbare Sätze und baut alle Schlüssel neu auf. Andere Arbeitsplätze\n"
-     "dürfen die Datei solange nicht ändern.\n",
+     "dürfen die Datei so lange nicht ändern.\n",
      "velkora-cli reorganise\n"
      "\n"
      "Reorganises the address file as \"DataUtil\" in the program does: reads every\n"
@@ -141,7 +141,7 @@ constexpr Entry kTexts[] = {
      "\n"
      "Wertet AUSDRUCK mit dem Ausdrucksauswerter des Programms aus und gibt den\n"
      "Wert aus. --bind bindet NAME an den Text WERT (mehrfach möglich). Bei einem\n"
-     "Fehler stehen \"[Code] Text\" auf der Standardfehlerausgabe (Exit-Status 1).\n",
+     "Fehler steht \"[Code] Text\" auf der Standardfehlerausgabe (Exit-Status 1).\n",
      "velkora-cli eval EXPRESSION [--bind NAME=VALUE ...]\n"
      "\n"
      "Evaluates EXPRESSION with the program's expression evaluator and prints its\n"
