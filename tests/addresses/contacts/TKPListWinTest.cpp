@@ -3,7 +3,9 @@
 // sorting and locating by telephone number, and dialling through a
 // recording dialler in the program folder.
 
+#include "../forms/FormFixture.h"
 #include "ContactListFixture.h"
+#include "addresses/forms/AddressForms.h"
 #include "addresses/forms/TkpExchange.h"
 #include "addresses/gui/AdrListWin.h"
 #include "addresses/gui/AlarmWin.h"
@@ -196,6 +198,28 @@ private slots:
         QTest::keyClick(f.list(), Qt::Key_Insert);
         QCOMPARE(stored(8, 1)->NAME1, std::string("Neu 3"));
         QCOMPARE(f.rows(), 1);
+    }
+
+    void theContactFormsValuesAreStored() {
+        ContactListFixture f;
+        addTwoAddresses(f);
+        addresses::registerAddressForms();
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        velkora::test::whenModal([](QWidget* form) {
+            QTest::keyClicks(form->findChild<QLineEdit*>("LOC:NAME1"), "Clara");
+            QTest::keyClicks(form->findChild<QLineEdit*>("LOC:TEL"), "0711 / 55 66");
+            QTest::mouseClick(form->findChild<QPushButton*>("OKBUTTON"), Qt::LeftButton);
+        });
+        QTest::mouseClick(f.control("INSERT:2"), Qt::LeftButton);
+        const auto clara = stored(1, 3);
+        QVERIFY(clara);
+        QCOMPARE(clara->NAME1, std::string("Clara"));
+        QCOMPARE(clara->TEL, std::string("0711 / 55 66"));
+        QCOMPARE(clara->TFX, std::string("07115566"));
+        QVERIFY(clara->ADATUM != 0);
+        QCOMPARE(f.selectedText(Name).trimmed(), QString("Clara"));
+        QCOMPARE(appState().TKPNR, 3);
     }
 
     void changeWritesTheFormsValuesOverTheStoredContact() {
