@@ -15,7 +15,8 @@
 //
 // Optional parts: sortMappings (a list's own order for a column), locate
 // (how a locator text becomes the values the view is positioned at),
-// buildRow (computed columns, icons, colours), icons, tabs.
+// buildRow (computed columns, icons, colours), icons, tabs, the Select
+// button of lookup lists, embedding in another list's window.
 
 #include "ui/browse/BrowsePage.h"
 #include "ui/browse/BrowseSort.h"
@@ -46,6 +47,14 @@ struct BrowseTab {
     QString text;
 };
 
+// Whether a list offers ?SELECT, which hands the selected row to its caller
+// and closes the list with response 1.
+enum class SelectButton {
+    None,
+    Always,
+    WhenSelecting, // enabled only while the list runs for request 4
+};
+
 struct BrowseDeclaration {
     std::string procedure;                // window procedure and window-file section
     std::string listName = "?Browse:1";   // suffix of the list's layout keys
@@ -58,6 +67,12 @@ struct BrowseDeclaration {
     std::string form;                // the update form's procedure; empty: none
     std::string buttonSuffix = ":2"; // object names ?INSERT:2, ?CHANGE:2, ?DELETE:2
     std::vector<BrowseTab> tabs;     // the sheet's tabs; the list sits in the current one
+    SelectButton select = SelectButton::None;
+    // A second list inside another list's window (the streets of the
+    // selected place): no locator row, sheet tabs, Close, Help or format
+    // button of its own; window position and frame toolbar belong to the
+    // window around it, which closes it when it closes itself.
+    bool embedded = false;
 };
 
 // A row with every column formatted from its field by its picture.

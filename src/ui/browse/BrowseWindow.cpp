@@ -7,6 +7,7 @@
 #include "ui/browse/FormRequest.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -70,7 +72,11 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
         }
     }
 
-    list_->setObjectName("BROWSE:1");
+    // The list's design name: "?Browse:1" is BROWSE:1, "?LIST" is LIST.
+    QString listName = QString::fromStdString(declaration_.listName).toUpper();
+    if (listName.startsWith('?'))
+        listName.remove(0, 1);
+    list_->setObjectName(listName);
     list_->setIcons(declaration_.icons);
     list_->setFormat(designed_);
     sheet_->setObjectName("CURRENTTAB");
@@ -98,6 +104,21 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
     help_ = makeButton(this, "HELP", "Help");
     config_ = makeButton(this, "BRWCFGBUTTON", "Format...");
     config_->setToolTip("Spalten einstellen (Alt+F12)");
+    if (declaration_.select != SelectButton::None) {
+        select_ = makeButton(this, "SELECT", "Select");
+        connect(select_, &QPushButton::clicked, this, &BrowseWindow::select);
+    }
+    if (declaration_.embedded) {
+        // The window around it has these; hidden and nameless, so its own are found.
+        for (QWidget* own :
+             std::initializer_list<QWidget*>{searchPrompt_, searchEntry_, close_, help_, config_}) {
+            own->hide();
+            own->setObjectName(QString());
+        }
+        sheet_->setObjectName(QString());
+        sheet_->widget(0)->setObjectName(QString());
+        sheet_->tabBar()->hide();
+    }
 
     auto* locatorRow = new QHBoxLayout;
     locatorRow->addWidget(searchPrompt_);
@@ -108,6 +129,8 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
     extraButtons_ = new QHBoxLayout;
     buttonRow->addLayout(extraButtons_);
     buttonRow->addStretch(1);
+    if (select_ != nullptr)
+        buttonRow->addWidget(select_);
     for (auto* button : {insert_, change_, delete_, close_, help_})
         buttonRow->addWidget(button);
     auto* main = new QVBoxLayout(this);
@@ -154,12 +177,7 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
     connect(insert_, &QPushButton::clicked, this, [this] { ask(InsertRecord); });
     connect(change_, &QPushButton::clicked, this, [this] { ask(ChangeRecord); });
     connect(delete_, &QPushButton::clicked, this, [this] { ask(DeleteRecord); });
-    connect(close_, &QPushButton::clicked, this, [this] {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->close();
-        else
-            close();
-    });
+    connect(close_, &QPushButton::clicked, this, &BrowseWindow::closeList);
     connect(help_, &QPushButton::clicked, this, &BrowseWindow::helpRequested);
     connect(config_, &QPushButton::clicked, this, &BrowseWindow::openColumnDialog);
     list_->table()->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -178,9 +196,18 @@ void BrowseWindow::moveListToTab(int index) {
         pageWidget->layout()->addWidget(list_);
 }
 
+void BrowseWindow::closeList() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
 void BrowseWindow::openBrowse() {
-    i18n::TranslateWindow(this, false);
-    app::RestoreWindowPosition(this, declaration_.procedure);
+    if (!declaration_.embedded) {
+        i18n::TranslateWindow(this, false);
+        app::RestoreWindowPosition(this, declaration_.procedure);
+    }
     restored_ = layout::restoreListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,
                                           declaration_.designFormat, currentLayout());
     if (const auto format = layout::parseListFormat(restored_.format))
@@ -231,10 +258,10 @@ QString BrowseWindow::sortHeader() const {
 
 void BrowseWindow::showLocatorPrompt() {
     const QString header = sortHeader();
-    const bool iconColumn = header == kIconHeader;
+    const bool shown = header != kIconHeader && !declaration_.embedded;
     searchPrompt_->setText(header.trimmed() + ":");
-    searchPrompt_->setVisible(!iconColumn);
-    searchEntry_->setVisible(!iconColumn);
+    searchPrompt_->setVisible(shown);
+    searchEntry_->setVisible(shown);
 }
 
 void BrowseWindow::sortBy(int field) {
@@ -286,6 +313,57 @@ void BrowseWindow::locate() {
         page_->top();
     }
     pageMoved();
+}
+
+void BrowseWindow::setLocatorText(const std::string& text) {
+    locator_.set(text);
+    searchEntry_->setText(QString::fromStdString(locator_.text()));
+    searchEntry_->setModified(false);
+}
+
+void BrowseWindow::showRecord(const std::string& position) {
+    if (!opened_ || closing_)
+        return;
+    reopenView();
+    page_->resetTo(position);
+    pageMoved();
+}
+
+int BrowseWindow::runSelection() {
+    selecting_ = true;
+    response_ = RequestCancelled;
+    updateButtons();
+    if (closing_)
+        return response_;
+    // Over the form that asked, which waits for the answer; the toolbar
+    // serves the list meanwhile.
+    setWindowFlag(Qt::Dialog);
+    setWindowModality(Qt::ApplicationModal);
+    app::NavigationOverride toolbarToThisList(this);
+    QEventLoop loop;
+    connect(this, &BrowseWindow::closed, &loop, &QEventLoop::quit);
+    show();
+    activateWindow();
+    updateToolbar();
+    loop.exec();
+    return response_;
+}
+
+void BrowseWindow::select() {
+    if (select_ == nullptr || !select_->isEnabled() || closing_)
+        return;
+    const ReadResult read = page_->regetCurrent();
+    if (read == ReadResult::Error) {
+        readFailed();
+        return;
+    }
+    if (read == ReadResult::End) { // gone meanwhile: show what is there now
+        refresh();
+        return;
+    }
+    rowSelected();
+    response_ = RequestCompleted;
+    closeList();
 }
 
 void BrowseWindow::refresh() {
@@ -494,6 +572,9 @@ void BrowseWindow::navigate(int code) {
     case app::NavUp:
         act(ListAction::OneUp);
         break;
+    case app::NavSelect:
+        select();
+        break;
     case app::NavLocate:
         locateRequested();
         break;
@@ -513,7 +594,9 @@ void BrowseWindow::updateButtons() {
     const bool form = !declaration_.form.empty();
     change_->setEnabled(rows && form);
     delete_->setEnabled(rows && form);
-    insert_->setEnabled(form);
+    insert_->setEnabled(form && insertAllowed());
+    if (select_ != nullptr)
+        select_->setEnabled(rows && (selecting_ || declaration_.select == SelectButton::Always));
     updateToolbar();
 }
 
@@ -525,11 +608,12 @@ bool BrowseWindow::isActiveBrowse() const {
 
 void BrowseWindow::updateToolbar() {
     app::NavigationBar* bar = app::frameNavigation();
-    if (bar == nullptr || !isActiveBrowse())
+    if (bar == nullptr || declaration_.embedded || !isActiveBrowse())
         return;
     bar->setNavigationEnabled(app::NavInsert, insert_->isEnabled());
     bar->setNavigationEnabled(app::NavChange, change_->isEnabled());
     bar->setNavigationEnabled(app::NavDelete, delete_->isEnabled());
+    bar->setNavigationEnabled(app::NavSelect, select_ != nullptr && select_->isEnabled());
     bar->setNavigationEnabled(app::NavHistory, false);
     for (const auto& tip : kToolbarTips)
         bar->setNavigationToolTip(tip.code, QString::fromUtf8(tip.text));
@@ -613,7 +697,8 @@ void BrowseWindow::closeEvent(QCloseEvent* event) {
         if (opened_)
             layout::saveListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,
                                    declaration_.designFormat, currentLayout());
-        app::SaveWindowPosition(this, declaration_.procedure);
+        if (!declaration_.embedded)
+            app::SaveWindowPosition(this, declaration_.procedure);
         emit closed();
     }
     event->accept();

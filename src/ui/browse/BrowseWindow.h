@@ -61,6 +61,19 @@ public:
     bool isActiveBrowse() const;
     // Calls the form with a request and follows its navigation codes.
     void ask(int request);
+
+    // Request 4: runs the list as a modal window over its caller until the
+    // user selects a row (response 1, the row in the source's buffer) or
+    // closes the list (response 2). Returns the response.
+    int runSelection();
+    bool selecting() const { return selecting_; }
+    // ?SELECT and toolbar 2003: hands the selected row over and closes.
+    void select();
+    // Puts a text into the locator, shown in its entry; locate() uses it.
+    void setLocatorText(const std::string& text);
+    // Reads the page again starting at the record stored at `position`
+    // and selects it (a list opened on a given record).
+    void showRecord(const std::string& position);
     // Frame toolbar button 2000..2012.
     void navigate(int code) override;
 
@@ -83,6 +96,11 @@ protected:
     virtual void formCompleted(int request) { (void)request; }
     // Toolbar 2010.
     virtual void locateRequested() {}
+    // ?SELECT: the selected row is in the source's buffer; leave the values
+    // the caller takes over.
+    virtual void rowSelected() {}
+    // False while a new record would have nowhere to belong (New disabled).
+    virtual bool insertAllowed() const { return true; }
     // The window closes; files and companion windows are released here.
     virtual void browseClosing() {}
     virtual void helpRequested();
@@ -114,6 +132,7 @@ private:
     void pageSizeChanged(int rows);
     void moveListToTab(int index);
     bool followNavigation(int& request);
+    void closeList();
 
     BrowseDeclaration declaration_;
     std::unique_ptr<BrowseSource> source_;
@@ -127,6 +146,7 @@ private:
     QPushButton* insert_;
     QPushButton* change_;
     QPushButton* delete_;
+    QPushButton* select_ = nullptr;
     QPushButton* close_;
     QPushButton* help_;
     QPushButton* config_;
@@ -140,6 +160,8 @@ private:
     bool opened_ = false;
     bool closing_ = false;
     bool inForm_ = false;
+    bool selecting_ = false;
+    int response_ = 0;
 };
 
 } // namespace velkora::browse

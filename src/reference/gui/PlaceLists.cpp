@@ -1,0 +1,177 @@
+#include "reference/gui/PlaceLists.h"
+
+#include "addresses/forms/PostalLookup.h"
+#include "addresses/gui/AddressLocator.h"
+#include "app/gui/Procedures.h"
+#include "data/FileServices.h"
+#include "reference/PlacePositions.h"
+#include "reference/PostalPick.h"
+#include "reference/gui/ReferenceSettings.h"
+#include "reference/gui/StreetList.h"
+#include "shared/FieldTypes.h"
+#include "shared/Text.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace velkora::reference {
+namespace {
+
+// The computed country/postal-code column; its locator splits the text.
+constexpr const char* kLdPlz = "BRW:LDPLZ";
+
+browse::BrowseDeclaration placeListDeclaration(bool withStreets) {
+    browse::BrowseDeclaration d;
+    d.columns = {
+        {{kLdPlz, "Ld PLZ", "@S16"}, ""},
+        {{"ORT:ORT", "Ort", "@s39"}, ""},
+        {{"ORT:VORWAHL", "Vorwahl", "@s15"}, ""},
+    };
+    d.sortMappings = {
+        {kLdPlz, kLdPlz, "UPPER(ORT:LD), UPPER(ORT:PLZ)", "-UPPER(ORT:LD), -UPPER(ORT:PLZ)", 2}};
+    if (withStreets) {
+        d.procedure = app::procedures::PlaceListWithStreets;
+        d.designFormat = "38L(1)|M~LDPLZ~@s16@86L(1)|M~ORT~@s39@52L(1)|M~VORWAHL~@s15@";
+    } else {
+        d.procedure = app::procedures::PlaceList;
+        d.designFormat = "38L(1)|M~LDPLZ~@s16@86L(1)|M~ORT~@s39@52L(1)|M~VORWAHL~@s15@32L(1)|M~POSTF~@s8@"
+                         "22L(1)|M~Land~@s3@32L(1)|M~PLZ~@s8@";
+        d.columns.push_back({{"ORT:POSTF", "PLZ Postfach", "@s8"}, ""});
+        d.columns.push_back({{"ORT:LD", "Land", "@s3"}, ""});
+        d.columns.push_back({{"ORT:PLZ", "PLZ", "@s8"}, ""});
+        d.sortMappings.push_back({"ORT:ORT", "ORT:ORT", "UPPER(ORT:ORT)", "-UPPER(ORT:ORT)", 1});
+    }
+    d.locate = [](const std::string& field, const std::string& text) {
+        return placeLocatorValues(field, text, defaultCountry());
+    };
+    d.buildRow = [columns = d.columns](const browse::BrowseSource& s) {
+        browse::BrowseRow row = browse::pictureRow(columns, s);
+        row.cells[0].text = toCStringField(clip(s.field("ORT:LD")) + " " + s.field("ORT:PLZ"), 17);
+        return row;
+    };
+    d.form = "qxUpdatePLZ";
+    d.buttonSuffix = "";
+    d.select = browse::SelectButton::Always;
+    return d;
+}
+
+std::string positionText(data::RecordPosition position) {
+    return browse::ViewSource::positionText(position);
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> placeLocatorValues(const std::string& field, const std::string& text,
+                                                           const std::string& adrLd) {
+    if (field != kLdPlz)
+        return std::vector<std::string>{text};
+    const addresses::CountryPostalCode split = addresses::splitPostalLocator(text, adrLd);
+    return std::vector<std::string>{split.ld, split.plz};
+}
+
+OrtListWin::OrtListWin(bool withStreets, QWidget* parent)
+    : ReferenceList(placeListDeclaration(withStreets), data::files().QXADRORT,
+                    {&data::files().QXADRORT, &data::files().QXADRSTR},
+                    withStreets ? "Orte und Strassen" : "Orte", parent),
+      withStreets_(withStreets) {
+    if (withStreets_)
+        addStreets();
+    start(withStreets ? QSize(560, 640) : QSize(640, 420));
+}
+
+OrtListWin::~OrtListWin() = default;
+
+void OrtListWin::addStreets() {
+    auto* group = new QGroupBox("Strasse");
+    group->setObjectName("GROUP:STRASSE");
+    streetEntry_ = new QLineEdit;
+    streetEntry_->setObjectName("STR:STRASSE");
+    streetEntry_->setMaxLength(39);
+    auto* prompt = new QLabel("Strasse:");
+    prompt->setBuddy(streetEntry_);
+    streets_ = new StreetList;
+    auto* entryRow = new QHBoxLayout;
+    entryRow->addWidget(prompt);
+    entryRow->addWidget(streetEntry_, 1);
+    auto* box = new QVBoxLayout(group);
+    box->addLayout(entryRow);
+    box->addWidget(streets_, 1);
+    sheet()->widget(0)->layout()->addWidget(group);
+
+    connect(streetEntry_, &QLineEdit::editingFinished, this, [this] {
+        if (!streetEntry_->isModified())
+            return;
+        streetEntry_->setModified(false);
+        const std::string name = clip(streetEntry_->text().toStdString());
+        if (name.empty())
+            return;
+        streets_->locateStreet(name);
+        streets_->list()->table()->setFocus();
+    });
+    if (filesOpen())
+        streets_->openBrowse();
+}
+
+void OrtListWin::startFromAddress() {
+    data::Address& address = data::files().QXADRESS.rec;
+    if (clip(address.LD).empty())
+        address.LD = defaultCountry();
+    const std::string ld = clip(address.LD);
+    const std::string plz = clip(address.PLZ);
+    const std::string place = clip(address.ORT);
+    if (!plz.empty() && withStreets_) {
+        const PlaceStart found = placeWithStreetsAt(ld, plz);
+        if (found.place != 0)
+            showRecord(positionText(found.place));
+        if (found.street != 0)
+            streets_->showRecord(positionText(found.street));
+    } else if (!plz.empty()) {
+        setLocatorText(ld + " " + plz);
+        if (const data::RecordPosition found = placeAtPostalCode(ld, plz))
+            showRecord(positionText(found));
+    } else if (!place.empty() && !withStreets_) {
+        setLocatorText(place);
+        if (const data::RecordPosition found = placeAtName(place))
+            showRecord(positionText(found));
+    }
+}
+
+void OrtListWin::selectionChanged() {
+    if (streets_ != nullptr)
+        streets_->followPlace(source().field("ORT:OKEY"));
+}
+
+void OrtListWin::viewEmpty() {
+    if (streets_ != nullptr)
+        streets_->followPlace({});
+}
+
+void OrtListWin::rowSelected() {
+    const data::Place& place = data::files().QXADRORT.rec;
+    PostalPick pick;
+    if (streets_ != nullptr) {
+        const bool street =
+            !streets_->page().empty() && streets_->page().regetCurrent() == browse::ReadResult::Ok;
+        pick = pickPlaceWithStreet(place, street ? &data::files().QXADRSTR.rec : nullptr);
+    } else {
+        pick = pickPlace(place);
+    }
+    addresses::PostalSelection& handOver = addresses::postalSelection();
+    handOver.LD = pick.LD;
+    handOver.PLZ = pick.PLZ;
+    handOver.ORT = pick.ORT;
+    handOver.STRASSE = pick.STRASSE;
+}
+
+void OrtListWin::browseClosing() {
+    if (streets_ != nullptr)
+        streets_->close();
+    ReferenceList::browseClosing();
+}
+
+} // namespace velkora::reference

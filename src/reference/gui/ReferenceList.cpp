@@ -1,0 +1,101 @@
+#include "reference/gui/ReferenceList.h"
+
+#include "addresses/forms/PostalLookup.h"
+#include "app/gui/Procedures.h"
+#include "data/FileServices.h"
+#include "ui/browse/FormRequest.h"
+
+namespace velkora::reference {
+namespace {
+
+browse::BrowseDeclaration countryListDeclaration() {
+    browse::BrowseDeclaration d;
+    d.procedure = app::procedures::CountryList;
+    d.designFormat = "22L(1)|M*~LD~@s3@90L(1)|M*~LAND~@s39@28L(1)|M*~VORWAHL~@s7@";
+    d.columns = {
+        {{"LND:LD", "Landeskürzel", "@s3"}, ""},
+        {{"LND:LAND", "Name", "@s39"}, ""},
+        {{"LND:VORWAHL", "Vorwahl", "@s7"}, ""},
+    };
+    d.form = "qxUpdateLand";
+    d.buttonSuffix = "";
+    d.select = browse::SelectButton::WhenSelecting;
+    return d;
+}
+
+browse::BrowseDeclaration industryListDeclaration() {
+    browse::BrowseDeclaration d;
+    d.procedure = app::procedures::IndustryList;
+    d.designFormat = "64L(1)|M*~BRANCHE~@s15@80L(1)|M*~BEZEICHNG~@s63@";
+    d.columns = {
+        {{"BRA:BRANCHE", "Branche", "@s15"}, ""},
+        {{"BRA:BEZEICHNG", "Bezeichnung", "@s63"}, ""},
+    };
+    d.form = "qxUpdateBranche";
+    d.buttonSuffix = "";
+    return d;
+}
+
+// LdListWin: hands the country over; the address form reads LND:LD and
+// LND:LAND from the record buffer, a postal-code caller from the hand-over.
+class LdListWin : public ReferenceList {
+public:
+    LdListWin()
+        : ReferenceList(countryListDeclaration(), data::files().QXADRLND, {&data::files().QXADRLND},
+                        "Länder") {
+        start();
+    }
+
+protected:
+    void rowSelected() override {
+        const data::Country& country = data::files().QXADRLND.rec;
+        addresses::PostalSelection& handOver = addresses::postalSelection();
+        handOver.PLZ = country.LD;
+        handOver.ORT = country.LAND;
+    }
+};
+
+} // namespace
+
+ReferenceList::ReferenceList(browse::BrowseDeclaration declaration, data::RecordFile& file,
+                             std::initializer_list<data::RecordFile*> files, const QString& title,
+                             QWidget* parent)
+    : BrowseWindow(std::move(declaration), std::make_unique<browse::ViewSource>(file), parent) {
+    setWindowTitle(title);
+    filesOpen_ = files_.open(files);
+    if (!filesOpen_)
+        files_.close();
+}
+
+ReferenceList::~ReferenceList() = default;
+
+void ReferenceList::start(QSize size) {
+    if (!filesOpen_)
+        return;
+    // The size until the user has left one in the window file.
+    resize(size);
+    setMinimumSize(minimumSizeHint());
+    openBrowse();
+}
+
+int ReferenceList::runSelection() {
+    return filesOpen_ ? BrowseWindow::runSelection() : browse::RequestCancelled;
+}
+
+void ReferenceList::browseClosing() {
+    files_.close();
+    filesOpen_ = false;
+}
+
+ReferenceList* newCountryList() {
+    return new LdListWin;
+}
+
+ReferenceList* newIndustryList() {
+    auto* list = new ReferenceList(industryListDeclaration(), data::files().QXADRBRA,
+                                   {&data::files().QXADRBRA}, "Branchen");
+    list->start();
+    return list;
+}
+
+} // namespace velkora::reference
