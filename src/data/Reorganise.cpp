@@ -13,7 +13,11 @@ constexpr const char* kCaption = "DataUtil";
 bool reorganiseAddressFile() {
     // Opened directly, not through the counters: the windows' buffer stays untouched.
     File<Address> file;
-    if (file.open() != NoError) {
+    int code = file.open();
+    // Damaged keys are what a reorganisation repairs: they do not stop it.
+    if (code == InvalidKeyFile && file.rebuildKeys() == NoError)
+        code = file.open();
+    if (code != NoError) {
         ask("ERROR: OPEN QXADRESS", kCaption, Icon::Exclamation);
         return false;
     }
