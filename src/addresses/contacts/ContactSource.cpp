@@ -22,11 +22,17 @@ bool ContactSource::applyOrder() {
     view().clearLimits();
     if (!address_)
         return ViewSource::open(order_);
+    view().setRange({data::Value(std::int64_t{*address_})});
+    const std::string order = trim(order_);
+    const bool descending = startsWith(order, "-");
+    std::string first = trim(order.substr(0, order.find(',')));
+    if (descending)
+        first = trim(first.substr(1));
+    if (first == "TKP:ADRNR") // sorted by the address number already
+        return ViewSource::open(order);
     // The address number leads in the direction of the order, so a
     // descending order reads the same index backwards.
-    const bool descending = startsWith(trim(order_), "-");
-    view().setRange({data::Value(std::int64_t{*address_})});
-    return ViewSource::open(std::string(descending ? "-" : "") + "TKP:ADRNR, " + order_);
+    return ViewSource::open(std::string(descending ? "-" : "") + "TKP:ADRNR, " + order);
 }
 
 void ContactSource::seekValues(const std::vector<std::string>& values) {

@@ -149,7 +149,11 @@ private slots:
     void computedColumnsAndTheKindLocator() {
         ContactListFixture f;
         f.addAddress(1, "Alpha GmbH", "München");
-        f.addContacts({{1, 1, "Berger", "", 2, "", "Frau"}, {1, 2, "Adler", "", 1}, {1, 3, "Cäsar", "", 7}});
+        f.addAddress(2, "Beta AG", "Berlin");
+        f.addContacts({{1, 1, "Berger", "", 2, "", "Frau"},
+                       {1, 2, "Adler", "", 1},
+                       {1, 3, "Cäsar", "", 7},
+                       {2, 1, "Dora"}});
         appState().ADRNR = 1;
         QVERIFY(f.openWindow());
         f.clickHeader(Kind);
@@ -157,6 +161,12 @@ private slots:
         QCOMPARE(f.cell(1, Name), QString("Berger , Frau"));
         QTest::keyClicks(f.list(), "pr");
         QTRY_COMPARE(f.selectedText(Name), QString("Berger , Frau"));
+        // Sorted by a number column the list still shows one address only.
+        f.clickHeader(AdrNr);
+        QCOMPARE(f.column(AdrNr), QStringList({"1", "1", "1"}));
+        f.clickHeader(TkpNr);
+        f.clickHeader(TkpNr);
+        QCOMPARE(f.column(TkpNr), QStringList({"3", "2", "1"}));
     }
 
     void aNewContactGetsTheNextNumberOfItsAddress() {
