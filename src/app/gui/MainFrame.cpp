@@ -425,6 +425,11 @@ void MainFrame::closeEvent(QCloseEvent* event) {
 void MainFrame::openSettings() {
     if (runningWindow(procedures::Settings))
         return;
+    // Closing every list only to say that settings do not exist would lose the user's work for nothing.
+    if (!isWindowRegistered(procedures::Settings)) {
+        openWindow(procedures::Settings);
+        return;
+    }
     // No list or form may hold stale values while the settings change.
     mdi_->closeAllSubWindows();
     openWindow(procedures::Settings);

@@ -15,7 +15,9 @@
 //   velkora_window_module(velkora_addresses_gui velkora::addresses::registerAddressWindows)
 //
 // The frame opens a window as an MDI child (its factory's widget inside a
-// sub-window that deletes itself on close). A single-instance window runs at
+// sub-window that deletes itself on close), restores its position from the
+// window file section named after the procedure and saves it when the window
+// closes, so a registered window need not call Save/RestoreWindowPosition. A single-instance window runs at
 // most once: its menu item and toolbar button are disabled while it is open.
 // A command whose window is not registered shows the warning ProcedureToDo.
 
