@@ -7,7 +7,6 @@ namespace velkora::addresses {
 namespace {
 
 constexpr int kListKeys = 9;
-constexpr int kAddressListKeys = 8;
 constexpr int kFeatureFlags = 8;
 
 std::string key(const char* prefix, int n) {
@@ -16,13 +15,11 @@ std::string key(const char* prefix, int n) {
 
 // Values of prefix1..prefixN; stops at the first empty one or skips it.
 std::vector<std::string> readList(const std::string& ini, const char* section, const char* prefix,
-                                  bool stopAtEmpty, std::vector<const char*> defaults = {},
-                                  int keys = kListKeys) {
+                                  bool stopAtEmpty, const char* firstDefault = "") {
     std::vector<std::string> out;
-    for (int n = 1; n <= keys; ++n) {
-        const auto i = static_cast<std::size_t>(n - 1);
-        const char* fallback = i < defaults.size() ? defaults[i] : "";
-        const std::string value = clip(profile::read(ini, section, key(prefix, n), fallback));
+    for (int n = 1; n <= kListKeys; ++n) {
+        const std::string value =
+            clip(profile::read(ini, section, key(prefix, n), n == 1 ? firstDefault : ""));
         if (value.empty()) {
             if (stopAtEmpty)
                 break;
@@ -35,17 +32,8 @@ std::vector<std::string> readList(const std::string& ini, const char* section, c
 
 } // namespace
 
-std::vector<std::string> loadAddressStatuses(const std::string& workIni) {
-    return readList(workIni, "ADRSTAT", "AdrStatus", true, {"Max.", "OK", "Standard", "Min.", "Alarm"},
-                    kAddressListKeys);
-}
-
-std::vector<std::string> loadAddressKinds(const std::string& workIni) {
-    return readList(workIni, "ADRART", "AdrArt", true, {"Adr."}, kAddressListKeys);
-}
-
 std::vector<std::string> loadContactKinds(const std::string& workIni) {
-    return readList(workIni, "ADRTKP", "AdrKArt", true, {"Personal"});
+    return readList(workIni, "ADRTKP", "AdrKArt", true, "Personal");
 }
 
 std::vector<std::string> loadSalutationTemplates(const std::string& workIni) {

@@ -8,12 +8,6 @@
 
 namespace velkora::addresses {
 
-// Q:ADRSTATUS: [ADRSTAT] AdrStatus1..8 with the defaults "Max.", "OK",
-// "Standard", "Min.", "Alarm"; Q:ADRART: [ADRART] AdrArt1..8, "Adr." for 1.
-// Both stop at the first empty name; a name's position is its number.
-std::vector<std::string> loadAddressStatuses(const std::string& workIni);
-std::vector<std::string> loadAddressKinds(const std::string& workIni);
-
 // Q:TKPART: [ADRTKP] AdrKArt1..9, "Personal" for 1 when missing; stops at
 // the first empty name. The position of a name is its kind number.
 std::vector<std::string> loadContactKinds(const std::string& workIni);

@@ -3,6 +3,8 @@
 // window is shown, as a user would act on it.
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -14,14 +16,23 @@ namespace velkora::test {
 inline void whenModal(std::function<void(QWidget*)> steps) {
     auto* timer = new QTimer;
     timer->setInterval(5);
-    QWidget* before = QApplication::activeModalWidget();
+    // Guarded: a closed form's memory may hold the next form.
+    QPointer<QWidget> before = QApplication::activeModalWidget();
     QObject::connect(timer, &QTimer::timeout, [timer, before, steps = std::move(steps)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == before || !modal->isVisible() || !modal->isActiveWindow())
+        if (!modal || modal == before || !modal->isVisible())
             return;
+        if (!modal->isActiveWindow()) {
+            // Opened while another window closed: the platform may leave it inactive.
+            modal->activateWindow();
+            return;
+        }
         timer->stop();
         timer->deleteLater();
         steps(modal);
+        // Steps that stopped early (a failed check) must not leave the window waiting.
+        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible())
+            dialog->reject();
     });
     timer->start();
 }

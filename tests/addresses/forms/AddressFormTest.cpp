@@ -1,0 +1,508 @@
+// The address form driven through the address list, as a user works:
+// New, Change and Delete on the list, typing in the form, the contact tab
+// with the contact form on top, the frame toolbar's save-and-navigate
+// buttons, and a second station writing the same address.
+
+#include "../../ui/form/FakeNavigationBar.h"
+#include "FormFixture.h"
+#include "addresses/forms/AdrUpdateWin.h"
+#include "addresses/gui/AdrListWin.h"
+#include "shared/ProfileFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTreeWidget>
+
+using namespace velkora;
+using velkora::test::FormFixture;
+using velkora::test::whenModal;
+
+namespace {
+
+template <class W = QLineEdit> W* field(QWidget* form, const char* name) {
+    W* w = form->findChild<W*>(name);
+    if (!w)
+        qFatal("no control %s", name);
+    return w;
+}
+
+void click(QWidget* window, const char* button) {
+    QTest::mouseClick(field<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// Types into an entry as a user does: click in, select all, type, leave with Tab.
+void typeInto(QWidget* form, const char* name, const QString& text) {
+    QLineEdit* edit = field(form, name);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    bool ascii = true;
+    for (QChar c : text)
+        ascii = ascii && c.unicode() < 128;
+    if (ascii)
+        QTest::keyClicks(edit, text);
+    else
+        edit->insert(text);
+    QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+void showTab(QWidget* form, int index) {
+    field<QTabWidget>(form, "CURRENTTAB")->setCurrentIndex(index);
+}
+
+// Adds a contact through the contact tab and the contact form.
+void addContact(QWidget* form, const QString& name, const QString& tel) {
+    whenModal([=](QWidget* contact) {
+        typeInto(contact, "LOC:NAME1", name);
+        typeInto(contact, "LOC:TEL", tel);
+        click(contact, "OKBUTTON");
+    });
+    click(form, "AKINSERT");
+}
+
+data::Address address(std::int32_t number, const std::string& name) {
+    data::Address a;
+    a.ADRNR = number;
+    a.NAME1 = name;
+    a.LD = "D";
+    return a;
+}
+
+data::ContactPerson contact(std::int32_t adrnr, std::int32_t tkpnr, const std::string& name) {
+    data::ContactPerson c;
+    c.ADRNR = adrnr;
+    c.TKPNR = tkpnr;
+    c.NAME1 = name;
+    c.KTART = 1;
+    return c;
+}
+
+class ListFixture : public FormFixture {
+public:
+    ListFixture() {
+        data::Country d;
+        d.LD = "D";
+        d.LAND = "Deutschland";
+        add(d);
+    }
+    ~ListFixture() {
+        if (list)
+            list->close();
+        list.reset();
+    }
+    void addAddresses(int count) {
+        for (int n = 1; n <= count; ++n) {
+            char name[32];
+            std::snprintf(name, sizeof name, "Name %03d", n);
+            add(address(n, name));
+        }
+    }
+    addresses::AdrListWin* openList() {
+        list = std::make_unique<addresses::AdrListWin>();
+        list->resize(900, 400);
+        list->show();
+        list->activateWindow();
+        if (!QTest::qWaitForWindowActive(list.get()))
+            return nullptr;
+        return list.get();
+    }
+    QTableView* table() const { return list->list()->table(); }
+    QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString(); }
+    std::optional<data::Address> storedAddress(std::int32_t number) const {
+        return stored<data::Address>("QXADRES1", [=](data::Address& a) { a.ADRNR = number; });
+    }
+
+    std::unique_ptr<addresses::AdrListWin> list;
+    test::FakeNavigationBar bar;
+};
+
+constexpr int kNameColumn = 1;
+
+} // namespace
+
+class AddressFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        addresses::AdrUpdateWin::lastSaved() = {};
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void insertAnAddressWithTwoContacts() {
+        ListFixture f;
+        f.addAddresses(5);
+        QVERIFY(f.openList());
+        QString title, status, kind, country, countryName;
+        bool toolbarOffOnContacts = false, unlabelledOff = false, numberFeatureShown = false;
+        whenModal([&](QWidget* form) {
+            title = form->windowTitle();
+            status = field<QComboBox>(form, "ADR:STATUS")->currentText();
+            kind = field<QComboBox>(form, "ADR:ADRART")->currentText();
+            country = field(form, "ADR:LD")->text();
+            countryName = field(form, "ADR:LAND")->text();
+            unlabelledOff = field<QCheckBox>(form, "LA:ADRMERK_1")->isEnabled() &&
+                            field<QCheckBox>(form, "LA:ADRMERK_1")->text() == "Newsletter" &&
+                            !field<QCheckBox>(form, "LA:ADRMERK_3")->isEnabled();
+            numberFeatureShown = !field(form, "ADR:MERKN")->isHidden();
+            typeInto(form, "ADR:ADRNR", "77");
+            typeInto(form, "ADR:NAME1", "Alpha GmbH");
+            typeInto(form, "ADR:NAME0", "Firma");
+            showTab(form, 2);
+            toolbarOffOnContacts =
+                !f.bar.isNavigationEnabled(app::NavDown) && !f.bar.isNavigationEnabled(app::NavHistory);
+            QVERIFY(!field<QPushButton>(form, "AKCHANGE")->isEnabled());
+            addContact(form, "Anna Abel", "(089) 12 34-56");
+            addContact(form, "Bernd Bauer", "+49 89 654321");
+            QCOMPARE(field<QTreeWidget>(form, "LISTKTP")->topLevelItemCount(), 2);
+            QCOMPARE(field<QTreeWidget>(form, "LISTKTP")->topLevelItem(1)->text(4), QString("Bernd Bauer"));
+            QVERIFY(!f.bar.isNavigationEnabled(app::NavDown));
+            showTab(form, 0);
+            QVERIFY(f.bar.isNavigationEnabled(app::NavDown));
+            click(form, "OK");
+        });
+        click(f.list.get(), "INSERT:2");
+
+        QCOMPARE(title, QString("* Adresse"));
+        QCOMPARE(status, QString("Standard"));
+        QCOMPARE(kind, QString("Lieferant"));
+        QCOMPARE(country, QString("D"));
+        QCOMPARE(countryName, QString("Deutschland"));
+        QVERIFY(unlabelledOff);
+        QVERIFY(numberFeatureShown);
+        QVERIFY(toolbarOffOnContacts);
+
+        const auto stored = f.storedAddress(6);
+        QVERIFY(stored);
+        QVERIFY(!f.storedAddress(77));
+        QCOMPARE(stored->NAME1, std::string("Alpha GmbH"));
+        QCOMPARE(int(stored->STATUS), 3);
+        QCOMPARE(int(stored->ADRART), 2);
+        QCOMPARE(stored->AUSER, std::string("mmuster"));
+        QCOMPARE(stored->ADATUM, dayNumber({2025, 3, 14}));
+        QCOMPARE(stored->AUHR, std::string("09:30"));
+        QCOMPARE(stored->EKONT, dayNumber({2025, 3, 14}));
+        QCOMPARE(int(stored->ANZDRUCK), 1);
+        QCOMPARE(stored->MERKM, std::string("0000000000000000"));
+
+        const auto contacts = f.contactsOf(6);
+        QCOMPARE(contacts.size(), std::size_t(2));
+        QCOMPARE(contacts[0].TKPNR, 1);
+        QCOMPARE(contacts[0].NAME1, std::string("Anna Abel"));
+        QCOMPARE(contacts[0].NAME0, std::string("Firma"));
+        QCOMPARE(contacts[0].TFX, std::string("089123456"));
+        QCOMPARE(contacts[1].TKPNR, 2);
+        QCOMPARE(contacts[1].TFX, std::string("4989654321"));
+        QCOMPARE(contacts[1].AUSER, std::string("mmuster"));
+        QCOMPARE(f.prompter.prompts().size(), std::size_t(0));
+    }
+
+    void anEmptyNameIsRefusedAndTheInputKept() {
+        ListFixture f;
+        QVERIFY(f.openList());
+        QString kept;
+        bool stayed = false;
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:NAME2", "Zweite Zeile");
+            typeInto(form, "ADR:ORT", "Köln");
+            click(form, "OK");
+            stayed = form->isVisible() && form->focusWidget() == field(form, "ADR:NAME1");
+            kept = field(form, "ADR:NAME2")->text() + "|" + field(form, "ADR:ORT")->text();
+            click(form, "CANCEL");
+        });
+        click(f.list.get(), "INSERT:2");
+        QVERIFY(stayed);
+        QCOMPARE(kept, QString("Zweite Zeile|Köln"));
+        QCOMPARE(f.prompter.prompts().size(), std::size_t(1));
+        QVERIFY(f.prompter.last().text.find("No Adress-Data") != std::string::npos);
+        QCOMPARE(f.prompter.beeps(), 1);
+        QVERIFY(!f.storedAddress(1));
+    }
+
+    void anAlarmWithoutARemarkIsCleared() {
+        ListFixture f;
+        f.addAddresses(1);
+        QVERIFY(f.openList());
+        whenModal([&](QWidget* form) {
+            showTab(form, 1);
+            field<QCheckBox>(form, "ADR:ALARM")->setChecked(true);
+            click(form, "OK");
+        });
+        click(f.list.get(), "CHANGE:2");
+        QCOMPARE(f.storedAddress(1)->ALARM, std::string());
+    }
+
+    void saveAndNextOnTheLastRowOfThePage() {
+        ListFixture f;
+        f.addAddresses(60);
+        QVERIFY(f.openList());
+        const int rows = f.table()->model()->rowCount();
+        QVERIFY(rows > 2 && rows < 60);
+        const QRect lastRow = f.table()->visualRect(f.table()->model()->index(rows - 1, kNameColumn));
+        QTest::mouseClick(f.table()->viewport(), Qt::LeftButton, {}, lastRow.center());
+        QCOMPARE(f.table()->currentIndex().row(), rows - 1);
+        const QString last = f.cell(rows - 1, kNameColumn);
+        QString firstForm, secondForm;
+        whenModal([&](QWidget* form) {
+            firstForm = field(form, "ADR:NAME1")->text();
+            typeInto(form, "ADR:STRASSE", "Hauptstr. 1");
+            whenModal([&](QWidget* next) {
+                secondForm = next->findChild<QLineEdit*>("ADR:NAME1")->text();
+                click(next, "CANCEL");
+            });
+            f.bar.press(app::NavDown);
+        });
+        click(f.list.get(), "CHANGE:2");
+        QCOMPARE(firstForm, last);
+        QCOMPARE(secondForm, QString("Name %1").arg(rows + 1, 3, 10, QChar('0')));
+        QCOMPARE(f.cell(f.table()->currentIndex().row(), kNameColumn), secondForm);
+        QCOMPARE(f.storedAddress(rows)->STRASSE, std::string("Hauptstr. 1"));
+    }
+
+    void previousValueComesFromTheLastSave() {
+        ListFixture f;
+        f.addAddresses(1);
+        QVERIFY(f.openList());
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:ORT", "Berlin");
+            click(form, "OK");
+        });
+        click(f.list.get(), "CHANGE:2");
+        QString place, name;
+        whenModal([&](QWidget* form) {
+            QLineEdit* edit = field(form, "ADR:ORT");
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Adiaeresis, Qt::ControlModifier);
+            place = edit->text();
+            name = field(form, "ADR:NAME1")->text();
+            click(form, "CANCEL");
+        });
+        click(f.list.get(), "INSERT:2");
+        QCOMPARE(place, QString("Berlin"));
+        QCOMPARE(name, QString());
+    }
+
+    void aSecondStationChangedTheAddressMeanwhile() {
+        ListFixture f;
+        f.addAddresses(1);
+        QVERIFY(f.openList());
+        QString shown;
+        bool stayed = false;
+        whenModal([&](QWidget* form) {
+            data::File<data::Address> other;
+            QCOMPARE(other.open(), 0);
+            other.rec.ADRNR = 1;
+            QCOMPARE(other.get(*data::Address::table().key("QXADRES1")), 0);
+            other.rec.NAME1 = "Anders AG";
+            QCOMPARE(other.put(), 0);
+            other.close();
+
+            typeInto(form, "ADR:NAME2", "meine Änderung");
+            click(form, "OK");
+            stayed = form->isVisible();
+            shown = field(form, "ADR:NAME1")->text();
+            click(form, "CANCEL");
+        });
+        click(f.list.get(), "CHANGE:2");
+        QVERIFY(stayed);
+        QCOMPARE(shown, QString("Anders AG"));
+        QCOMPARE(f.prompter.prompts().size(), std::size_t(1));
+        QCOMPARE(f.prompter.last().text, std::string("This record was changed by another station."));
+        QCOMPARE(f.storedAddress(1)->NAME1, std::string("Anders AG"));
+        QCOMPARE(f.storedAddress(1)->NAME2, std::string());
+    }
+
+    void deleteTakesTheContactsAlong() {
+        ListFixture f;
+        f.addAddresses(2);
+        f.add(contact(1, 1, "Erste"));
+        f.add(contact(1, 2, "Zweite"));
+        f.add(contact(2, 1, "Andere"));
+        QVERIFY(f.openList());
+        f.prompter.setNextAnswer(ButtonOk);
+        click(f.list.get(), "DELETE:2");
+        QCOMPARE(f.prompter.last().caption, std::string("Confirm Delete"));
+        QVERIFY(!f.storedAddress(1));
+        QCOMPARE(f.contactsOf(1).size(), std::size_t(0));
+        QCOMPARE(f.contactsOf(2).size(), std::size_t(1));
+        QCOMPARE(f.cell(0, kNameColumn), QString("Name 002"));
+    }
+
+    // A failed address write must leave no contact written twice when the
+    // user saves again.
+    void aFailedAddressWriteThenASecondSaveStoresEachContactOnce_data() {
+        QTest::addColumn<bool>("insert");
+        QTest::newRow("change") << false;
+        QTest::newRow("insert") << true;
+    }
+    void aFailedAddressWriteThenASecondSaveStoresEachContactOnce() {
+        QFETCH(bool, insert);
+        ListFixture f;
+        f.addAddresses(1);
+        f.add(contact(1, 1, "Schon da"));
+        QVERIFY(f.openList());
+        f.sql("QXADRESS", std::string("CREATE TRIGGER injected BEFORE ") + (insert ? "INSERT" : "UPDATE") +
+                              " ON QXADRESS BEGIN SELECT RAISE(ABORT, 'injected'); END");
+        f.prompter.setNextAnswer(ButtonOk);
+        f.prompter.setNextAnswer(ButtonCancel); // UpdateError: back to the form
+        bool stayed = false;
+        whenModal([&](QWidget* form) {
+            if (insert)
+                typeInto(form, "ADR:NAME1", "Neu AG");
+            showTab(form, 2);
+            addContact(form, "Carla Clausen", "0711 1");
+            addContact(form, "Dirk Dorn", "0711 2");
+            click(form, "OK");
+            stayed = form->isVisible();
+            f.sql("QXADRESS", "DROP TRIGGER injected");
+            click(form, "OK");
+        });
+        click(f.list.get(), insert ? "INSERT:2" : "CHANGE:2");
+        QVERIFY(stayed);
+        QCOMPARE(f.prompter.prompts().back().caption,
+                 std::string(insert ? "Record Insert Error" : "Record Update Error"));
+        const std::int32_t number = insert ? 2 : 1;
+        const auto contacts = f.contactsOf(number);
+        QCOMPARE(contacts.size(), std::size_t(insert ? 2 : 3));
+        QCOMPARE(contacts.back().NAME1, std::string("Dirk Dorn"));
+        QCOMPARE(contacts.back().TKPNR, insert ? 2 : 3);
+        QCOMPARE(f.contactsOf(insert ? 1 : 2).size(), std::size_t(insert ? 1 : 0));
+    }
+
+    void aFailedContactWriteIsReportedAndTheAddressSaved() {
+        ListFixture f;
+        f.addAddresses(1);
+        QVERIFY(f.openList());
+        f.sql("QXADRTKP", "CREATE TRIGGER injected BEFORE INSERT ON QXADRTKP WHEN NEW.NAME1 = 'Fehler' "
+                          "BEGIN SELECT RAISE(ABORT, 'injected'); END");
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:ORT", "Bonn");
+            showTab(form, 2);
+            addContact(form, "Fehler", "1");
+            addContact(form, "Gut", "2");
+            click(form, "OK");
+        });
+        click(f.list.get(), "CHANGE:2");
+        std::vector<std::string> captions;
+        for (const auto& p : f.prompter.prompts())
+            captions.push_back(p.caption + ":" + p.text);
+        QCOMPARE(captions, (std::vector<std::string>{"Write TKP Data:TKPError", "AdrSave:TKPError"}));
+        QCOMPARE(f.storedAddress(1)->ORT, std::string("Bonn"));
+        const auto contacts = f.contactsOf(1);
+        QCOMPARE(contacts.size(), std::size_t(1));
+        QCOMPARE(contacts[0].NAME1, std::string("Gut"));
+    }
+
+    void contactsChangedAndDeletedInTheForm() {
+        ListFixture f;
+        f.addAddresses(1);
+        f.add(contact(1, 1, "Alt"));
+        f.add(contact(1, 2, "Weg"));
+        f.add(contact(1, 3, "Ersetzt"));
+        QVERIFY(f.openList());
+        whenModal([&](QWidget* form) {
+            showTab(form, 2);
+            auto* rows = field<QTreeWidget>(form, "LISTKTP");
+            QCOMPARE(rows->topLevelItemCount(), 3);
+            rows->setCurrentItem(rows->topLevelItem(0));
+            whenModal([&](QWidget* contactForm) {
+                typeInto(contactForm, "LOC:NAME1", "Neu");
+                click(contactForm, "OKBUTTON");
+            });
+            click(form, "AKCHANGE");
+            QCOMPARE(rows->topLevelItem(0)->text(4), QString("Neu"));
+            for (int row : {1, 1}) {
+                rows->setCurrentItem(rows->topLevelItem(row));
+                f.prompter.setNextAnswer(ButtonOk);
+                click(form, "AKDELETE");
+            }
+            QCOMPARE(rows->topLevelItemCount(), 1);
+            // Another station puts a different contact where "Ersetzt" was stored.
+            f.sql("QXADRTKP", "UPDATE QXADRTKP SET TKPNR = 9, NAME1 = 'Fremd' WHERE NAME1 = 'Ersetzt'");
+            click(form, "OK");
+        });
+        click(f.list.get(), "CHANGE:2");
+        std::vector<std::string> names;
+        for (const auto& c : f.contactsOf(1))
+            names.push_back(c.NAME1 + "/" + std::to_string(c.TKPNR));
+        QCOMPARE(names, (std::vector<std::string>{"Neu/1", "Fremd/9"}));
+    }
+
+    void postalCodeFillsAnEmptyPlaceOnly() {
+        ListFixture f;
+        data::Place berlin;
+        berlin.LD = "D";
+        berlin.PLZ = "10115";
+        berlin.ORT = "Berlin";
+        berlin.OKEY = "B1";
+        f.add(berlin);
+        data::Place munich = berlin;
+        munich.PLZ = "80000";
+        munich.ORT = "München";
+        munich.OKEY = "M1";
+        f.add(munich);
+        data::Street square;
+        square.LD = "D";
+        square.PLZ = "80331";
+        square.STRASSE = "Marienplatz 8";
+        square.OKEY = "M1";
+        f.add(square);
+        QVERIFY(f.openList());
+        QStringList seen;
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:PLZ", "10115");
+            seen << field(form, "ADR:ORT")->text();
+            typeInto(form, "ADR:ORT", "Potsdam");
+            typeInto(form, "ADR:PLZ", "80331");
+            seen << field(form, "ADR:ORT")->text() + "/" + field(form, "ADR:STRASSE")->text();
+            typeInto(form, "ADR:ORT", "");
+            typeInto(form, "ADR:PLZ", "80331");
+            seen << field(form, "ADR:ORT")->text() + "/" + field(form, "ADR:STRASSE")->text();
+            typeInto(form, "ADR:LD", "XY");
+            seen << field(form, "ADR:LAND")->text();
+            click(form, "CANCEL");
+        });
+        click(f.list.get(), "INSERT:2");
+        QCOMPARE(seen, (QStringList{"Berlin", "Potsdam/", "München/Marienplatz 8", ""}));
+    }
+
+    void anUnchangedSaveInTheSameMinuteWritesNothing() {
+        ListFixture f;
+        data::Address a = address(1, "Gleich GmbH");
+        a.AUSER = "mmuster";
+        a.ADATUM = dayNumber({2025, 3, 14});
+        a.AUHR = "09:30";
+        a.MERKM = "0000000000000000";
+        a.BRANCHE = " -";
+        a.LAND = "Deutschland";
+        a.STATUS = 1;
+        a.ADRART = 1;
+        f.add(a);
+        data::Address next = address(2, "Nächste");
+        next.STATUS = 1; // the list sorts by status: both in the order of their numbers
+        f.add(next);
+        QVERIFY(f.openList());
+        f.sql("QXADRESS",
+              "CREATE TRIGGER injected BEFORE UPDATE ON QXADRESS BEGIN SELECT RAISE(ABORT, 'no'); END");
+        QString first, second;
+        whenModal([&](QWidget* form) {
+            first = field(form, "ADR:NAME1")->text();
+            whenModal([&](QWidget* nextForm) {
+                second = field(nextForm, "ADR:NAME1")->text();
+                click(nextForm, "CANCEL");
+            });
+            f.bar.press(app::NavDown);
+        });
+        click(f.list.get(), "CHANGE:2");
+        QCOMPARE(first, QString("Gleich GmbH"));
+        QCOMPARE(second, QString("Nächste"));
+        QCOMPARE(f.prompter.prompts().size(), std::size_t(0));
+    }
+};
+
+QTEST_MAIN(AddressFormTest)
+#include "AddressFormTest.moc"
