@@ -117,6 +117,12 @@ TEST_F(ViewTest, AnOrderNoKeyServesGetsAnIndexOfItsOwnKeptInTheFile) {
     CloseRecordFile(files().QXADRESS);
     ASSERT_TRUE(OpenRecordFile(files().QXADRESS));
     EXPECT_EQ(files().QXADRESS.check(), NoError);
+    // A rebuild by another station keeps them: this list goes on reading.
+    File<Address> other;
+    ASSERT_EQ(other.open(), NoError);
+    ASSERT_EQ(other.rebuildKeys(), NoError);
+    EXPECT_EQ(view.first(5).size(), 5u);
+    EXPECT_EQ(view.error(), 0);
 }
 
 TEST_F(ViewTest, LocatingPositionsAtOrAfterTheGivenValues) {

@@ -129,9 +129,8 @@ public:
             if (const int code = verifyLayout(); code != NoError)
                 return closeWith(code);
         }
-        std::string sql = "BEGIN IMMEDIATE;";
-        for (const std::string& index : existingIndexes())
-            sql += "DROP INDEX " + quoted(index) + ";";
+        std::string orders;
+        std::string sql = "BEGIN IMMEDIATE;" + dropIndexes(orders);
         std::string folds;
         for (const FieldDef& f : table_.fields)
             if (hasFoldColumn(f))
@@ -141,7 +140,7 @@ public:
             sql += "UPDATE " + quoted(table_.name) + " SET " + folds + ";";
         for (const KeyDef& key : table_.keys)
             sql += createIndexSql(table_, key) + ";";
-        sql += "COMMIT;";
+        sql += orders + "COMMIT;";
         own_.forgetStatements();
         indexOf_.clear();
         const int rc = own_.exec(sql);
@@ -388,10 +387,8 @@ public:
     int beginBulk() override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
-        std::string sql = "BEGIN IMMEDIATE;";
-        for (const std::string& index : existingIndexes())
-            sql += "DROP INDEX " + quoted(index) + ";";
-        // A large cache, sorting in memory and a helper thread make the index builds fast.
+        const std::string sql = "BEGIN IMMEDIATE;" + dropIndexes(bulkOrders_);
+        // A large cache and sorting in memory make the index builds fast.
         own_.exec("PRAGMA cache_size = -131072; PRAGMA temp_store = MEMORY");
         own_.forgetStatements();
         indexOf_.clear();
@@ -410,13 +407,13 @@ public:
             std::string sql;
             for (const KeyDef& key : table_.keys)
                 sql += createIndexSql(table_, key) + ";";
-            sql += "COMMIT;";
+            sql += bulkOrders_ + "COMMIT;";
             if (const int rc = own_.exec(sql); rc != SQLITE_OK)
                 code = writeError(rc);
         }
         if (!keep || code != NoError)
             own_.exec("ROLLBACK");
-        own_.exec("PRAGMA cache_size = -2000; PRAGMA temp_store = DEFAULT; PRAGMA threads = 0");
+        own_.exec("PRAGMA cache_size = -2000; PRAGMA temp_store = DEFAULT");
         return code;
     }
 
@@ -486,12 +483,19 @@ private:
         return out;
     }
 
-    std::vector<std::string> existingIndexes() {
-        std::vector<std::string> names;
-        for (const auto& [name, sql] : indexDefinitions())
-            if (!sql.empty()) // automatic indexes cannot be dropped
-                names.push_back(name);
-        return names;
+    // Statements dropping every index of the table; `orders` receives the
+    // statements that make the list-order indexes again (other stations read by them).
+    std::string dropIndexes(std::string& orders) {
+        std::string sql;
+        orders.clear();
+        for (const auto& [name, definition] : indexDefinitions()) {
+            if (definition.empty()) // automatic indexes cannot be dropped
+                continue;
+            sql += "DROP INDEX " + quoted(name) + ";";
+            if (name.starts_with("ORD_"))
+                orders += definition + ";";
+        }
+        return sql;
     }
 
     int verifyKeys() {
@@ -700,6 +704,7 @@ private:
     std::map<std::string, Sql> sql_;             // by schema
     std::map<std::string, std::string> readSql_;
     std::vector<std::string> texts_; // bound texts of the last write
+    std::string bulkOrders_;         // list-order indexes to make again after a bulk load
 };
 
 class SqliteTransaction : public TransactionBackend {
