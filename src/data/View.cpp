@@ -4,6 +4,7 @@
 #include "shared/Text.h"
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace velkora::data {
@@ -173,7 +174,8 @@ std::vector<ViewRow> View::from(const std::vector<Value>& leadingValues, std::si
     request.hasStart = true;
     request.inclusive = true;
     request.start = stored(leadingValues);
-    request.startRow = 0;
+    // With every component given, equal rows begin at the first position in reading order.
+    request.startRow = positionDescending_ ? std::numeric_limits<std::int64_t>::max() : 0;
     return read(request, n);
 }
 

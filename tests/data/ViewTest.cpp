@@ -142,6 +142,14 @@ TEST_F(ViewTest, LocatingPositionsAtOrAfterTheGivenValues) {
     EXPECT_EQ(rows[0].record.text("ADR:LD"), "D");
     EXPECT_LE(std::stoi(rows[0].record.text("ADR:PLZ")), 10003);
 
+    ASSERT_TRUE(view.setOrder("-ADR:EKONT")); // no key serves it; equal values tie from the highest position
+    rows = view.from({std::int64_t{2}}, 3);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].record.as<Address>().EKONT, 2);
+    EXPECT_GT(rows[0].position, rows[1].position);
+    EXPECT_EQ(view.before(rows[0], 1).at(0).record.as<Address>().EKONT, 3);
+
+    ASSERT_TRUE(view.setOrder("-UPPER(ADR:LD), -UPPER(ADR:PLZ)"));
     rows = view.from({std::string("Z")}, 1); // beyond the end of a descending order: the first row
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].position, view.first(1)[0].position);
