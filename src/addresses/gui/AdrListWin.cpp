@@ -152,7 +152,7 @@ AdrListWin::AdrListWin(QWidget* parent)
     filesOpen_ = true;
     loadAddressQueues(appState().WORKINI);
     setMinimumSize(minimumSizeHint());
-    resize(900, 480);
+    resize(sizeHint());
     // Addresses need an industry to point at: a new data folder gets " -".
     auto& industries = data::files().QXADRBRA;
     if (industries.records() == 0) {

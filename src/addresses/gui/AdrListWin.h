@@ -26,6 +26,8 @@ public:
 
     // False when a file could not be opened (the application has ended).
     bool filesOpen() const { return filesOpen_; }
+    // Wide enough for the name, place and street columns at first sight.
+    QSize sizeHint() const override { return {980, 520}; }
 
 protected:
     void selectionChanged() override;

@@ -1,5 +1,7 @@
 #include "ui/browse/BrowseList.h"
 
+#include "shared/Pictures.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QHBoxLayout>
@@ -161,6 +163,11 @@ BrowseList::BrowseList(QWidget* parent)
                 format_.columns[static_cast<std::size_t>(section)].width =
                     static_cast<int>(std::lround(size / pixelsPerDlu()));
             });
+    // A translated heading may need a wider column.
+    connect(model_, &QAbstractItemModel::headerDataChanged, this, [this] {
+        if (!showing_)
+            applyWidths();
+    });
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!showing_ && current.isValid())
@@ -219,6 +226,27 @@ double BrowseList::pixelsPerDlu() const {
     return std::max(1.0, table_->fontMetrics().averageCharWidth() / 4.0);
 }
 
+// The designed width, widened where this platform's font is broader than
+// the one the list was designed for: a heading (with room for the sort
+// marker) and a date, time or number always show in full.
+int BrowseList::columnPixels(const layout::ListColumn& column) const {
+    const int designed = static_cast<int>(std::lround(column.width * pixelsPerDlu()));
+    const QFontMetrics header(table_->horizontalHeader()->font());
+    const QFontMetrics cells(table_->font());
+    constexpr int kPadding = 14;
+    int needed =
+        header.horizontalAdvance(QStringLiteral("> ") + QString::fromStdString(column.header)) + kPadding;
+    const Picture picture = parsePicture(column.picture);
+    if (picture.kind == PictureKind::Date)
+        needed = std::max(needed,
+                          cells.horizontalAdvance(QString::fromStdString(formatDate("@d17", 4))) + kPadding);
+    else if (picture.kind == PictureKind::Time)
+        needed = std::max(needed, cells.horizontalAdvance(QStringLiteral("00:00")) + kPadding);
+    else if (picture.kind == PictureKind::Number)
+        needed = std::max(needed, cells.horizontalAdvance(QString(picture.size, '0')) + kPadding);
+    return std::max(designed, needed);
+}
+
 void BrowseList::applyWidths() {
     showing_ = true;
     auto* header = table_->horizontalHeader();
@@ -227,7 +255,7 @@ void BrowseList::applyWidths() {
         const int section = static_cast<int>(i);
         header->setSectionResizeMode(section,
                                      column.hasFlag('M') ? QHeaderView::Interactive : QHeaderView::Fixed);
-        table_->setColumnWidth(section, static_cast<int>(std::lround(column.width * pixelsPerDlu())));
+        table_->setColumnWidth(section, columnPixels(column));
     }
     showing_ = false;
 }

@@ -77,6 +77,7 @@ protected:
 private:
     bool handleKey(QKeyEvent* event);
     void applyWidths();
+    int columnPixels(const layout::ListColumn& column) const;
 
     QTableView* table_;
     QScrollBar* thumb_;
