@@ -2,6 +2,7 @@
 
 #include "data/DemoData.h"
 #include "shared/AppState.h"
+#include "shared/ProfileFile.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -73,9 +74,16 @@ bool ensureDemoWorkspace(const std::string& dir, std::string& error) {
     }
     if (!copyMissing(source, workspace, error))
         return false;
-    for (const char* folder : {"DATA", "TMPL", "DOCS", "MAIL"}) {
+    // The template leaves the paths open; the copy names its own folders, so
+    // the start file shows a newcomer where everything lives.
+    const std::string ini = (workspace / "ORB.INI").string();
+    profile::write(ini, "SETUP", "InitPath", workspace.string());
+    profile::write(ini, "SETUP", "WorkPath", workspace.string());
+    for (const auto& [key, folder] : {std::pair{"DataPath", "DATA"}, std::pair{"TmplPath", "TMPL"},
+                                      std::pair{"DocsPath", "DOCS"}, std::pair{"MailPath", "MAIL"}}) {
         std::error_code ec;
         fs::create_directories(workspace / folder, ec);
+        profile::write(ini, "SETUP", key, (workspace / folder).string());
     }
     return seedRecords(source / kSeedFolder, workspace, error);
 }

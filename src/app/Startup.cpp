@@ -39,6 +39,13 @@ void loadEnvironment(const std::string& envFile) {
     setShortDateFormat(profile::read(envFile, "ID", "ShortDate"));
 }
 
+// An empty path key means the default folder: an empty path would put the
+// files into whatever folder the program happened to start in.
+std::string readPath(const std::string& file, std::string_view key, const std::string& fallback) {
+    const std::string value = profile::read(file, kSetup, key);
+    return value.empty() ? fallback : value;
+}
+
 bool readFlag(const std::string& file, std::string_view section, std::string_view key, long fallback) {
     return profile::readInt(file, section, key, fallback) != 0;
 }
@@ -93,10 +100,10 @@ StartupResult runStartup(const std::string& startFolder) {
     if (profile::read(ini, kSetup, "WorkPath").empty())
         profile::write(ini, kSetup, "WorkPath", initPath);
 
-    state.DATAPATH = profile::read(ini, kSetup, "DataPath", joinPath(initPath, "DATA"));
-    state.TMPLPATH = profile::read(ini, kSetup, "TmplPath", joinPath(initPath, "TMPL"));
-    state.DOCSPATH = profile::read(ini, kSetup, "DocsPath", joinPath(initPath, "DOCS"));
-    state.MAILPATH = profile::read(ini, kSetup, "MailPath", joinPath(initPath, "MAIL"));
+    state.DATAPATH = readPath(ini, "DataPath", joinPath(initPath, "DATA"));
+    state.TMPLPATH = readPath(ini, "TmplPath", joinPath(initPath, "TMPL"));
+    state.DOCSPATH = readPath(ini, "DocsPath", joinPath(initPath, "DOCS"));
+    state.MAILPATH = readPath(ini, "MailPath", joinPath(initPath, "MAIL"));
 
     StartSwitches& switches = result.switches;
     switches.toolBarNav = static_cast<int>(profile::readInt(ini, kDefault, "ToolBarNav", 1));

@@ -21,6 +21,8 @@ TEST(DemoWorkspace, IsCreatedWithItsFoldersAndLanguageFiles) {
     for (const char* folder : {"DATA", "TMPL", "DOCS", "MAIL"})
         EXPECT_TRUE(std::filesystem::is_directory(workspace + "/" + folder)) << folder;
     EXPECT_FALSE(std::filesystem::exists(workspace + "/seed"));
+    EXPECT_EQ(profile::read(workspace + "/ORB.INI", "SETUP", "DataPath"), workspace + "/DATA");
+    EXPECT_EQ(profile::read(workspace + "/ORB.INI", "SETUP", "WorkPath"), workspace);
     EXPECT_EQ(profile::read(workspace + "/ORB.INI", "ADRBRANR", "BrAnr1"),
               "Sehr geehrte(r) <#F:NAME0#> <#F:NAME1#>,");
 }

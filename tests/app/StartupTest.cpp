@@ -112,6 +112,15 @@ TEST_F(Startup, AWorkPathWithoutWorkFileEndsTheApplication) {
     EXPECT_EQ(prompter.last().caption, "ORB");
 }
 
+TEST_F(Startup, AnEmptyPathKeyMeansTheDefaultFolder) {
+    writeLanguageFiles();
+    dir.write("ORB.INI", "[SETUP]\nDataPath=\nTmplPath=  \nMailPath=/srv/mail\n");
+    app::runStartup(dir.str());
+    EXPECT_EQ(appState().DATAPATH, dir.file("DATA"));
+    EXPECT_EQ(appState().TMPLPATH, dir.file("TMPL"));
+    EXPECT_EQ(appState().MAILPATH, "/srv/mail");
+}
+
 TEST_F(Startup, SwitchesAndPathsAreReadFromTheStartFile) {
     writeLanguageFiles();
     dir.write("ORB.INI", "[SETUP]\nDataPath=/srv/data\nWriteTRL=1\n[DEFAULT]\nToolBarNav=0\nOpenAdrList=1\n"

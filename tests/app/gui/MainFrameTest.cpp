@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QDir>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -231,6 +233,25 @@ private slots:
         QCOMPARE(frame.findChild<QLabel*>("TIME")->text(), QString("09:05"));
         QCOMPARE(frame.findChild<QLabel*>("QXWORKPATH")->text(), QString("/srv/velkora"));
         QCOMPARE(frame.findChild<QLabel*>("LS:ACTPATH")->text(), QDir::currentPath());
+    }
+
+    void editCommandsWorkOnTheFocusedField() {
+        test::FakeWindows windows({procs::AddressList});
+        app::MainFrame frame({});
+        frame.open();
+        QWidget* list = app::openWindow(procs::AddressList);
+        auto* entry = new QLineEdit("Hallo", list);
+        entry->show();
+        QApplication::setActiveWindow(&frame);
+        entry->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return entry->hasFocus(); }));
+        entry->selectAll();
+        frame.command("CUT")->trigger();
+        QCOMPARE(entry->text(), QString());
+        frame.command("PASTE")->trigger();
+        frame.command("PASTE")->trigger();
+        QCOMPARE(entry->text(), QString("HalloHallo"));
+        frame.close();
     }
 
     void alarmItemIsBoundToShowAlarm() {
