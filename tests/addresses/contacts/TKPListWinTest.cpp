@@ -252,6 +252,37 @@ private slots:
         QVERIFY(f.prompter.prompts().empty());
     }
 
+    void aFailedWriteIsTriedAgainOnYes() {
+        ContactListFixture f;
+        addTwoAddresses(f);
+        // Another station keeps the contact file locked until the user is asked.
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open(f.dir.file("DATA/QXADRTKP.TPS").c_str(), &other), SQLITE_OK);
+        struct ReleasingPrompter : velkora::test::ScriptedPrompter {
+            sqlite3* lock = nullptr;
+            unsigned ask(const velkora::Prompt& prompt) override {
+                sqlite3_exec(lock, "COMMIT", nullptr, nullptr, nullptr);
+                return ScriptedPrompter::ask(prompt);
+            }
+        } prompter;
+        prompter.lock = other;
+        prompter.setNextAnswer(velkora::ButtonYes);
+        browse::registerForm("qxUpdateTKP", [other](int) {
+            sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+            addresses::TkpExchange().NAME1 = "Adam Neu";
+            return int(browse::RequestCompleted);
+        });
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        QTest::mouseClick(f.control("CHANGE:2"), Qt::LeftButton);
+        sqlite3_close(other);
+        QCOMPARE(prompter.prompts().size(), std::size_t{1});
+        QCOMPARE(prompter.last().caption, std::string("Record Update Error"));
+        QCOMPARE(prompter.beeps(), 1);
+        QCOMPARE(stored(1, 1)->NAME1, std::string("Adam Neu"));
+        QCOMPARE(f.selectedText(Name).trimmed(), QString("Adam Neu"));
+    }
+
     void aContactGoneMeanwhileIsNotWrittenAgain() {
         ContactListFixture f;
         addTwoAddresses(f);
