@@ -147,6 +147,11 @@ const std::map<std::string, Step>& steps() {
 
 void copyDemoWorkspace(const std::string& folder) {
     fs::copy(demoTemplate(), folder, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    // The demo start file names its own folders; the copy must name the copy's.
+    const std::string ini = (fs::path(folder) / "ORB.INI").string();
+    for (const auto& [key, value] : profile::readSection(ini, "SETUP"))
+        if (startsWith(value, demoTemplate()))
+            profile::write(ini, "SETUP", key, folder + value.substr(demoTemplate().size()));
 }
 
 bool runSetupStep(const std::string& folder, const std::vector<std::string>& step) {

@@ -7,7 +7,8 @@
 
 namespace velkora::test {
 
-// Copies the demo workspace (made once per test program) into `folder`.
+// Copies the demo workspace (made once per test program) into `folder`,
+// with the paths of its start file pointing into the copy.
 void copyDemoWorkspace(const std::string& folder);
 
 // Runs one set-up step on the workspace in `folder`; false for an unknown step.
