@@ -407,6 +407,7 @@ void AdrUpdateWin::postalCodeAccepted() {
 }
 
 void AdrUpdateWin::chooseCountry() {
+    fields_.take(); // the list starts on what the address shows now
     if (browse::callForm("qxLandList", browse::SelectRecord) != browse::RequestCompleted)
         return;
     const data::Country& chosen = data::files().QXADRLND.rec;
@@ -418,6 +419,7 @@ void AdrUpdateWin::choosePostalCode() {
     const bool withStreets = profile::readInt(appState().STARTINI, "DEFAULT", "AdrStrExt", 0) > 0;
     PostalSelection& selected = postalSelection();
     selected = {};
+    fields_.take(); // the list starts on what the address shows now
     if (browse::callForm(withStreets ? "qxPLZListDEX" : "qxPLZListSTD", browse::SelectRecord) ==
         browse::RequestCompleted) {
         if (clip(selected.LD) != clip(country_->text().toStdString())) {

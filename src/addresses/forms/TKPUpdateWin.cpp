@@ -93,7 +93,11 @@ void TKPUpdateWin::build() {
     extraForm->addRow("Datum", date_);
     extraForm->addRow("Uhrzeit", time_);
 
+    for (QFormLayout* form : {generalForm, extraForm})
+        form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     tabs_ = named(new QTabWidget, "CURRENTTAB");
+    // Wide enough for an e-mail address or a salutation at a glance.
+    tabs_->setMinimumWidth(fontMetrics().averageCharWidth() * 64);
     tabs_->addTab(general, "Allgemein");
     tabs_->addTab(extra, "Zusatzdaten");
 

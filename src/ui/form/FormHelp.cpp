@@ -1,9 +1,6 @@
 #include "ui/form/FormHelp.h"
 
-#include "shared/AppState.h"
-
-#include <QDesktopServices>
-#include <QUrl>
+#include "app/gui/HelpWindow.h"
 
 namespace velkora::form {
 namespace {
@@ -13,20 +10,13 @@ HelpHandler& handler() {
     return current;
 }
 
-void openHelpFile(const std::string& topic) {
-    const AppState& state = appState();
-    QUrl url = QUrl::fromLocalFile(QString::fromStdString(joinPath(state.INITPATH, state.HELPFILE)));
-    url.setFragment(QString::fromStdString(topic));
-    QDesktopServices::openUrl(url);
-}
-
 } // namespace
 
 void showHelp(const std::string& topic) {
     if (handler())
         handler()(topic);
     else
-        openHelpFile(topic);
+        app::openHelp("contents");
 }
 
 void setHelpHandler(HelpHandler h) {
