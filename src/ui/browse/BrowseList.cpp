@@ -360,6 +360,9 @@ bool BrowseList::handleKey(QKeyEvent* event) {
             return true;
         }
         return false;
+    case Qt::Key_F1:
+        emit action(ListAction::Help);
+        return true;
     case Qt::Key_Backspace:
         emit locatorBackspace();
         return true;

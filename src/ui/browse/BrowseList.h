@@ -29,6 +29,7 @@ enum class ListAction {
     Delete,
     Change, // double click or Ctrl+Enter
     Format, // Alt+F12
+    Help,   // F1
 };
 
 class BrowseList : public QWidget {

@@ -1,5 +1,6 @@
 #include "ui/browse/BrowseWindow.h"
 
+#include "app/gui/HelpWindow.h"
 #include "app/gui/WindowPosition.h"
 #include "data/StandardWarnings.h"
 #include "i18n/gui/WindowTranslator.h"
@@ -430,6 +431,9 @@ void BrowseWindow::act(ListAction action) {
     case ListAction::Format:
         openColumnDialog();
         return;
+    case ListAction::Help:
+        helpRequested();
+        return;
     }
     pageMoved();
 }
@@ -586,7 +590,9 @@ void BrowseWindow::navigate(int code) {
     }
 }
 
-void BrowseWindow::helpRequested() {}
+void BrowseWindow::helpRequested() {
+    app::openHelp("contents");
+}
 
 void BrowseWindow::updateButtons() {
     // An empty view leaves only New: nothing to change or delete.
@@ -622,6 +628,17 @@ void BrowseWindow::updateToolbar() {
 bool BrowseWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::FocusIn)
         updateToolbar();
+    // Inside the frame the toolbar follows whichever child becomes active.
+    if (event->type() == QEvent::Show && !followsFrame_) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+            sub != nullptr && sub->mdiArea() != nullptr) {
+            followsFrame_ = true;
+            connect(sub->mdiArea(), &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* active) {
+                if (active == sub)
+                    updateToolbar();
+            });
+        }
+    }
     return QWidget::event(event);
 }
 

@@ -160,6 +160,7 @@ private:
     bool opened_ = false;
     bool closing_ = false;
     bool inForm_ = false;
+    bool followsFrame_ = false; // connected to the frame's child activation
     bool selecting_ = false;
     int response_ = 0;
 };

@@ -78,7 +78,7 @@ public:
         window->resize(900, 400);
         window->show();
         window->activateWindow();
-        if (!QTest::qWaitForWindowExposed(window.get()))
+        if (!QTest::qWaitForWindowExposed(window.get()) || !QTest::qWaitForWindowActive(window.get()))
             return nullptr;
         QCoreApplication::processEvents();
         return window.get();

@@ -4,6 +4,7 @@
 
 #include "AddressListFixture.h"
 #include "addresses/gui/AlarmWin.h"
+#include "app/gui/Navigation.h"
 #include "app/gui/WindowPosition.h"
 #include "app/gui/WindowRegistry.h"
 #include "shared/ProfileFile.h"
@@ -38,6 +39,21 @@ public:
     QStringList opened;
 public slots:
     void open(const QUrl& url) { opened << url.toString(); }
+};
+
+// The frame's navigation buttons as the list sets them.
+class FakeBar : public velkora::app::NavigationBar {
+public:
+    FakeBar() { velkora::app::setFrameNavigation(this); }
+    ~FakeBar() override { velkora::app::setFrameNavigation(nullptr); }
+    void setNavigationEnabled(int code, bool enabled) override { enabled_[code] = enabled; }
+    void setNavigationToolTip(int code, const QString& tip) override { tips_[code] = tip; }
+    bool isNavigationEnabled(int code) const override { return enabled_.value(code, true); }
+    QString tip(int code) const { return tips_.value(code); }
+
+private:
+    QMap<int, bool> enabled_;
+    QMap<int, QString> tips_;
 };
 
 } // namespace
@@ -248,6 +264,7 @@ private slots:
 
     void emptyListOffersOnlyNew() {
         AddressListFixture f;
+        FakeBar bar;
         int calls = 0;
         browse::registerForm("qxUpdateAdressMain", [&](int) {
             ++calls;
@@ -264,6 +281,12 @@ private slots:
         QTest::keyClick(f.list(), Qt::Key_Insert);
         QCOMPARE(calls, 1);
         QCOMPARE(velkora::appState().ADRNR, 0);
+        // The frame's New, Change and Delete mirror the window's buttons.
+        QVERIFY(bar.isNavigationEnabled(2000));
+        QVERIFY(!bar.isNavigationEnabled(2001));
+        QVERIFY(!bar.isNavigationEnabled(2002));
+        QCOMPARE(bar.tip(2004), QString("zur letzen Datenseite springen"));
+        QCOMPARE(bar.tip(2008), QString("zum nächsten Datensatz springen"));
     }
 
     void withoutAFormTheRequestNamesTheMissingProcedure() {
