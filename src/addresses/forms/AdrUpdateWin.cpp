@@ -493,7 +493,7 @@ form::SaveOutcome AdrUpdateWin::save() {
 }
 
 void AdrUpdateWin::writeContacts() {
-    if (contacts_->rows().write(data::files().QXADRTKP, adr_.rec.ADRNR))
+    if (contacts_->rows().write(data::files().QXADRTKP, adr_.rec.ADRNR, entry_.ADRNR))
         return;
     ask("TKPError", "Write TKP Data", Icon::Exclamation);
     beep();

@@ -115,7 +115,8 @@ bool ContactRows::writeRow(data::File<data::ContactPerson>& file, ContactRow& ro
     return true;
 }
 
-bool ContactRows::write(data::File<data::ContactPerson>& file, std::int32_t adrnr) {
+bool ContactRows::write(data::File<data::ContactPerson>& file, std::int32_t adrnr,
+                        std::int32_t renumberedFrom) {
     bool ok = true;
     for (ContactRow& row : rows_)
         if (row.pending && !writeRow(file, row, adrnr))
@@ -129,7 +130,10 @@ bool ContactRows::write(data::File<data::ContactPerson>& file, std::int32_t adrn
         // one that was read is deleted.
         if (file.reget(gone.recno) != data::NoError)
             continue;
-        if (file.rec.ADRNR != gone.adrnr || file.rec.TKPNR != gone.tkpnr)
+        // A renumbered address took its contacts along to the new number.
+        const bool sameAddress =
+            file.rec.ADRNR == gone.adrnr || (gone.adrnr == renumberedFrom && file.rec.ADRNR == adrnr);
+        if (!sameAddress || file.rec.TKPNR != gone.tkpnr)
             continue;
         if (file.erase() != data::NoError) {
             ok = false;

@@ -51,9 +51,11 @@ public:
     void remove(std::size_t row);
 
     // Writes every pending row and deletes the deleted rows, for address
-    // `adrnr`. A written row is no longer pending and knows its record, so
-    // saving again never adds it twice. False when any write failed.
-    bool write(data::File<data::ContactPerson>& file, std::int32_t adrnr);
+    // `adrnr` (which had the number `renumberedFrom` when the rows were read,
+    // if the save renumbered it). A written row is no longer pending and
+    // knows its record, so saving again never adds it twice. False when any
+    // write failed.
+    bool write(data::File<data::ContactPerson>& file, std::int32_t adrnr, std::int32_t renumberedFrom = 0);
 
 private:
     void describe(ContactRow& row, bool edited) const;

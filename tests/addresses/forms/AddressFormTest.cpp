@@ -433,6 +433,30 @@ private slots:
         QCOMPARE(names, (std::vector<std::string>{"Neu/1", "Fremd/9"}));
     }
 
+    void aRenumberedAddressTakesItsContactsAlong() {
+        ListFixture f;
+        f.addAddresses(1);
+        f.add(contact(1, 1, "Bleibt"));
+        f.add(contact(1, 2, "Geht"));
+        QVERIFY(f.openList());
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:ADRNR", "50");
+            showTab(form, 2);
+            auto* rows = field<QTreeWidget>(form, "LISTKTP");
+            rows->setCurrentItem(rows->topLevelItem(1));
+            f.prompter.setNextAnswer(ButtonOk);
+            click(form, "AKDELETE");
+            click(form, "OK");
+        });
+        click(f.list.get(), "CHANGE:2");
+        QVERIFY(!f.storedAddress(1));
+        QVERIFY(f.storedAddress(50));
+        const auto contacts = f.contactsOf(50);
+        QCOMPARE(contacts.size(), std::size_t(1));
+        QCOMPARE(contacts[0].NAME1, std::string("Bleibt"));
+        QCOMPARE(f.contactsOf(1).size(), std::size_t(0));
+    }
+
     void postalCodeFillsAnEmptyPlaceOnly() {
         ListFixture f;
         data::Place berlin;
