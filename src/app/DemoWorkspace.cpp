@@ -51,6 +51,14 @@ bool seedRecords(const fs::path& seeds, const fs::path& workspace, std::string& 
     return ok;
 }
 
+// The dialler belongs in the program folder, where the settings look for it.
+void shipDialler(const fs::path& workspace) {
+    std::error_code ec;
+    const fs::path dialler = fs::read_symlink("/proc/self/exe", ec).parent_path() / "velkora-dial";
+    if (!ec && fs::exists(dialler) && !fs::exists(workspace / "velkora-dial"))
+        fs::copy_file(dialler, workspace / "velkora-dial", ec);
+}
+
 } // namespace
 
 std::string demoTemplateDir() {
@@ -85,6 +93,7 @@ bool ensureDemoWorkspace(const std::string& dir, std::string& error) {
         fs::create_directories(workspace / folder, ec);
         profile::write(ini, "SETUP", key, (workspace / folder).string());
     }
+    shipDialler(workspace);
     return seedRecords(source / kSeedFolder, workspace, error);
 }
 
