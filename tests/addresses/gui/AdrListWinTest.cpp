@@ -251,9 +251,8 @@ private slots:
         f.clickHeader(AdrNr);
         const int page = f.rows();
         QTest::keyClick(f.list(), Qt::Key_PageDown);
-        QTest::keyClick(f.list(),
-                        Qt::Key_PageUp); // selection on the last row of the first page? no: first row
-        for (int i = 1; i < page; ++i)
+        QTest::keyClick(f.list(), Qt::Key_PageUp); // back on the first row of the first page
+        for (int i = 1; i < page; ++i)             // down to its last row
             QTest::keyClick(f.list(), Qt::Key_Down);
         QCOMPARE(velkora::appState().ADRNR, page);
         QTest::mouseClick(f.control<QPushButton>("CHANGE:2"), Qt::LeftButton);
