@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -47,10 +48,22 @@ void loadQtTranslation(QApplication& app, QTranslator& translator) {
         app.installTranslator(&translator);
 }
 
+// Qt aborts when its window system cannot be reached; say plainly what is
+// missing instead. A platform chosen on purpose (offscreen, vnc) is trusted.
+bool displayAvailable() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace velkora;
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "Velkora needs a display: neither DISPLAY nor WAYLAND_DISPLAY is set.\n"
+                             "Start it from a desktop session, or on a virtual display with xvfb-run.\n");
+        return 1;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Velkora");
     app::QtPrompter prompter;
