@@ -83,16 +83,13 @@ public:
         return (descending_ ? QStringLiteral("<") : QStringLiteral(">")) + header;
     }
 
-    // A new heading (the window translator): the sort marker is not part of it.
+    // A new heading (the window translator, which sees the headings while
+    // no sort marker shows).
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role) override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || format_ == nullptr ||
             section >= columnCount())
             return false;
-        QString header = value.toString();
-        if (format_->fieldOf(static_cast<std::size_t>(section)) == sortField_ &&
-            (header.startsWith('>') || header.startsWith('<')))
-            header.remove(0, 1);
-        format_->columns[static_cast<std::size_t>(section)].header = header.toStdString();
+        format_->columns[static_cast<std::size_t>(section)].header = value.toString().toStdString();
         emit headerDataChanged(Qt::Horizontal, section, section);
         return true;
     }

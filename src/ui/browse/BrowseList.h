@@ -42,7 +42,7 @@ public:
     void setFormat(const layout::ListFormat& format);
     const layout::ListFormat& format() const { return format_; }
     // The sort marker: ">" (ascending) or "<" before the header of the
-    // column showing column-table entry `field`.
+    // column showing column-table entry `field`; field 0 shows none.
     void setSortMarker(int field, bool descending);
     // The header as shown in display column `index`, marker included.
     QString headerText(int index) const;

@@ -3,6 +3,7 @@
 #include "app/gui/HelpWindow.h"
 #include "app/gui/WindowPosition.h"
 #include "data/StandardWarnings.h"
+#include "i18n/ControlTexts.h"
 #include "i18n/gui/WindowTranslator.h"
 #include "shared/Text.h"
 #include "ui/browse/FormRequest.h"
@@ -97,6 +98,9 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
     searchEntry_->setObjectName("LS:SEARCHSTRING");
     searchEntry_->setMaxLength(static_cast<int>(Locator::kMaxChars));
     searchPrompt_->setBuddy(searchEntry_);
+    // The prompt is the sort column's (translated) heading, set at run time:
+    // not a design text of its own.
+    i18n::setControlType(searchPrompt_, i18n::VariableStringControl);
     const std::string& suffix = declaration_.buttonSuffix;
     insert_ = makeButton(this, "INSERT" + suffix, "New");
     change_ = makeButton(this, "CHANGE" + suffix, "Change");
@@ -221,6 +225,8 @@ void BrowseWindow::openBrowse() {
         font.setItalic((restored_.style & 2) != 0);
         list_->table()->setFont(font);
     }
+    // The headings are translated as designed; marker and prompt follow.
+    list_->setSortMarker(0, false);
     i18n::TranslateListHeaders(list_->table());
     const int field = std::abs(restored_.prevCol);
     if (field >= 1 && field <= static_cast<int>(declaration_.columns.size())) {

@@ -2,6 +2,7 @@
 // clicking headers, paging, New/Change/Delete through a stand-in form,
 // the URL button and the alarm note.
 
+#include "../../i18n/MemoryTranslationTable.h"
 #include "AddressListFixture.h"
 #include "addresses/gui/AlarmWin.h"
 #include "app/gui/Navigation.h"
@@ -259,6 +260,49 @@ private slots:
         QCOMPARE(opened, (std::vector<int>{page, page + 1}));
         QCOMPARE(f.cell(0, AdrNr).trimmed(), QString("2"));
         QCOMPARE(velkora::appState().ADRNR, page + 1);
+    }
+
+    // The translator sees the headings and texts as designed: no sort
+    // marker in a heading key, no key for the locator prompt, which is the
+    // sort column's heading set at run time (this window has no other prompt).
+    void writeTrlRecordsOnlyDesignTexts() {
+        velkora::test::MemoryTranslations mem;
+        AddressListFixture f;
+        f.addNumbered(3);
+        velkora::appState().WRITETRL = 1;
+        QVERIFY(f.openWindow());
+        f.clickHeader(Name1);
+        f.closeWindow();
+        QVERIFY(f.openWindow()); // sorted by "Name 1" from the start
+        QStringList keys;
+        for (const auto& entry : mem.records)
+            keys << QString::fromStdString(entry.first);
+        for (const char* designed : {"P.25_ADRESSENLISTE", "P.38_ADRESSEN", "P.09_NEW", "L.NAME 1", "L.ORT"})
+            QVERIFY2(keys.contains(designed), designed);
+        for (const QString& key : keys) {
+            QVERIFY2(!key.contains('>') && !key.contains('<'), qPrintable(key));
+            QVERIFY2(!key.startsWith("P.10_"), qPrintable(key));
+            QVERIFY2(key != "L. ..", qPrintable(key));
+        }
+        QCOMPARE(f.headerText(Name1), QString(">Name 1"));
+        QCOMPARE(f.control<QLabel>("LS:SEARCHPROMPT")->text(), QString("Name 1:"));
+    }
+
+    void translatedSortHeadingShowsWithMarkerAndInThePrompt() {
+        velkora::test::MemoryTranslations mem;
+        mem.put("L.NAME 1", "Name one");
+        mem.put("L. ..", "never");
+        AddressListFixture f;
+        f.addNumbered(3);
+        QVERIFY(f.openWindow());
+        QCOMPARE(f.headerText(Status), QString("> .."));
+        f.clickHeader(Name1);
+        QCOMPARE(f.headerText(Name1), QString(">Name one"));
+        QCOMPARE(f.control<QLabel>("LS:SEARCHPROMPT")->text(), QString("Name one:"));
+        f.closeWindow();
+        QVERIFY(f.openWindow());
+        QCOMPARE(f.headerText(Name1), QString(">Name one"));
+        QCOMPARE(f.control<QLabel>("LS:SEARCHPROMPT")->text(), QString("Name one:"));
     }
 
     void emptyListOffersOnlyNew() {
