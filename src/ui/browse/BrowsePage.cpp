@@ -108,10 +108,21 @@ void BrowsePage::locate(const std::vector<std::string>& values) {
     fillFromSeek();
 }
 
-void BrowsePage::resetTo(const std::string& position) {
+void BrowsePage::resetTo(const std::string& position, int row) {
     rows_.clear();
     source_.seekBefore(position);
-    fillFromSeek();
+    if (!readInto(End::Bottom)) { // nothing at or after it
+        if (!failed_)
+            bottom();
+        return;
+    }
+    current_ = fillBackward(std::clamp(row, 0, pageSize_ - 1));
+    const int below = pageSize_ - static_cast<int>(rows_.size());
+    const int read = fillForward(below);
+    current_ += fillBackward(below - read);
+    // A fresh page: plain first row, stripes from the top.
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        shade(rows_[i], i == 0 ? nullptr : &rows_[i - 1]);
 }
 
 void BrowsePage::oneDown() {

@@ -55,7 +55,11 @@ public:
     void top();
     void bottom();
     void locate(const std::vector<std::string>& values);
-    void resetTo(const std::string& position);
+    // The record stored at `position` (or the next one, when it has gone)
+    // is selected on `row` of the page, as far as the records before it
+    // allow; the page is completed from the records above it when the view
+    // ends below it.
+    void resetTo(const std::string& position, int row = 0);
 
     void oneDown();
     void oneUp();

@@ -504,7 +504,10 @@ void BrowseWindow::ask(int request) {
                 page_->removeCurrent();
             } else if (const std::string position = source_->formPosition(); !position.empty()) {
                 reopenView();
-                page_->resetTo(position);
+                // Moving on from the form starts from the page the user saw:
+                // the saved record keeps its row, so "next" on the last row
+                // shifts the page by one record.
+                page_->resetTo(position, formExchange().navigation != 0 ? page_->current() : 0);
             }
             pageMoved();
             if (closing_)

@@ -83,6 +83,8 @@ data::ContactPerson contact(std::int32_t adrnr, std::int32_t tkpnr, const std::s
     return c;
 }
 
+constexpr int kNameColumn = 1;
+
 class ListFixture : public FormFixture {
 public:
     ListFixture() {
@@ -96,12 +98,11 @@ public:
             list->close();
         list.reset();
     }
+    // "Name 001" ... with the address numbers 1 ...
+    static QString name(int n) { return QString("Name %1").arg(n, 3, 10, QChar('0')); }
     void addAddresses(int count) {
-        for (int n = 1; n <= count; ++n) {
-            char name[32];
-            std::snprintf(name, sizeof name, "Name %03d", n);
-            add(address(n, name));
-        }
+        for (int n = 1; n <= count; ++n)
+            add(address(n, name(n).toStdString()));
     }
     addresses::AdrListWin* openList() {
         list = std::make_unique<addresses::AdrListWin>();
@@ -114,6 +115,8 @@ public:
     }
     QTableView* table() const { return list->list()->table(); }
     QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString(); }
+    // The address number in the name shown on `row`.
+    int number(int row) const { return cell(row, kNameColumn).mid(5).toInt(); }
     std::optional<data::Address> storedAddress(std::int32_t number) const {
         return stored<data::Address>("QXADRES1", [=](data::Address& a) { a.ADRNR = number; });
     }
@@ -121,8 +124,6 @@ public:
     std::unique_ptr<addresses::AdrListWin> list;
     test::FakeNavigationBar bar;
 };
-
-constexpr int kNameColumn = 1;
 
 } // namespace
 
@@ -237,16 +238,34 @@ private slots:
         QCOMPARE(f.storedAddress(1)->ALARM, std::string());
     }
 
-    void saveAndNextOnTheLastRowOfThePage() {
+    // Save-and-next on the last row and save-and-previous on the first row
+    // move the page by exactly one record and open the form on the new row.
+    void saveAndMoveOnAtThePageEdge_data() {
+        QTest::addColumn<bool>("secondPage");
+        QTest::addColumn<bool>("lastRow");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("step");
+        QTest::newRow("next on the last row") << false << true << int(app::NavDown) << 1;
+        QTest::newRow("previous on the first row") << true << false << int(app::NavUp) << -1;
+    }
+    void saveAndMoveOnAtThePageEdge() {
+        QFETCH(bool, secondPage);
+        QFETCH(bool, lastRow);
+        QFETCH(int, button);
+        QFETCH(int, step);
         ListFixture f;
         f.addAddresses(60);
         QVERIFY(f.openList());
         const int rows = f.table()->model()->rowCount();
-        QVERIFY(rows > 2 && rows < 60);
-        const QRect lastRow = f.table()->visualRect(f.table()->model()->index(rows - 1, kNameColumn));
-        QTest::mouseClick(f.table()->viewport(), Qt::LeftButton, {}, lastRow.center());
-        QCOMPARE(f.table()->currentIndex().row(), rows - 1);
-        const QString last = f.cell(rows - 1, kNameColumn);
+        QVERIFY(rows > 2 && rows < 30);
+        if (secondPage)
+            QTest::keyClick(f.table(), Qt::Key_PageDown);
+        const int row = lastRow ? rows - 1 : 0;
+        const QRect edge = f.table()->visualRect(f.table()->model()->index(row, kNameColumn));
+        QTest::mouseClick(f.table()->viewport(), Qt::LeftButton, {}, edge.center());
+        QCOMPARE(f.table()->currentIndex().row(), row);
+        const int first = f.number(0);
+        const int edited = f.number(row);
         QString firstForm, secondForm;
         whenModal([&](QWidget* form) {
             firstForm = field(form, "ADR:NAME1")->text();
@@ -255,13 +274,16 @@ private slots:
                 secondForm = next->findChild<QLineEdit*>("ADR:NAME1")->text();
                 click(next, "CANCEL");
             });
-            f.bar.press(app::NavDown);
+            f.bar.press(button);
         });
         click(f.list.get(), "CHANGE:2");
-        QCOMPARE(firstForm, last);
-        QCOMPARE(secondForm, QString("Name %1").arg(rows + 1, 3, 10, QChar('0')));
-        QCOMPARE(f.cell(f.table()->currentIndex().row(), kNameColumn), secondForm);
-        QCOMPARE(f.storedAddress(rows)->STRASSE, std::string("Hauptstr. 1"));
+        QCOMPARE(firstForm, ListFixture::name(edited));
+        QCOMPARE(secondForm, ListFixture::name(edited + step));
+        QCOMPARE(f.table()->currentIndex().row(), row);
+        QCOMPARE(f.cell(row, kNameColumn), secondForm);
+        QCOMPARE(f.number(0), first + step);
+        QCOMPARE(f.table()->model()->rowCount(), rows);
+        QCOMPARE(f.storedAddress(edited)->STRASSE, std::string("Hauptstr. 1"));
     }
 
     void previousValueComesFromTheLastSave() {

@@ -243,10 +243,11 @@ private slots:
         std::vector<int> opened;
         browse::registerForm("qxUpdateAdressMain", [&](int request) {
             opened.push_back(data::files().QXADRESS.rec.ADRNR);
-            // Save-and-next once, then an ordinary close.
-            browse::formExchange().navigation = opened.size() == 1 ? 2008 : 0;
+            // Saved with save-and-next once, then an ordinary close.
+            const bool first = opened.size() == 1;
+            browse::formExchange().navigation = first ? 2008 : 0;
             (void)request;
-            return browse::RequestCancelled;
+            return first ? browse::RequestCompleted : browse::RequestCancelled;
         });
         QVERIFY(f.openWindow());
         f.clickHeader(AdrNr);
@@ -258,7 +259,8 @@ private slots:
         QCOMPARE(velkora::appState().ADRNR, page);
         QTest::mouseClick(f.control<QPushButton>("CHANGE:2"), Qt::LeftButton);
         QCOMPARE(opened, (std::vector<int>{page, page + 1}));
-        QCOMPARE(f.cell(0, AdrNr).trimmed(), QString("2"));
+        QCOMPARE(f.cell(0, AdrNr).trimmed(), QString("2")); // one record on, not a page
+        QCOMPARE(f.table()->currentIndex().row(), page - 1);
         QCOMPARE(velkora::appState().ADRNR, page + 1);
     }
 

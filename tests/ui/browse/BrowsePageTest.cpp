@@ -125,6 +125,23 @@ TEST_F(BrowsePageTest, ResetToKeepsTheRecordInADescendingOrder) {
     EXPECT_EQ(selected(), "N009");
 }
 
+TEST_F(BrowsePageTest, ResetToARowKeepsTheRecordWhereItWasShown) {
+    fill(20);
+    page.resetTo(positions[9], 4); // N010 on the last row
+    EXPECT_EQ(names(), (std::vector<std::string>{"N006", "N007", "N008", "N009", "N010"}));
+    EXPECT_EQ(page.current(), 4);
+    EXPECT_EQ(page.rows()[0].cells[0].normalBg, kNoColour);
+    page.oneDown(); // from there the page moves by one record
+    EXPECT_EQ(names().front(), "N007");
+    EXPECT_EQ(selected(), "N011");
+    page.resetTo(positions[1], 4); // only one record above N002
+    EXPECT_EQ(names().front(), "N001");
+    EXPECT_EQ(selected(), "N002");
+    page.resetTo(positions[18], 1); // near the end the page is completed from above
+    EXPECT_EQ(names(), (std::vector<std::string>{"N016", "N017", "N018", "N019", "N020"}));
+    EXPECT_EQ(selected(), "N019");
+}
+
 TEST_F(BrowsePageTest, RemoveCurrentRefillsFromBelowOrAbove) {
     fill(7);
     page.top();
@@ -173,6 +190,7 @@ TEST_F(BrowsePageTest, MovesReadNoMoreThanAPage) {
         {"pageUp", [&] { page.pageUp(); }},
         {"locate", [&] { page.locate({"N500"}); }},
         {"resetTo", [&] { page.resetTo(positions[700]); }},
+        {"resetTo the last row", [&] { page.resetTo(positions[700], 19); }},
     };
     for (const auto& move : moves) {
         source.reads = 0;
