@@ -12,7 +12,6 @@
 #include "shared/Text.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -54,6 +53,7 @@ browse::BrowseDeclaration placeListDeclaration(bool withStreets) {
         row.cells[0].text = toCStringField(clip(s.field("ORT:LD")) + " " + s.field("ORT:PLZ"), 17);
         return row;
     };
+    d.tabs = {{"TAB:1", "Orte"}};
     d.form = "qxUpdatePLZ";
     d.buttonSuffix = "";
     d.select = browse::SelectButton::Always;
@@ -92,14 +92,10 @@ void OrtListWin::addStreets() {
     streetEntry_ = new QLineEdit;
     streetEntry_->setObjectName("STR:STRASSE");
     streetEntry_->setMaxLength(39);
-    auto* prompt = new QLabel("Strasse:");
-    prompt->setBuddy(streetEntry_);
+    streetEntry_->setToolTip("Strasse suchen");
     streets_ = new StreetList;
-    auto* entryRow = new QHBoxLayout;
-    entryRow->addWidget(prompt);
-    entryRow->addWidget(streetEntry_, 1);
     auto* box = new QVBoxLayout(group);
-    box->addLayout(entryRow);
+    box->addWidget(streetEntry_);
     box->addWidget(streets_, 1);
     sheet()->widget(0)->layout()->addWidget(group);
 

@@ -63,8 +63,7 @@ protected:
     void closeFiles() override;
 
     QLineEdit* entry(const std::string& field) const;
-    // The grid of prompts (column 0) and entries (column 1); a field's row
-    // has room for a button and a display beside the entry.
+    // The grid of prompts (column 0) and entries (column 1).
     QGridLayout* grid() const { return grid_; }
     int rowOf(const std::string& field) const;
     data::RecordFile& file() const { return *declaration_.file; }

@@ -8,6 +8,7 @@
 #include "ui/browse/FormRequest.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,9 +76,17 @@ public:
         button->setAutoDefault(false);
         countryName_ = new QLabel;
         countryName_->setObjectName("LS:LANDNAME");
-        const int row = rowOf("ORT:LD");
-        grid()->addWidget(button, row, 2);
-        grid()->addWidget(countryName_, row, 3);
+        countryName_->setMinimumWidth(countryName_->fontMetrics().horizontalAdvance(QString(24, 'x')));
+        QLineEdit* code = entry("ORT:LD");
+        code->setMaximumWidth(code->fontMetrics().horizontalAdvance("XXXXXX"));
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance("...") + 16);
+        // Code, list button and name side by side in the code's place.
+        grid()->removeWidget(code);
+        auto* country = new QHBoxLayout;
+        country->addWidget(code);
+        country->addWidget(button);
+        country->addWidget(countryName_, 1);
+        grid()->addLayout(country, rowOf("ORT:LD"), 1);
         connect(entry("ORT:LD"), &QLineEdit::editingFinished, this, &OrtUpdateWin::showCountryName);
         connect(button, &QPushButton::clicked, this, &OrtUpdateWin::chooseCountry);
     }

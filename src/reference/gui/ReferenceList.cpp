@@ -17,6 +17,7 @@ browse::BrowseDeclaration countryListDeclaration() {
         {{"LND:LAND", "Name", "@s39"}, ""},
         {{"LND:VORWAHL", "Vorwahl", "@s7"}, ""},
     };
+    d.tabs = {{"TAB:1", "Länder"}};
     d.form = "qxUpdateLand";
     d.buttonSuffix = "";
     d.select = browse::SelectButton::WhenSelecting;
@@ -31,6 +32,7 @@ browse::BrowseDeclaration industryListDeclaration() {
         {{"BRA:BRANCHE", "Branche", "@s15"}, ""},
         {{"BRA:BEZEICHNG", "Bezeichnung", "@s63"}, ""},
     };
+    d.tabs = {{"TAB:1", "Branchen"}};
     d.form = "qxUpdateBranche";
     d.buttonSuffix = "";
     return d;
