@@ -87,19 +87,9 @@ AdrUpdateWin::AdrUpdateWin(QWidget* parent)
     tabs_->addTab(buildMemo(), "Memo");
     connect(tabs_, &QTabWidget::currentChanged, this, &AdrUpdateWin::tabChanged);
 
-    auto* ok = named(new QPushButton("OK"), "OK");
-    ok->setDefault(true);
-    auto* cancel = named(new QPushButton("Abbrechen"), "CANCEL");
-    auto* help = named(new QPushButton("Hilfe"), "HELP");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addLayout(buttons);
-    setFormButtons(ok, cancel, help);
+    layout->addLayout(formButtonRow({}));
 
     bindFields();
     salutation_->setNames([this] {

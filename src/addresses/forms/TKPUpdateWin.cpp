@@ -101,20 +101,9 @@ void TKPUpdateWin::build() {
     tabs_->addTab(general, "Allgemein");
     tabs_->addTab(extra, "Zusatzdaten");
 
-    auto* ok = named(new QPushButton("OK"), "OKBUTTON");
-    ok->setDefault(true);
-    auto* cancel = named(new QPushButton("Abbrechen"), "CANCELBUTTON");
-    auto* help = named(new QPushButton("Hilfe"), "HELPBUTTON");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addLayout(buttons);
-    setFormButtons(ok, cancel, help);
+    layout->addLayout(formButtonRow({"OKBUTTON", "CANCELBUTTON", "HELPBUTTON"}));
 
     salutation_->setNames([this] {
         return SalutationNames{clip(name0_->text().toStdString()), clip(name1_->text().toStdString()),

@@ -17,15 +17,7 @@
 #include <map>
 
 namespace velkora::reference {
-namespace {
-
-QPushButton* formButton(const char* name, const QString& text) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
+namespace {} // namespace
 
 data::RecordCopy& RecordForm::lastSaved(const std::string& procedure) {
     static std::map<std::string, data::RecordCopy> saved;
@@ -49,19 +41,10 @@ RecordForm::RecordForm(RecordFormDeclaration declaration, QWidget* parent)
     }
     grid_->setColumnStretch(1, 1);
 
-    auto* ok = formButton("OK", "OK");
-    ok->setDefault(true);
-    auto* cancel = formButton("CANCEL", "Abbrechen");
-    auto* help = formButton("HELP", "Hilfe");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {ok, cancel, help})
-        buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid_);
     layout->addStretch();
-    layout->addLayout(buttons);
-    setFormButtons(ok, cancel, help);
+    layout->addLayout(formButtonRow({}));
 }
 
 RecordForm::~RecordForm() = default;

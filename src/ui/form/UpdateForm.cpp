@@ -10,8 +10,10 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLayout>
+#include <QPushButton>
 #include <QShortcut>
 
 namespace velkora::form {
@@ -31,6 +33,24 @@ UpdateForm::UpdateForm(std::string procedure, QWidget* parent)
 }
 
 UpdateForm::~UpdateForm() = default;
+
+QHBoxLayout* UpdateForm::formButtonRow(const ButtonNames& names) {
+    auto button = [](const char* name, const QString& text) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(name);
+        return b;
+    };
+    QPushButton* ok = button(names.ok, "OK");
+    ok->setDefault(true);
+    QPushButton* cancel = button(names.cancel, "Abbrechen");
+    QPushButton* help = button(names.help, "Hilfe");
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* b : {ok, cancel, help})
+        row->addWidget(b);
+    setFormButtons(ok, cancel, help);
+    return row;
+}
 
 void UpdateForm::setFormButtons(QAbstractButton* ok, QAbstractButton* cancel, QAbstractButton* help) {
     ok_ = ok;

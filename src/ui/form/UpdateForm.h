@@ -20,6 +20,8 @@
 #include "app/gui/Navigation.h"
 
 #include <QDialog>
+
+class QHBoxLayout;
 #include <string>
 
 class QAbstractButton;
@@ -62,6 +64,15 @@ public:
     void pressHelp();
 
 protected:
+    // The design names of a form's OK, Cancel and Help buttons.
+    struct ButtonNames {
+        const char* ok = "OK";
+        const char* cancel = "CANCEL";
+        const char* help = "HELP";
+    };
+    // OK (the default button), Cancel and Help, right-aligned in a row and
+    // wired to the form: every form closes its layout with this row.
+    QHBoxLayout* formButtonRow(const ButtonNames& names);
     // The form's OK, Cancel and Help buttons (named as the form's design names them).
     void setFormButtons(QAbstractButton* ok, QAbstractButton* cancel, QAbstractButton* help);
 
