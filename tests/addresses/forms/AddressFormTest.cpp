@@ -3,7 +3,7 @@
 // with the contact form on top, the frame toolbar's save-and-navigate
 // buttons, and a second station writing the same address.
 
-#include "../../ui/form/FakeNavigationBar.h"
+#include "FakeNavigationBar.h"
 #include "FormFixture.h"
 #include "addresses/forms/AdrUpdateWin.h"
 #include "addresses/forms/PostalLookup.h"

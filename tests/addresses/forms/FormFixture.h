@@ -2,6 +2,7 @@
 // A workspace for the form tests: a data folder, a work file with the value
 // lists, a fixed clock, a scripted prompter, the forms registered.
 
+#include "ModalDriver.h"
 #include "ScriptedPrompter.h"
 #include "TempDir.h"
 #include "addresses/forms/AddressForms.h"
@@ -13,8 +14,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <QtTest>
 #include <filesystem>
@@ -49,32 +48,6 @@ inline void closeAllFiles() {
         f->setOpenCount(0);
         f->clear();
     }
-}
-
-// Runs `steps` on the next modal window that opens above the current one,
-// once it is the active window (where a user's keys go).
-inline void whenModal(std::function<void(QWidget*)> steps) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    // Guarded: a closed form's memory may hold the next form.
-    QPointer<QWidget> before = QApplication::activeModalWidget();
-    QObject::connect(timer, &QTimer::timeout, [timer, before, steps = std::move(steps)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == before || !modal->isVisible())
-            return;
-        if (!modal->isActiveWindow()) {
-            // Opened while another window closed: the platform may leave it inactive.
-            modal->activateWindow();
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        steps(modal);
-        // Steps that stopped early (a failed check) must not leave the window waiting.
-        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible())
-            dialog->reject();
-    });
-    timer->start();
 }
 
 class FormFixture {
