@@ -23,6 +23,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace velkora::browse {
 namespace {
@@ -557,46 +558,24 @@ bool BrowseWindow::followNavigation(int& request) {
 }
 
 void BrowseWindow::navigate(int code) {
-    switch (code) {
-    case app::NavInsert:
-        act(ListAction::Insert);
-        break;
-    case app::NavChange:
-        act(ListAction::Change);
-        break;
-    case app::NavDelete:
-        act(ListAction::Delete);
-        break;
-    case app::NavBottom:
-        act(ListAction::Bottom);
-        break;
-    case app::NavTop:
-        act(ListAction::Top);
-        break;
-    case app::NavPageDown:
-        act(ListAction::PageDown);
-        break;
-    case app::NavPageUp:
-        act(ListAction::PageUp);
-        break;
-    case app::NavDown:
-        act(ListAction::OneDown);
-        break;
-    case app::NavUp:
-        act(ListAction::OneUp);
-        break;
-    case app::NavSelect:
-        select();
-        break;
-    case app::NavLocate:
-        locateRequested();
-        break;
-    case app::NavHelp:
-        helpRequested();
-        break;
-    default:
-        break;
+    // The toolbar buttons that act as the list's own keys and buttons do.
+    static constexpr std::pair<int, ListAction> kActions[] = {
+        {app::NavInsert, ListAction::Insert}, {app::NavChange, ListAction::Change},
+        {app::NavDelete, ListAction::Delete}, {app::NavBottom, ListAction::Bottom},
+        {app::NavTop, ListAction::Top},       {app::NavPageDown, ListAction::PageDown},
+        {app::NavPageUp, ListAction::PageUp}, {app::NavDown, ListAction::OneDown},
+        {app::NavUp, ListAction::OneUp},      {app::NavHelp, ListAction::Help},
+    };
+    for (const auto& [navigation, action] : kActions) {
+        if (navigation == code) {
+            act(action);
+            return;
+        }
     }
+    if (code == app::NavSelect)
+        select();
+    else if (code == app::NavLocate)
+        locateRequested();
 }
 
 void BrowseWindow::helpRequested() {
