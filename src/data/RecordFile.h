@@ -101,10 +101,11 @@ public:
     // The position of the record in the buffer (0 when none was read or added).
     RecordPosition position() const { return position_; }
 
-    // Bulk loading: add() between these goes straight to the file inside one
-    // transaction and the keys are built once at the end (fast for many records).
-    // Other stations cannot write the file meanwhile; a duplicate in a unique
-    // key fails endBulkLoad (40) and nothing of the load is kept.
+    // Bulk loading: add() between these writes inside one transaction, many
+    // records to a statement, and the keys are built once at the end (fast for
+    // many records). Other stations cannot write the file meanwhile. An error
+    // of a held-back record may show at a later add() or at the end; a
+    // duplicate in a unique key fails the end (40). Nothing of a failed load is kept.
     int beginBulkLoad();
     int endBulkLoad();
     void cancelBulkLoad();

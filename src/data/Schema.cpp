@@ -79,6 +79,18 @@ const KeyDef& TableDef::primaryKey() const {
     return keys.front();
 }
 
+std::string_view fittedText(const FieldDef& field, std::string_view text) {
+    const auto size = static_cast<std::size_t>(field.size);
+    switch (field.type) {
+    case FieldType::String:
+        return clipped(leadingChars(text, size));
+    case FieldType::CString:
+        return leadingChars(text, size > 0 ? size - 1 : 0);
+    default:
+        return leadingChars(text, size);
+    }
+}
+
 std::string TableDef::prefixedName(int field) const {
     return std::string(prefix) + ":" + std::string(fields.at(static_cast<std::size_t>(field)).name);
 }
@@ -195,19 +207,7 @@ void fromValue(double& out, const Value& v, const FieldDef&) {
 }
 
 void fromValue(std::string& out, const Value& v, const FieldDef& def) {
-    const std::string text = valueText(v);
-    const auto size = static_cast<std::size_t>(def.size);
-    switch (def.type) {
-    case FieldType::String:
-        out = clip(cutChars(text, size));
-        break;
-    case FieldType::CString:
-        out = toCStringField(text, size);
-        break;
-    default:
-        out = toMemoField(text, size);
-        break;
-    }
+    out = fittedText(def, valueText(v));
 }
 
 } // namespace detail

@@ -44,6 +44,11 @@ struct FieldDef {
     }
 };
 
+// The part of `text` a field of this type and size keeps: whole characters up
+// to its size (a CSTRING keeps room for its terminating zero), a STRING
+// without trailing blanks. Always a leading part of `text`.
+std::string_view fittedText(const FieldDef& field, std::string_view text);
+
 struct KeyPart {
     int field = 0;
     bool descending = false;

@@ -144,11 +144,15 @@ void appendCodePoint(std::string& out, char32_t cp) {
     encode(out, cp);
 }
 
-std::string clip(std::string_view text) {
+std::string_view clipped(std::string_view text) {
     std::size_t end = text.size();
     while (end > 0 && text[end - 1] == ' ')
         --end;
-    return std::string(text.substr(0, end));
+    return text.substr(0, end);
+}
+
+std::string clip(std::string_view text) {
+    return std::string(clipped(text));
 }
 
 std::string trim(std::string_view text) {
@@ -165,11 +169,17 @@ std::size_t charCount(std::string_view text) {
     return count;
 }
 
-std::string cutChars(std::string_view text, std::size_t chars) {
+std::string_view leadingChars(std::string_view text, std::size_t chars) {
+    if (text.size() <= chars) // no text has more characters than bytes
+        return text;
     std::size_t pos = 0;
     for (std::size_t n = 0; n < chars && pos < text.size(); ++n)
         decode(text, pos);
-    return std::string(text.substr(0, pos));
+    return text.substr(0, pos);
+}
+
+std::string cutChars(std::string_view text, std::size_t chars) {
+    return std::string(leadingChars(text, chars));
 }
 
 std::string subChars(std::string_view text, std::size_t start, std::size_t count) {
@@ -199,6 +209,19 @@ std::string lowerText(std::string_view text) {
 
 std::string foldText(std::string_view text) {
     std::string out;
+    foldTextInto(out, text);
+    return out;
+}
+
+bool isFolded(std::string_view text) {
+    for (const char c : text)
+        if ((c >= 'a' && c <= 'z') || static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+void foldTextInto(std::string& out, std::string_view text) {
+    out.clear();
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
         const char32_t c = decode(text, pos);
@@ -221,7 +244,6 @@ std::string foldText(std::string_view text) {
         }
         encode(out, upper);
     }
-    return out;
 }
 
 int compareFolded(std::string_view a, std::string_view b) {

@@ -10,6 +10,8 @@ namespace velkora {
 
 // Removes trailing blanks (the runtime's CLIP).
 std::string clip(std::string_view text);
+// The same without copying: the part of `text` before its trailing blanks.
+std::string_view clipped(std::string_view text);
 // Removes leading and trailing blanks.
 std::string trim(std::string_view text);
 
@@ -17,6 +19,7 @@ std::string trim(std::string_view text);
 std::size_t charCount(std::string_view text);
 // The first `chars` characters of `text`, never cutting a character in half.
 std::string cutChars(std::string_view text, std::size_t chars);
+std::string_view leadingChars(std::string_view text, std::size_t chars);
 // The characters from position `start` (1-based) on, at most `count` of them.
 std::string subChars(std::string_view text, std::size_t start, std::size_t count);
 
@@ -30,6 +33,10 @@ std::string lowerText(std::string_view text);
 // folded onto their base letter (ä with a), ß onto "SS". Two texts are equal
 // in a case-insensitive key exactly when their fold keys are equal.
 std::string foldText(std::string_view text);
+// Replaces `out` by the fold key of `text`, keeping out's buffer (for loops over many records).
+void foldTextInto(std::string& out, std::string_view text);
+// Whether the fold key of `text` is `text` itself (no lower-case or non-ASCII letters).
+bool isFolded(std::string_view text);
 // Compares two texts by their fold keys (<0, 0, >0), ignoring trailing blanks.
 int compareFolded(std::string_view a, std::string_view b);
 

@@ -3,6 +3,7 @@
 #include "data/View.h"
 
 #include <chrono>
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,6 +35,33 @@ protected:
         int status = 0;
         ::waitpid(pid, &status, 0);
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+
+    enum class Ending { Exits, Dies };
+    // Another program runs `sql` on the address file and holds what it locked
+    // for three seconds, then exits or is killed. Returns its process id once
+    // the SQL ran (0 when it failed).
+    pid_t holdAddressFileElsewhere(const char* sql, Ending ending) {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return 0;
+        const std::string file = dir.file("QXADRESS.TPS");
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            sqlite3* db = nullptr;
+            sqlite3_open(file.c_str(), &db);
+            const char signal = sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK ? '1' : '0';
+            (void)!::write(ready[1], &signal, 1);
+            ::sleep(3);
+            if (ending == Ending::Dies)
+                ::raise(SIGKILL);
+            ::_exit(0);
+        }
+        char signal = 0;
+        const bool ran = ::read(ready[0], &signal, 1) == 1 && signal == '1';
+        ::close(ready[0]);
+        ::close(ready[1]);
+        return ran ? pid : 0;
     }
 
     static bool saveElsewhere(const char* name) {
@@ -69,23 +97,9 @@ TEST_F(StationsTest, AnotherProcessSavingFirstMakesOurSaveReport2) {
 }
 
 TEST_F(StationsTest, ATransactionThatCannotStartIn2SecondsChangesNothing) {
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const std::string file = dir.file("QXADRESS.TPS");
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        // Another program holds the file for writing for three seconds.
-        sqlite3* db = nullptr;
-        sqlite3_open(file.c_str(), &db);
-        const bool locked = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
-        const char signal = locked ? '1' : '0';
-        (void)!::write(ready[1], &signal, 1);
-        ::sleep(3);
-        ::_exit(0);
-    }
-    char signal = 0;
-    ASSERT_EQ(::read(ready[0], &signal, 1), 1);
-    ASSERT_EQ(signal, '1');
+    // Another program holds the file for writing for three seconds.
+    const pid_t pid = holdAddressFileElsewhere("BEGIN IMMEDIATE", Ending::Exits);
+    ASSERT_GT(pid, 0);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(DeleteWithIntegrity(files().QXADRESS), 1);
     const auto waited = std::chrono::steady_clock::now() - start;
@@ -97,6 +111,30 @@ TEST_F(StationsTest, ATransactionThatCannotStartIn2SecondsChangesNothing) {
     EXPECT_EQ(files().QXADRESS.records(), 1);
     for (const TableDef* t : allTables())
         EXPECT_EQ(files().byName(t->name)->openCount(), t->name == "QXADRESS" ? 1 : 0) << t->name;
+}
+
+TEST_F(StationsTest, OpeningWaitsForAProgramThatDiedHoldingTheFileAndUndoesItsWrites) {
+    CloseRecordFile(files().QXADRESS);
+    // Another program writes so much in a transaction that it reaches the file
+    // itself, keeps everyone out, and dies.
+    const pid_t pid = holdAddressFileElsewhere(
+        "PRAGMA cache_size = 2; BEGIN EXCLUSIVE; "
+        "WITH RECURSIVE n(x) AS (SELECT 100 UNION ALL SELECT x + 1 FROM n WHERE x < 3000) "
+        "INSERT INTO QXADRESS (ADRNR, NAME1, _u_NAME1) SELECT x, 'halb', 'HALB' FROM n",
+        Ending::Dies);
+    ASSERT_GT(pid, 0);
+    const auto start = std::chrono::steady_clock::now();
+    // The first try gives up after 2 seconds; the second waits up to 10 ("Recover=10").
+    EXPECT_TRUE(OpenRecordFile(files().QXADRESS));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2900));
+    ::waitpid(pid, nullptr, 0);
+    EXPECT_TRUE(prompts.texts().empty());
+    auto& adr = files().QXADRESS;
+    EXPECT_EQ(adr.records(), 1);
+    EXPECT_EQ(adr.check(), NoError) << errorText();
+    adr.rec.ADRNR = 1;
+    ASSERT_EQ(adr.get(*Address::table().key("QXADRES1")), NoError);
+    EXPECT_EQ(adr.rec.NAME1, "Original");
 }
 
 TEST_F(StationsTest, AnOpenListNeverKeepsAnotherStationFromWriting) {

@@ -129,24 +129,12 @@ std::string createOrderIndexSql(const TableDef& table, const std::vector<SortPar
            quoted(table.name) + " (" + columnList(table, parts) + ")";
 }
 
-std::string storedText(const FieldDef& field, std::string_view text) {
-    const auto size = static_cast<std::size_t>(field.size);
-    switch (field.type) {
-    case FieldType::String:
-        return clip(cutChars(text, size));
-    case FieldType::CString:
-        return toCStringField(text, size);
-    default:
-        return toMemoField(text, size);
-    }
-}
-
 Value toStored(const FieldDef& field, const Value& value) {
     switch (field.type) {
     case FieldType::String:
     case FieldType::CString:
     case FieldType::Memo:
-        return storedText(field, valueText(value));
+        return std::string(fittedText(field, valueText(value)));
     case FieldType::Date: {
         // The file's own date type is stored as yyyymmdd, readable by any SQLite reader.
         const auto* day = std::get_if<std::int64_t>(&value);

@@ -36,7 +36,6 @@ std::string createOrderIndexSql(const TableDef& table, const std::vector<SortPar
 
 // Stored forms: a field's value as written (clipped, dates as yyyymmdd) and back.
 Value toStored(const FieldDef& field, const Value& value);
-std::string storedText(const FieldDef& field, std::string_view text);
 Value fromStored(const FieldDef& field, const Value& stored);
 
 } // namespace velkora::data::sqlite

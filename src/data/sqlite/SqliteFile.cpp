@@ -5,6 +5,8 @@
 #include "shared/AppState.h"
 #include "shared/Text.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <sys/stat.h>
@@ -59,6 +61,53 @@ void bindValue(sqlite3_stmt* s, int index, const Value& v) {
     }
 }
 
+// One stored value of a record as it is bound to a statement. A text points
+// into the record where it needs no change, or into `kept`, which keeps its
+// buffer from record to record, so that writing allocates almost nothing.
+struct BoundValue {
+    enum class Kind : std::uint8_t { Integer, Real, Text };
+    Kind kind = Kind::Integer;
+    std::int64_t integer = 0;
+    double real = 0;
+    std::string_view text;
+    std::string kept;
+
+    void setInteger(std::int64_t i) {
+        kind = Kind::Integer;
+        integer = i;
+    }
+    void setText(std::string_view t, bool copy) {
+        kind = Kind::Text;
+        if (copy) {
+            kept.assign(t);
+            t = kept;
+        }
+        text = t;
+    }
+    void set(const Value& v) {
+        if (const auto* i = std::get_if<std::int64_t>(&v))
+            setInteger(*i);
+        else if (const auto* d = std::get_if<double>(&v)) {
+            kind = Kind::Real;
+            real = *d;
+        } else
+            setText(std::get<std::string>(v), true);
+    }
+    void bind(sqlite3_stmt* s, int index) const {
+        switch (kind) {
+        case Kind::Integer:
+            sqlite3_bind_int64(s, index, integer);
+            break;
+        case Kind::Real:
+            sqlite3_bind_double(s, index, real);
+            break;
+        case Kind::Text:
+            sqlite3_bind_text(s, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+            break;
+        }
+    }
+};
+
 long fileSize(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : -1;
@@ -66,7 +115,9 @@ long fileSize(const std::string& path) {
 
 class SqliteFile : public FileBackend {
 public:
-    explicit SqliteFile(const TableDef& table) : table_(table) {}
+    explicit SqliteFile(const TableDef& table)
+        : table_(table), foldColumns_(static_cast<std::size_t>(
+                             std::count_if(table.fields.begin(), table.fields.end(), hasFoldColumn))) {}
 
     int open(const std::string& diskName, int busyTimeoutMs) override {
         if (own_.isOpen())
@@ -231,8 +282,8 @@ public:
     }
 
     int read(const OrderedRead& r, std::size_t n, void* record, const RowSink& sink) override {
-        if (!own_.isOpen())
-            return fail(FileNotOpen);
+        if (const int code = ready(); code != NoError)
+            return code;
         const auto index = indexFor(r);
         if (!index)
             return errorCode();
@@ -283,8 +334,8 @@ public:
     }
 
     int readPosition(std::int64_t position, void* record, std::int64_t& version) override {
-        if (!own_.isOpen())
-            return fail(FileNotOpen);
+        if (const int code = ready(); code != NoError)
+            return code;
         sqlite3_stmt* s = conn().statement(sql().byPosition);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
@@ -302,12 +353,15 @@ public:
     int insert(const void* record, std::int64_t& position) override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
+        if (bulk_)
+            return insertBulk(record, position);
         sqlite3_stmt* s = conn().statement(sql().insert);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
         StatementUse use(s);
-        const int next = bindRecord(s, record);
-        sqlite3_bind_int64(s, next, 1);
+        const std::size_t stored = stage(record, row_, false);
+        row_[stored].setInteger(1); // version
+        bindRow(s, 1, row_.data(), stored + 1);
         const int rc = sqlite3_step(s);
         if (rc != SQLITE_DONE)
             return writeError(rc);
@@ -316,17 +370,18 @@ public:
     }
 
     int update(std::int64_t position, std::int64_t& version, const void* record) override {
-        if (!own_.isOpen())
-            return fail(FileNotOpen);
+        if (const int code = ready(); code != NoError)
+            return code;
         sqlite3_stmt* s = conn().statement(sql().update);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
         int rc;
         {
             StatementUse use(s);
-            int next = bindRecord(s, record);
-            sqlite3_bind_int64(s, next++, position);
-            sqlite3_bind_int64(s, next, version);
+            const std::size_t stored = stage(record, row_, false);
+            bindRow(s, 1, row_.data(), stored);
+            sqlite3_bind_int64(s, static_cast<int>(stored) + 1, position);
+            sqlite3_bind_int64(s, static_cast<int>(stored) + 2, version);
             rc = sqlite3_step(s);
             if (rc != SQLITE_DONE)
                 return writeError(rc);
@@ -338,8 +393,8 @@ public:
     }
 
     int remove(std::int64_t position, std::int64_t version) override {
-        if (!own_.isOpen())
-            return fail(FileNotOpen);
+        if (const int code = ready(); code != NoError)
+            return code;
         sqlite3_stmt* s = conn().statement(sql().remove);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
@@ -357,8 +412,8 @@ public:
     }
 
     std::int64_t count() override {
-        if (!own_.isOpen())
-            return fail(FileNotOpen), 0;
+        if (ready() != NoError)
+            return 0;
         sqlite3_stmt* s = conn().statement("SELECT count(*) FROM " + sql().table);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle())), 0;
@@ -369,8 +424,8 @@ public:
     }
 
     std::int64_t countBetween(int field, std::int64_t low, std::int64_t high) override {
-        if (!own_.isOpen())
-            return fail(FileNotOpen), 0;
+        if (ready() != NoError)
+            return 0;
         const std::string column = quoted(table_.fields.at(static_cast<std::size_t>(field)).name);
         sqlite3_stmt* s =
             conn().statement("SELECT count(*) FROM " + sql().table + " WHERE " + column + " BETWEEN ? AND ?");
@@ -387,28 +442,50 @@ public:
     int beginBulk() override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
-        const std::string sql = "BEGIN IMMEDIATE;" + dropIndexes(bulkOrders_);
+        const std::string begin = "BEGIN IMMEDIATE;" + dropIndexes(bulkOrders_);
         // A large cache and sorting in memory make the index builds fast.
         own_.exec("PRAGMA cache_size = -131072; PRAGMA temp_store = MEMORY");
         own_.forgetStatements();
         indexOf_.clear();
-        if (const int rc = own_.exec(sql); rc != SQLITE_OK) {
+        if (const int rc = own_.exec(begin); rc != SQLITE_OK) {
             const int code = sqliteError(rc);
             own_.exec("ROLLBACK");
             return code;
         }
+        // Positions are given here, so that rows can be written many to a statement.
+        sqlite3_stmt* s =
+            own_.statement("SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = ?), 0), "
+                           "coalesce((SELECT max(" +
+                           quoted(kPositionColumn) + ") FROM " + sql().table + "), 0))");
+        if (!s ||
+            sqlite3_bind_text(s, 1, table_.name.data(), static_cast<int>(table_.name.size()),
+                              SQLITE_STATIC) != SQLITE_OK ||
+            sqlite3_step(s) != SQLITE_ROW) {
+            const int code = sqliteError(sqlite3_errcode(own_.handle()));
+            own_.forgetStatements();
+            own_.exec("ROLLBACK");
+            return code;
+        }
+        nextPosition_ = sqlite3_column_int64(s, 0) + 1;
+        sqlite3_reset(s);
+        const std::size_t width = rowWidth() + 1; // and the position
+        const auto limit =
+            static_cast<std::size_t>(sqlite3_limit(own_.handle(), SQLITE_LIMIT_VARIABLE_NUMBER, -1));
+        batchRows_ = std::clamp<std::size_t>(limit / width, 1, kBatchRows);
+        batch_.resize(batchRows_ * width);
+        pending_ = 0;
+        bulk_ = true;
         return NoError;
     }
 
     int endBulk(bool keep) override {
-        own_.forgetStatements();
-        int code = NoError;
-        if (keep) {
+        int code = keep ? flushBulk() : NoError;
+        stopBulk();
+        if (keep && code == NoError) {
             std::string sql;
             for (const KeyDef& key : table_.keys)
                 sql += createIndexSql(table_, key) + ";";
-            sql += bulkOrders_ + "COMMIT;";
-            if (const int rc = own_.exec(sql); rc != SQLITE_OK)
+            if (const int rc = own_.exec(sql + bulkOrders_ + "COMMIT;"); rc != SQLITE_OK)
                 code = writeError(rc);
         }
         if (!keep || code != NoError)
@@ -428,6 +505,70 @@ private:
     static constexpr int kOperationTimeoutMs = 2000;
 
     Connection& conn() { return route_.connection ? *route_.connection : own_; }
+
+    // Before any other use of the file: it is open, and rows a bulk load holds back are written.
+    int ready() {
+        if (!own_.isOpen())
+            return fail(FileNotOpen);
+        return flushBulk();
+    }
+
+    // Values bound for one record: fields, fold keys, version.
+    std::size_t rowWidth() const { return table_.fields.size() + foldColumns_ + 1; }
+
+    int insertBulk(const void* record, std::int64_t& position) {
+        BoundValue* row = &batch_[pending_ * (rowWidth() + 1)];
+        const std::size_t stored = stage(record, row, true);
+        row[stored].setInteger(1);
+        position = nextPosition_++;
+        row[stored + 1].setInteger(position);
+        if (++pending_ < batchRows_)
+            return NoError;
+        return flushBulk();
+    }
+
+    void stopBulk() {
+        bulk_ = false;
+        pending_ = 0;
+        batch_ = {};
+        own_.forgetStatements();
+    }
+
+    int flushBulk() {
+        if (pending_ == 0)
+            return NoError;
+        const std::size_t rows = pending_;
+        pending_ = 0;
+        std::string& statementSql = rows == batchRows_ ? fullBatchSql_ : partBatchSql_;
+        if (statementSql.empty() || rows != batchRows_)
+            statementSql = bulkInsertSql(rows);
+        sqlite3_stmt* s = own_.statement(statementSql);
+        if (!s)
+            return sqliteError(sqlite3_errcode(own_.handle()));
+        const std::size_t width = rowWidth() + 1;
+        for (std::size_t i = 0; i < rows; ++i)
+            bindRow(s, static_cast<int>(i * width) + 1, &batch_[i * width], width);
+        const int rc = sqlite3_step(s);
+        sqlite3_reset(s);
+        return rc == SQLITE_DONE ? NoError : writeError(rc);
+    }
+
+    // "INSERT ... VALUES (...), (...)" for `rows` records with their positions.
+    std::string bulkInsertSql(std::size_t rows) {
+        std::string columns, marks;
+        for (const auto& [name, type] : expectedColumns(table_)) {
+            if (name == kPositionColumn)
+                continue;
+            columns += quoted(name) + ", ";
+            marks += "?, ";
+        }
+        const std::string row = "(" + marks + "?)";
+        std::string insert =
+            "INSERT INTO " + sql().table + " (" + columns + quoted(kPositionColumn) + ") VALUES " + row;
+        for (std::size_t i = 1; i < rows; ++i)
+            insert += ", " + row;
+        return insert;
+    }
 
     int fail(int code, std::string text = {}) {
         setCurrentError({code, std::move(text), 0, {}, diskName_, {}});
@@ -614,36 +755,40 @@ private:
         return row;
     }
 
-    // Binds the stored values and fold keys of a record from parameter 1; returns the next parameter.
-    // The texts stay in texts_ until the next call, so SQLite need not copy them.
-    int bindRecord(sqlite3_stmt* s, const void* record) {
-        int index = 1;
-        int foldIndex = 1 + static_cast<int>(table_.fields.size());
-        texts_.resize(2 * table_.fields.size());
-        std::size_t slot = 0;
-        auto bindText = [&](int at, std::string value) {
-            std::string& kept = texts_[slot++];
-            kept = std::move(value);
-            sqlite3_bind_text(s, at, kept.data(), static_cast<int>(kept.size()), SQLITE_STATIC);
-        };
+    // Puts the stored values of a record and its fold keys into `out` (grown
+    // when needed); returns how many. With `copy` the texts are copied, else
+    // they point into the record, which must then stay unchanged until bound.
+    std::size_t stage(const void* record, std::vector<BoundValue>& out, bool copy) {
+        out.resize(rowWidth());
+        return stage(record, out.data(), copy);
+    }
+    std::size_t stage(const void* record, BoundValue* out, bool copy) const {
+        std::size_t at = 0;
+        std::size_t foldAt = table_.fields.size();
         for (const FieldDef& f : table_.fields) {
+            BoundValue& v = out[at++];
             if (!f.view) {
-                bindValue(s, index++, toStored(f, f.get(record)));
+                v.set(toStored(f, f.get(record)));
                 continue;
             }
-            const std::string_view text = f.view(record);
-            if (text.empty()) { // most fields of a record are empty
-                sqlite3_bind_text(s, index++, "", 0, SQLITE_STATIC);
-                if (hasFoldColumn(f))
-                    sqlite3_bind_text(s, foldIndex++, "", 0, SQLITE_STATIC);
+            v.setText(fittedText(f, f.view(record)), copy);
+            if (!hasFoldColumn(f))
+                continue;
+            BoundValue& key = out[foldAt++];
+            if (isFolded(v.text) && (v.text.empty() || v.text.back() != ' ')) {
+                key.setText(v.text, false); // codes and numbers are their own key
                 continue;
             }
-            std::string stored = storedText(f, text);
-            if (hasFoldColumn(f))
-                bindText(foldIndex++, clip(foldText(stored)));
-            bindText(index++, std::move(stored));
+            foldTextInto(key.kept, v.text);
+            key.kept.resize(clipped(key.kept).size());
+            key.setText(key.kept, false);
         }
-        return foldIndex;
+        return foldAt;
+    }
+
+    static void bindRow(sqlite3_stmt* s, int first, const BoundValue* values, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i)
+            values[i].bind(s, first + static_cast<int>(i));
     }
 
     int writeError(int rc) {
@@ -703,8 +848,18 @@ private:
     std::map<std::string, std::string> indexOf_; // order signature -> index name
     std::map<std::string, Sql> sql_;             // by schema
     std::map<std::string, std::string> readSql_;
-    std::vector<std::string> texts_; // bound texts of the last write
-    std::string bulkOrders_;         // list-order indexes to make again after a bulk load
+    std::vector<BoundValue> row_; // values of the last single write
+    std::string bulkOrders_;      // list-order indexes to make again after a bulk load
+    std::size_t foldColumns_ = 0;
+
+    // A bulk load writes batchRows_ records per statement, numbering them itself.
+    static constexpr std::size_t kBatchRows = 64;
+    bool bulk_ = false;
+    std::int64_t nextPosition_ = 0;
+    std::vector<BoundValue> batch_;
+    std::size_t batchRows_ = 1;
+    std::size_t pending_ = 0;
+    std::string fullBatchSql_, partBatchSql_;
 };
 
 class SqliteTransaction : public TransactionBackend {
