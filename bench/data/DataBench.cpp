@@ -1,5 +1,6 @@
 // Prints the record layer's figures for address files of the given sizes:
-//   velkora_data_bench [folder] [sizes...]     (default: a temporary folder, 10000 1000000)
+//   velkora_data_bench [--load-only] [folder] [sizes...]
+// (default: a temporary folder, 10000 1000000; --load-only stops after the bulk load)
 // Each size gets a fresh set of files; every address has two contact persons.
 #include "data/FileServices.h"
 #include "data/View.h"
@@ -177,19 +178,7 @@ void measureOrder(RecordFile& file, const char* order) {
     std::printf("  %-34s %12.3f %12.3f %12.3f\n", order, index, first, locate);
 }
 
-void run(const std::string& folder, int count) {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    appState().DATAPATH = folder;
-    for (const char* t : {"QXADRESS", "QXADRTKP", "QXADRAKT", "QXAKTATM"})
-        OpenRecordFile(*files().byName(t));
-    std::mt19937 random(42);
-    std::printf("\n%d addresses, %d contact persons\n", count, 2 * count);
-    const LoadFigures load = bulkLoad(count, random);
-    std::printf(
-        "  bulk load                 %10.0f addresses/s (%.0f by CPU time; %.0f%% rows, %.0f%% keys)\n",
-        load.wall, load.cpu, 100 * load.rowsShare, 100 * (1 - load.rowsShare));
-
+void measureReadsAndWrites(int count) {
     std::printf("  %-34s %12s %12s %12s\n", "order", "index (ms)", "first (ms)", "locate (ms)");
     for (const char* order : kAddressOrders)
         measureOrder(files().QXADRESS, order);
@@ -215,6 +204,23 @@ void run(const std::string& folder, int count) {
     std::printf("  cascade delete            %10.3f ms (address with 2 contact persons, 2 activities, "
                 "2 material rows)\n",
                 cascade);
+}
+
+void run(const std::string& folder, int count, bool loadOnly) {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    appState().DATAPATH = folder;
+    for (const char* t : {"QXADRESS", "QXADRTKP", "QXADRAKT", "QXAKTATM"})
+        OpenRecordFile(*files().byName(t));
+    std::mt19937 random(42);
+    std::printf("\n%d addresses, %d contact persons\n", count, 2 * count);
+    const LoadFigures load = bulkLoad(count, random);
+    std::printf(
+        "  bulk load                 %10.0f addresses/s (%.0f by CPU time; %.0f%% rows, %.0f%% keys)\n",
+        load.wall, load.cpu, 100 * load.rowsShare, 100 * (1 - load.rowsShare));
+
+    if (!loadOnly)
+        measureReadsAndWrites(count);
     for (const char* t : {"QXADRESS", "QXADRTKP", "QXADRAKT", "QXAKTATM"})
         CloseRecordFile(*files().byName(t));
 }
@@ -226,14 +232,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ended: %s\n", std::string(reason).c_str());
         std::exit(1);
     });
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const bool loadOnly = !args.empty() && args.front() == "--load-only";
+    if (loadOnly)
+        args.erase(args.begin());
     const std::string folder =
-        argc > 1 ? argv[1] : (std::filesystem::temp_directory_path() / "velkora-data-bench").string();
+        !args.empty() ? args[0] : (std::filesystem::temp_directory_path() / "velkora-data-bench").string();
     std::vector<int> sizes;
-    for (int i = 2; i < argc; ++i)
-        sizes.push_back(std::atoi(argv[i]));
+    for (std::size_t i = 1; i < args.size(); ++i)
+        sizes.push_back(std::atoi(args[i].c_str()));
     if (sizes.empty())
         sizes = {10000, 1000000};
     for (int size : sizes)
-        run(folder, size);
+        run(folder, size, loadOnly);
     std::filesystem::remove_all(folder);
 }

@@ -83,6 +83,10 @@ struct TableDef {
     FileLocation location = FileLocation::DataPath;
     std::vector<FieldDef> fields;
     std::vector<KeyDef> keys;
+    // Orders the lists offer that no key serves. Each has an index of its own
+    // from the file's creation on, so that no list ever sorts the file (which
+    // would keep other stations from writing meanwhile).
+    std::vector<KeyDef> listOrders;
     RecordOps ops;
 
     // Field by "PRE:NAME" or "NAME" (case-insensitive); -1 when unknown.

@@ -20,6 +20,8 @@ struct KeySpec {
 
 TableDef buildTable(std::string_view name, std::string_view prefix, FileLocation location,
                     std::vector<FieldDef> fields, std::initializer_list<KeySpec> keys, RecordOps ops);
+// The table with the orders its lists offer beyond its keys, each named by its fields like a key.
+TableDef withListOrders(TableDef table, std::initializer_list<std::vector<std::string_view>> orders);
 
 template <class R> RecordOps recordOps() {
     return RecordOps{

@@ -14,6 +14,7 @@
 #include <stdlib.h>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace velkora::test {
 
@@ -52,15 +53,24 @@ protected:
         setApplicationEndHandler(nullptr);
     }
 
-    // Runs SQL on a table's file with a connection of its own (a peer, or damage).
-    void sql(const std::string& table, const std::string& statement) {
+    // Runs SQL on a table's file with a connection of its own (a peer, or
+    // damage); returns the first column of the rows it gives.
+    std::vector<std::string> sql(const std::string& table, const std::string& statement) {
+        std::vector<std::string> rows;
         sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(dir.file(table + ".TPS").c_str(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_open(dir.file(table + ".TPS").c_str(), &db), SQLITE_OK);
         char* message = nullptr;
-        const int rc = sqlite3_exec(db, statement.c_str(), nullptr, nullptr, &message);
+        const int rc = sqlite3_exec(
+            db, statement.c_str(),
+            [](void* out, int, char** values, char**) {
+                static_cast<std::vector<std::string>*>(out)->emplace_back(values[0] ? values[0] : "");
+                return 0;
+            },
+            &rows, &message);
         EXPECT_EQ(rc, SQLITE_OK) << (message ? message : "");
         sqlite3_free(message);
         sqlite3_close(db);
+        return rows;
     }
 
     TempDir dir;

@@ -279,6 +279,10 @@ TEST_F(RecordFileTest, BulkLoadNumbersOnAndShowsHeldBackRecordsToEveryRead) {
     }
     ASSERT_EQ(adr.endBulkLoad(), NoError) << errorText();
     EXPECT_EQ(adr.records(), 151);
+    // The keys and the indexes of the list orders are all back.
+    EXPECT_EQ(sql("QXADRESS", "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL"),
+              std::vector<std::string>{
+                  std::to_string(Address::table().keys.size() + Address::table().listOrders.size())});
     EXPECT_EQ(adr.check(), NoError) << errorText(); // every stored key equals fold() of its text
     const auto byName = namesInKey(adr, "QXADRES2");
     EXPECT_EQ(byName.front(), "ABC 12");

@@ -129,6 +129,24 @@ std::string createOrderIndexSql(const TableDef& table, const std::vector<SortPar
            quoted(table.name) + " (" + columnList(table, parts) + ")";
 }
 
+bool ascendingFirst(std::vector<SortPart>& parts) {
+    if (parts.empty() || !parts.front().descending)
+        return false;
+    for (SortPart& p : parts)
+        p.descending = !p.descending;
+    return true;
+}
+
+std::string createListOrderIndexesSql(const TableDef& table) {
+    std::string sql;
+    for (const KeyDef& order : table.listOrders) {
+        std::vector<SortPart> parts = keySortParts(table, order);
+        ascendingFirst(parts);
+        sql += createOrderIndexSql(table, parts) + ";";
+    }
+    return sql;
+}
+
 Value toStored(const FieldDef& field, const Value& value) {
     switch (field.type) {
     case FieldType::String:

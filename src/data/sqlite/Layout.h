@@ -31,8 +31,13 @@ std::string createIndexSql(const TableDef& table, const KeyDef& key);
 // The index of a key: named as the key, unless SQLite would take that for the table's own name.
 std::string keyIndexName(const TableDef& table, const KeyDef& key);
 // The index kept for a list order no key serves ("ORD_..."), and its creation.
+// One index serves an order both ways; it is made with the first component ascending.
 std::string orderIndexName(const TableDef& table, const std::vector<SortPart>& parts);
 std::string createOrderIndexSql(const TableDef& table, const std::vector<SortPart>& parts);
+// Turns `parts` into the form its index is made in; true when that inverted them.
+bool ascendingFirst(std::vector<SortPart>& parts);
+// The statements making the indexes of the orders the table's lists offer.
+std::string createListOrderIndexesSql(const TableDef& table);
 
 // Stored forms: a field's value as written (clipped, dates as yyyymmdd) and back.
 Value toStored(const FieldDef& field, const Value& value);

@@ -24,6 +24,8 @@ namespace {
 // The computed country/postal-code column; its locator splits the text.
 constexpr const char* kLdPlz = "BRW:LDPLZ";
 
+} // namespace
+
 browse::BrowseDeclaration placeListDeclaration(bool withStreets) {
     browse::BrowseDeclaration d;
     d.columns = {
@@ -59,6 +61,8 @@ browse::BrowseDeclaration placeListDeclaration(bool withStreets) {
     d.select = browse::SelectButton::Always;
     return d;
 }
+
+namespace {
 
 std::string positionText(data::RecordPosition position) {
     return browse::ViewSource::positionText(position);

@@ -24,6 +24,9 @@ class StreetList;
 std::optional<std::vector<std::string>> placeLocatorValues(const std::string& field, const std::string& text,
                                                            const std::string& adrLd);
 
+// The declaration of the place list, with or without the streets beneath.
+browse::BrowseDeclaration placeListDeclaration(bool withStreets);
+
 class OrtListWin : public ReferenceList {
     Q_OBJECT
 public:

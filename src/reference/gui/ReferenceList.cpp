@@ -6,8 +6,6 @@
 #include "ui/browse/FormRequest.h"
 
 namespace velkora::reference {
-namespace {
-
 browse::BrowseDeclaration countryListDeclaration() {
     browse::BrowseDeclaration d;
     d.procedure = app::procedures::CountryList;
@@ -37,6 +35,8 @@ browse::BrowseDeclaration industryListDeclaration() {
     d.buttonSuffix = "";
     return d;
 }
+
+namespace {
 
 // LdListWin: hands the country over; the address form reads LND:LD and
 // LND:LAND from the record buffer, a postal-code caller from the hand-over.

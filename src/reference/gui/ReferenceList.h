@@ -33,6 +33,10 @@ private:
     bool filesOpen_ = false;
 };
 
+// The declarations of the country and industry lists.
+browse::BrowseDeclaration countryListDeclaration();
+browse::BrowseDeclaration industryListDeclaration();
+
 // The list of countries (qxLandList) and of industries (qxBranchenListe).
 ReferenceList* newCountryList();
 ReferenceList* newIndustryList();

@@ -10,6 +10,8 @@ namespace {
 
 constexpr const char* kStreetFields[] = {"STR:STRASSE", "STR:PLZ", "STR:NRVON", "STR:NRBIS"};
 
+} // namespace
+
 browse::BrowseDeclaration streetListDeclaration(const std::shared_ptr<std::string>& okey) {
     browse::BrowseDeclaration d;
     d.procedure = app::procedures::PlaceListWithStreets;
@@ -21,11 +23,13 @@ browse::BrowseDeclaration streetListDeclaration(const std::shared_ptr<std::strin
         {{"STR:NRVON", "von Nr.", "@s4"}, ""},
         {{"STR:NRBIS", "bis Nr.", "@s4"}, ""},
     };
-    // Every order keeps the place key first, so the list stays within the place.
+    // Every order keeps the place key first, so the list stays within the place
+    // (the list shows one place, so that key may run either way: descending
+    // orders read the ascending index backwards).
     for (const char* field : kStreetFields) {
         const std::string upper = "UPPER(" + std::string(field) + ")";
         d.sortMappings.push_back(
-            {field, field, "UPPER(STR:OKEY), " + upper, "UPPER(STR:OKEY), -" + upper, 2});
+            {field, field, "UPPER(STR:OKEY), " + upper, "-UPPER(STR:OKEY), -" + upper, 2});
     }
     d.locate = [okey](const std::string&, const std::string& text) {
         return std::optional<std::vector<std::string>>({*okey, text});
@@ -35,8 +39,6 @@ browse::BrowseDeclaration streetListDeclaration(const std::shared_ptr<std::strin
     d.embedded = true;
     return d;
 }
-
-} // namespace
 
 StreetList::StreetList(QWidget* parent) : StreetList(std::make_shared<std::string>(), parent) {}
 

@@ -15,6 +15,9 @@ class ViewSource;
 
 namespace velkora::reference {
 
+// The declaration of the street list; `okey` is the place key it shows.
+browse::BrowseDeclaration streetListDeclaration(const std::shared_ptr<std::string>& okey);
+
 class StreetList : public browse::BrowseWindow {
     Q_OBJECT
 public:

@@ -5,6 +5,8 @@
 
 #include "../forms/FormFixture.h"
 #include "ContactListFixture.h"
+#include "SortIndexes.h"
+#include "addresses/contacts/ContactList.h"
 #include "addresses/forms/AddressForms.h"
 #include "addresses/forms/TkpExchange.h"
 #include "addresses/gui/AdrListWin.h"
@@ -67,6 +69,14 @@ private slots:
         browse::unregisterForm("qxUpdateTKP");
         addresses::closeAlarm();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void everyColumnSortsByAnIndexTheFileWasMadeWith() {
+        ContactListFixture f;
+        addTwoAddresses(f);
+        QCOMPARE(velkora::test::sortsWithoutIndex(
+                     addresses::contactListDeclaration({"Geschäftlich"}, nullptr), data::files().QXADRTKP),
+                 QStringList());
     }
 
     void opensOnAllContactsWithoutASelectedAddress() {

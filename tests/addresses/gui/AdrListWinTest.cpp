@@ -4,6 +4,7 @@
 
 #include "../../i18n/MemoryTranslationTable.h"
 #include "AddressListFixture.h"
+#include "SortIndexes.h"
 #include "addresses/gui/AlarmWin.h"
 #include "app/gui/Navigation.h"
 #include "app/gui/WindowPosition.h"
@@ -93,6 +94,14 @@ private slots:
         QCOMPARE(bra.next(), 0);
         QCOMPARE(QString::fromStdString(bra.rec.BRANCHE), QString(" -"));
         QCOMPARE(QString::fromStdString(bra.rec.BEZEICHNG), QString(" no Info"));
+    }
+
+    void everyColumnSortsByAnIndexTheFileWasMadeWith() {
+        AddressListFixture f;
+        f.addNumbered(3);
+        QCOMPARE(velkora::test::sortsWithoutIndex(velkora::addresses::addressListDeclaration(),
+                                                  data::files().QXADRESS),
+                 QStringList());
     }
 
     void headerClicksSortAndToggle() {

@@ -5,6 +5,9 @@
 
 #include "ModalDriver.h"
 #include "ReferenceFixture.h"
+#include "SortIndexes.h"
+#include "reference/gui/PlaceLists.h"
+#include "reference/gui/StreetList.h"
 
 #include <QLabel>
 
@@ -120,6 +123,22 @@ private slots:
         QCOMPARE(ReferenceFixture::count(data::files().QXADRBRA), 2);
         QCOMPARE(f.rows(list), 2);
         list->close();
+    }
+
+    void everyColumnSortsByAnIndexTheFileWasMadeWith() {
+        ReferenceFixture f;
+        using velkora::test::sortsWithoutIndex;
+        namespace reference = velkora::reference;
+        QCOMPARE(sortsWithoutIndex(reference::countryListDeclaration(), data::files().QXADRLND),
+                 QStringList());
+        QCOMPARE(sortsWithoutIndex(reference::industryListDeclaration(), data::files().QXADRBRA),
+                 QStringList());
+        for (const bool withStreets : {false, true})
+            QCOMPARE(sortsWithoutIndex(reference::placeListDeclaration(withStreets), data::files().QXADRORT),
+                     QStringList());
+        QCOMPARE(sortsWithoutIndex(reference::streetListDeclaration(std::make_shared<std::string>("K1")),
+                                   data::files().QXADRSTR),
+                 QStringList());
     }
 
     void theStreetsFollowTheSelectedPlace() {
