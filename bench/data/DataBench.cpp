@@ -156,8 +156,8 @@ const char* kAddressOrders[] = {
 const char* kContactOrders[] = {"TKP:QXADRTK2",      "TKP:QXADRTK3",   "UPPER(TKP:KTART)",
                                 "-UPPER(TKP:NAME1)", "UPPER(TKP:TFX)", "-UPPER(TKP:TFX)"};
 
-// Prints the time to make the order's index (once), to read the first page,
-// and to locate a value and read the page from there.
+// Prints the time to set the order (which finds the index serving it), to
+// read the first page, and to locate a value and read the page from there.
 void measureOrder(RecordFile& file, const char* order) {
     View view(file);
     const auto start = Clock::now();
@@ -165,7 +165,7 @@ void measureOrder(RecordFile& file, const char* order) {
         std::printf("  %-34s cannot be served\n", order);
         return;
     }
-    const double index = millis(Clock::now() - start);
+    const double set = millis(Clock::now() - start);
     const double first = median([&](int) { view.first(kPage); });
     // Locate at the leading value of records spread over the whole file.
     const FieldDef& lead = file.table().fields[static_cast<std::size_t>(view.order().front().field)];
@@ -175,11 +175,11 @@ void measureOrder(RecordFile& file, const char* order) {
             targets.push_back(lead.get(file.buffer()));
     const double locate =
         median([&](int i) { view.from({targets[static_cast<std::size_t>(i) % targets.size()]}, kPage); });
-    std::printf("  %-34s %12.3f %12.3f %12.3f\n", order, index, first, locate);
+    std::printf("  %-34s %12.3f %12.3f %12.3f\n", order, set, first, locate);
 }
 
 void measureReadsAndWrites(int count) {
-    std::printf("  %-34s %12s %12s %12s\n", "order", "index (ms)", "first (ms)", "locate (ms)");
+    std::printf("  %-34s %12s %12s %12s\n", "order", "set (ms)", "first (ms)", "locate (ms)");
     for (const char* order : kAddressOrders)
         measureOrder(files().QXADRESS, order);
     for (const char* order : kContactOrders)

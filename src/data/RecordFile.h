@@ -102,10 +102,11 @@ public:
     RecordPosition position() const { return position_; }
 
     // Bulk loading: add() between these writes inside one transaction, many
-    // records to a statement, and the keys are built once at the end (fast for
-    // many records). Other stations cannot write the file meanwhile. An error
-    // of a held-back record may show at a later add() or at the end; a
-    // duplicate in a unique key fails the end (40). Nothing of a failed load is kept.
+    // records to a statement; into an empty file the keys are built once at
+    // the end (fast for many records). Other stations cannot write the file
+    // meanwhile. An error of a held-back record, such as a duplicate in a
+    // unique key (40), may show at a later add() or at the end. Nothing of a
+    // failed load is kept.
     int beginBulkLoad();
     int endBulkLoad();
     void cancelBulkLoad();

@@ -245,12 +245,27 @@ TEST_F(RecordFileTest, BulkLoadBuildsKeysOnceAndKeepsNothingOnADuplicate) {
     EXPECT_EQ(adr.check(), NoError);
     EXPECT_EQ(namesInKey(adr, "QXADRES2").front(), "Name 1");
 
+    // Into a filled file the keys are kept up as the records arrive.
     ASSERT_EQ(adr.beginBulkLoad(), NoError);
     addAddress(adr, 500, "x");
     addAddress(adr, 1, "duplicate number");
     EXPECT_EQ(adr.endBulkLoad(), DuplicateKeyError);
+    EXPECT_EQ(errorKey(), "ADR:QXADRES1");
     EXPECT_EQ(adr.records(), 100);
     EXPECT_EQ(adr.check(), NoError);
+}
+
+TEST_F(RecordFileTest, ADuplicateInABulkLoadIntoAnEmptyFileIsFoundWhenTheKeysAreBuilt) {
+    File<Address> adr;
+    createOpen(adr);
+    ASSERT_EQ(adr.beginBulkLoad(), NoError);
+    for (int i = 1; i <= 70; ++i)
+        addAddress(adr, i % 69 + 1, "Name"); // the last number again
+    EXPECT_EQ(adr.endBulkLoad(), DuplicateKeyError);
+    EXPECT_EQ(errorKey(), "ADR:QXADRES1");
+    EXPECT_EQ(adr.records(), 0);
+    adr.close();
+    EXPECT_EQ(adr.open(), NoError) << errorText(); // opening checks that every key is there
 }
 
 TEST_F(RecordFileTest, BulkLoadNumbersOnAndShowsHeldBackRecordsToEveryRead) {

@@ -442,34 +442,44 @@ public:
     int beginBulk() override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
-        const std::string begin = "BEGIN IMMEDIATE;" + dropIndexes(bulkOrders_);
         // A cache of up to 512 MB (taken only as the load grows) keeps a million
         // addresses in memory until the commit, and sorting in memory makes the
         // key builds fast; smaller caches cost a third more time at that size.
         own_.exec("PRAGMA cache_size = -524288; PRAGMA temp_store = MEMORY");
         own_.forgetStatements();
         indexOf_.clear();
-        if (const int rc = own_.exec(begin); rc != SQLITE_OK) {
-            const int code = sqliteError(rc);
-            own_.exec("ROLLBACK");
-            return code;
-        }
+        if (const int rc = own_.exec("BEGIN IMMEDIATE"); rc != SQLITE_OK)
+            return sqliteError(rc);
         // Positions are given here, so that rows can be written many to a statement.
-        sqlite3_stmt* s =
-            own_.statement("SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = ?), 0), "
-                           "coalesce((SELECT max(" +
-                           quoted(kPositionColumn) + ") FROM " + sql().table + "), 0))");
-        if (!s ||
-            sqlite3_bind_text(s, 1, table_.name.data(), static_cast<int>(table_.name.size()),
-                              SQLITE_STATIC) != SQLITE_OK ||
-            sqlite3_step(s) != SQLITE_ROW) {
-            const int code = sqliteError(sqlite3_errcode(own_.handle()));
+        sqlite3_stmt* s = own_.statement("SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = "
+                                         "?), 0), coalesce((SELECT max(" +
+                                         quoted(kPositionColumn) + ") FROM " + sql().table +
+                                         "), 0)), NOT EXISTS (SELECT 1 FROM " + sql().table + ")");
+        bool empty = false;
+        int rc = s ? sqlite3_bind_text(s, 1, table_.name.data(), static_cast<int>(table_.name.size()),
+                                       SQLITE_STATIC)
+                   : sqlite3_errcode(own_.handle());
+        if (rc == SQLITE_OK && (rc = sqlite3_step(s)) == SQLITE_ROW) {
+            nextPosition_ = sqlite3_column_int64(s, 0) + 1;
+            empty = sqlite3_column_int(s, 1) != 0;
+            rc = SQLITE_OK;
+        }
+        if (s)
+            sqlite3_reset(s);
+        // Into an empty file the keys are built once at the end; into a filled
+        // one they are kept up record by record, which costs far less than
+        // building them again over the whole file.
+        buildKeysAtEnd_ = empty;
+        if (rc == SQLITE_OK && empty) {
+            rc = own_.exec(dropIndexes(bulkOrders_));
+            own_.forgetStatements();
+        }
+        if (rc != SQLITE_OK) {
+            const int code = sqliteError(rc);
             own_.forgetStatements();
             own_.exec("ROLLBACK");
             return code;
         }
-        nextPosition_ = sqlite3_column_int64(s, 0) + 1;
-        sqlite3_reset(s);
         const std::size_t width = rowWidth() + 1; // and the position
         const auto limit =
             static_cast<std::size_t>(sqlite3_limit(own_.handle(), SQLITE_LIMIT_VARIABLE_NUMBER, -1));
@@ -485,10 +495,12 @@ public:
         stopBulk();
         if (keep && code == NoError) {
             std::string sql;
-            for (const KeyDef& key : table_.keys)
-                sql += createIndexSql(table_, key) + ";";
-            if (const int rc = own_.exec(sql + bulkOrders_ + createListOrderIndexesSql(table_) + "COMMIT;");
-                rc != SQLITE_OK)
+            if (buildKeysAtEnd_) {
+                for (const KeyDef& key : table_.keys)
+                    sql += createIndexSql(table_, key) + ";";
+                sql += bulkOrders_ + createListOrderIndexesSql(table_);
+            }
+            if (const int rc = own_.exec(sql + "COMMIT;"); rc != SQLITE_OK)
                 code = writeError(rc);
         }
         if (!keep || code != NoError)
@@ -867,6 +879,7 @@ private:
     // A bulk load writes batchRows_ records per statement, numbering them itself.
     static constexpr std::size_t kBatchRows = 64;
     bool bulk_ = false;
+    bool buildKeysAtEnd_ = false;
     std::int64_t nextPosition_ = 0;
     std::vector<BoundValue> batch_;
     std::size_t batchRows_ = 1;
