@@ -3,6 +3,7 @@
 // contacts, a work file with kinds and dial settings, a recording dialler
 // in the program folder and a scripted prompter.
 
+#include "ListDriver.h"
 #include "ScriptedPrompter.h"
 #include "TempDir.h"
 #include "addresses/PhoneIndex.h"
@@ -30,7 +31,7 @@ struct ContactSpec {
     std::string bemerk;
 };
 
-class ContactListFixture {
+class ContactListFixture : public ListDriver<addresses::TKPListWin> {
 public:
     explicit ContactListFixture(const std::string& dialSettings = "TAPIDialing=1\nDialPrefix=0\n") {
         resetAppState();
@@ -49,7 +50,6 @@ public:
                           out + ".tmp\" && mv \"" + out + ".tmp\" \"" + out + "\"\n");
         std::filesystem::permissions(dialler, std::filesystem::perms::owner_all);
     }
-    ~ContactListFixture() { closeWindow(); }
 
     void addAddress(int adrnr, const std::string& name1, const std::string& ort) {
         auto& adr = data::files().QXADRESS;
@@ -83,49 +83,13 @@ public:
         data::CloseRecordFile(tkp);
     }
 
-    addresses::TKPListWin* openWindow() {
-        window = std::make_unique<addresses::TKPListWin>();
-        return show(window.get()) ? window.get() : nullptr;
-    }
-    static bool show(QWidget* w) {
-        w->resize(900, 400);
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowExposed(w))
-            return false;
-        QCoreApplication::processEvents();
-        return true;
-    }
-    void closeWindow() {
-        if (window) {
-            window->close();
-            window.reset();
-        }
-    }
+    // The window closes before the folder and the prompter go.
+    ~ContactListFixture() { closeWindow(); }
 
-    QTableView* table() const { return window->list()->table(); }
-    QWidget* list() const { return window->findChild<QWidget*>("BROWSE:1"); }
-    template <class W = QWidget> W* control(const char* name) const { return window->findChild<W*>(name); }
-    QString selectedText(int column) const {
-        return table()->model()->index(table()->currentIndex().row(), column).data().toString();
-    }
-    QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString(); }
-    int rows() const { return table()->model()->rowCount(); }
-    QStringList column(int column) const {
-        QStringList out;
-        for (int r = 0; r < rows(); ++r)
-            out << cell(r, column).trimmed();
-        return out;
-    }
-    void clickHeader(int column) const {
-        auto* header = table()->horizontalHeader();
-        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
-    }
+    addresses::TKPListWin* openWindow() { return showWindow(std::make_unique<addresses::TKPListWin>()); }
 
     TempDir dir;
     ScriptedPrompter prompter;
-    std::unique_ptr<addresses::TKPListWin> window;
 };
 
 } // namespace velkora::test

@@ -97,12 +97,12 @@ private slots:
         // Both windows as the frame starts them; the address list sorted by number.
         auto* adrList = qobject_cast<addresses::AdrListWin*>(app::openWindow(app::procedures::AddressList));
         QVERIFY(adrList);
-        QVERIFY(ContactListFixture::show(adrList));
+        QVERIFY(velkora::test::showForKeys(adrList));
         adrList->sortBy(12);
         QCOMPARE(appState().ADRNR, 1);
         auto* contacts = qobject_cast<addresses::TKPListWin*>(app::openWindow(app::procedures::ContactList));
         QVERIFY(contacts);
-        QVERIFY(ContactListFixture::show(contacts));
+        QVERIFY(velkora::test::showForKeys(contacts));
         const auto names = [contacts] {
             QStringList out;
             auto* model = contacts->list()->table()->model();

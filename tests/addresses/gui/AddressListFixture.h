@@ -1,6 +1,7 @@
 #pragma once
 // A data folder with addresses and a work file for the address list tests.
 
+#include "ListDriver.h"
 #include "ScriptedPrompter.h"
 #include "TempDir.h"
 #include "addresses/gui/AdrListWin.h"
@@ -27,7 +28,7 @@ struct AddressSpec {
     std::string bemerk;
 };
 
-class AddressListFixture {
+class AddressListFixture : public ListDriver<addresses::AdrListWin> {
 public:
     AddressListFixture() {
         resetAppState();
@@ -40,7 +41,6 @@ public:
         appState().WORKPATH = dir.str();
         appState().INITPATH = dir.str();
     }
-    ~AddressListFixture() { closeWindow(); }
 
     // Adds addresses; numbers count from 1 in the order given.
     void addAddresses(const std::vector<AddressSpec>& specs) {
@@ -73,43 +73,13 @@ public:
         addAddresses(specs);
     }
 
-    addresses::AdrListWin* openWindow() {
-        window = std::make_unique<addresses::AdrListWin>();
-        window->resize(900, 400);
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowExposed(window.get()) || !QTest::qWaitForWindowActive(window.get()))
-            return nullptr;
-        QCoreApplication::processEvents();
-        return window.get();
-    }
-    void closeWindow() {
-        if (window) {
-            window->close();
-            window.reset();
-        }
-    }
+    // The window closes before the folder and the prompter go.
+    ~AddressListFixture() { closeWindow(); }
 
-    QTableView* table() const { return window->list()->table(); }
-    QWidget* list() const { return window->findChild<QWidget*>("BROWSE:1"); }
-    template <class W = QWidget> W* control(const char* name) const { return window->findChild<W*>(name); }
-    // The text of display column `column` in the selected row.
-    QString selectedText(int column) const {
-        return table()->model()->index(table()->currentIndex().row(), column).data().toString();
-    }
-    QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString(); }
-    int rows() const { return table()->model()->rowCount(); }
-    // Clicks the header of display column `column`.
-    void clickHeader(int column) const {
-        auto* header = table()->horizontalHeader();
-        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
-    }
-    QString headerText(int column) const { return window->list()->headerText(column); }
+    addresses::AdrListWin* openWindow() { return showWindow(std::make_unique<addresses::AdrListWin>()); }
 
     TempDir dir;
     ScriptedPrompter prompter;
-    std::unique_ptr<addresses::AdrListWin> window;
 
 private:
     int lastNumber_ = 0;
