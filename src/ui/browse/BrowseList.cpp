@@ -4,9 +4,11 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTableView>
 #include <QWheelEvent>
@@ -303,8 +305,11 @@ bool BrowseList::eventFilter(QObject* watched, QEvent* event) {
         return handleKey(static_cast<QKeyEvent*>(event));
     if (watched == table_->viewport() && event->type() == QEvent::Wheel) {
         const int steps = static_cast<QWheelEvent*>(event)->angleDelta().y() / 40;
+        inRun_ = true;
         for (int i = 0; i < std::abs(steps); ++i)
             emit action(steps > 0 ? ListAction::OneUp : ListAction::OneDown);
+        inRun_ = false;
+        emit movesDone();
         return true;
     }
     if (watched == table_->viewport() && event->type() == QEvent::Resize) {
@@ -318,6 +323,28 @@ bool BrowseList::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool BrowseList::handleKey(QKeyEvent* event) {
+    if (inRun_)
+        return reportKey(event);
+    inRun_ = true;
+    const QPointer<BrowseList> alive(this); // a key may end in closing the window
+    const bool handled = reportKey(event);
+    // Keys already queued behind this one are taken now, so the window
+    // reads and shows the page once for all of them.
+    if (handled && alive) {
+        QCoreApplication::sendPostedEvents(table_, QEvent::KeyPress);
+        QCoreApplication::sendPostedEvents(this, QEvent::KeyPress);
+    }
+    if (!alive)
+        return handled;
+    inRun_ = false;
+    // The repeats of a held key wait in the window system's queue instead;
+    // the window shows the page once it has handled them all.
+    if (!event->isAutoRepeat())
+        emit movesDone();
+    return handled;
+}
+
+bool BrowseList::reportKey(QKeyEvent* event) {
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     switch (event->key()) {
     case Qt::Key_Up:

@@ -60,6 +60,11 @@ public:
     void setScrollBars(bool horizontal, bool vertical);
     // Pixels of one horizontal dialog unit in the list's font.
     double pixelsPerDlu() const;
+    // True while the actions reported are part of a run (keys queued behind
+    // each other, the notches of one wheel turn): the window may hold back
+    // reading the page until movesDone(), or until its next idle moment
+    // when a held key repeats.
+    bool movesFollow() const { return inRun_; }
 
 signals:
     void action(velkora::browse::ListAction action);
@@ -69,6 +74,7 @@ signals:
     void locatorBackspace();
     void locatorTyped(const QString& character);
     void pageSizeChanged(int rows);
+    void movesDone();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -77,6 +83,7 @@ protected:
 
 private:
     bool handleKey(QKeyEvent* event);
+    bool reportKey(QKeyEvent* event);
     void applyWidths();
     int columnPixels(const layout::ListColumn& column) const;
 
@@ -86,6 +93,7 @@ private:
     layout::ListFormat format_;
     int lastPageSize_ = 0;
     bool showing_ = false;
+    bool inRun_ = false;
 };
 
 } // namespace velkora::browse

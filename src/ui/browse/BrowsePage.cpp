@@ -35,9 +35,14 @@ void BrowsePage::shade(BrowseRow& row, const BrowseRow* neighbour) const {
 bool BrowsePage::readInto(End end) {
     const ReadResult result = end == End::Bottom ? source_.next() : source_.previous();
     if (result != ReadResult::Ok) {
-        failed_ = failed_ || result == ReadResult::Error;
+        if (result == ReadResult::Error) {
+            failed_ = true;
+            cursor_ = Cursor::Unknown;
+        }
         return false;
     }
+    // The record read is now the page's edge on that side, the cursor right beyond it.
+    cursor_ = end == End::Bottom ? Cursor::BelowPage : Cursor::AbovePage;
     BrowseRow row = builder_(source_);
     row.position = source_.position();
     if (end == End::Bottom) {
@@ -55,8 +60,10 @@ bool BrowsePage::readInto(End end) {
 }
 
 int BrowsePage::fillForward(int count) {
-    if (!rows_.empty())
+    if (!rows_.empty() && cursor_ != Cursor::BelowPage) {
         source_.seekAfter(rows_.back().position);
+        cursor_ = Cursor::BelowPage;
+    }
     int read = 0;
     while (read < count && readInto(End::Bottom))
         ++read;
@@ -64,10 +71,12 @@ int BrowsePage::fillForward(int count) {
 }
 
 int BrowsePage::fillBackward(int count) {
-    if (rows_.empty())
+    if (rows_.empty()) {
         source_.seekEnd();
-    else
+    } else if (cursor_ != Cursor::AbovePage) {
         source_.seekBefore(rows_.front().position);
+        cursor_ = Cursor::AbovePage;
+    }
     int read = 0;
     while (read < count && readInto(End::Top))
         ++read;
@@ -92,6 +101,7 @@ void BrowsePage::fillFromSeek() {
 void BrowsePage::top() {
     rows_.clear();
     source_.seekStart();
+    cursor_ = Cursor::Unknown;
     fillForward(pageSize_);
     current_ = 0;
 }
@@ -105,12 +115,14 @@ void BrowsePage::bottom() {
 void BrowsePage::locate(const std::vector<std::string>& values) {
     rows_.clear();
     source_.seekValues(values);
+    cursor_ = Cursor::Unknown;
     fillFromSeek();
 }
 
 void BrowsePage::resetTo(const std::string& position, int row) {
     rows_.clear();
     source_.seekBefore(position);
+    cursor_ = Cursor::Unknown;
     if (!readInto(End::Bottom)) { // nothing at or after it
         if (!failed_)
             bottom();
@@ -123,6 +135,35 @@ void BrowsePage::resetTo(const std::string& position, int row) {
     // A fresh page: plain first row, stripes from the top.
     for (std::size_t i = 0; i < rows_.size(); ++i)
         shade(rows_[i], i == 0 ? nullptr : &rows_[i - 1]);
+}
+
+void BrowsePage::scroll(const std::vector<Scroll>& steps) {
+    // Records may have come and gone since the last read: each burst seeks afresh.
+    cursor_ = Cursor::Unknown;
+    for (const Scroll step : steps) {
+        if (failed_)
+            return;
+        switch (step) {
+        case Scroll::OneUp:
+            oneUp();
+            break;
+        case Scroll::OneDown:
+            oneDown();
+            break;
+        case Scroll::PageUp:
+            pageUp();
+            break;
+        case Scroll::PageDown:
+            pageDown();
+            break;
+        case Scroll::Top:
+            top();
+            break;
+        case Scroll::Bottom:
+            bottom();
+            break;
+        }
+    }
 }
 
 void BrowsePage::oneDown() {
@@ -172,6 +213,7 @@ void BrowsePage::removeCurrent() {
     const std::string gone = rows_[current_].position;
     rows_.erase(rows_.begin() + current_);
     source_.seekAfter(rows_.empty() ? gone : rows_.back().position);
+    cursor_ = Cursor::Unknown;
     if (!readInto(End::Bottom) && !failed_) {
         source_.seekBefore(rows_.empty() ? gone : rows_.front().position);
         if (readInto(End::Top))

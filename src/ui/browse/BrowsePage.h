@@ -34,6 +34,9 @@ struct BrowseRow {
 // Builds a row from the source's record buffer (display values, icons, colours).
 using RowBuilder = std::function<BrowseRow(const BrowseSource&)>;
 
+// A scroll step: one record or one page up or down, or the first or last page.
+enum class Scroll { OneUp, OneDown, PageUp, PageDown, Top, Bottom };
+
 class BrowsePage {
 public:
     BrowsePage(BrowseSource& source, RowBuilder builder);
@@ -61,10 +64,15 @@ public:
     // ends below it.
     void resetTo(const std::string& position, int row = 0);
 
-    void oneDown();
-    void oneUp();
-    void pageDown();
-    void pageUp();
+    // One record up or down: the selection moves within the page, at its
+    // edge the page shifts by one. One page up or down: the selection keeps
+    // its row while whole pages are read, and moves by what could not be
+    // read at the end of the view.
+    void scroll(Scroll step) { scroll(std::vector<Scroll>{step}); }
+    // The steps one after the other, ending exactly where single steps
+    // would; reading goes on from where the last step stopped, so a burst
+    // of keys in one direction costs one seek instead of one per key.
+    void scroll(const std::vector<Scroll>& steps);
     // A scroll-thumb position from 0 to 100: 1 or less is top, 100 bottom.
     void thumb(int percent);
 
@@ -76,6 +84,12 @@ public:
 
 private:
     enum class End { Top, Bottom };
+    // Where the source's cursor stands, as far as this page knows.
+    enum class Cursor { Unknown, AbovePage, BelowPage };
+    void oneDown();
+    void oneUp();
+    void pageDown();
+    void pageUp();
     bool readInto(End end);
     int fillForward(int count);
     int fillBackward(int count);
@@ -88,6 +102,7 @@ private:
     int pageSize_ = 1;
     int current_ = 0;
     bool failed_ = false;
+    Cursor cursor_ = Cursor::Unknown;
 };
 
 } // namespace velkora::browse

@@ -51,13 +51,25 @@ constexpr ToolbarTip kToolbarTips[] = {
     {app::NavInsert, "neuen Datensatz anlegen"},
 };
 
+std::optional<Scroll> scrollStep(ListAction action) {
+    static constexpr std::pair<ListAction, Scroll> kSteps[] = {
+        {ListAction::OneUp, Scroll::OneUp},   {ListAction::OneDown, Scroll::OneDown},
+        {ListAction::PageUp, Scroll::PageUp}, {ListAction::PageDown, Scroll::PageDown},
+        {ListAction::Top, Scroll::Top},       {ListAction::Bottom, Scroll::Bottom},
+    };
+    for (const auto& [listAction, step] : kSteps)
+        if (listAction == action)
+            return step;
+    return std::nullopt;
+}
+
 } // namespace
 
 BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<BrowseSource> source,
                            QWidget* parent)
     : QWidget(parent), declaration_(std::move(declaration)), source_(std::move(source)),
       list_(new BrowseList), sheet_(new QTabWidget(this)), searchPrompt_(new QLabel(this)),
-      searchEntry_(new QLineEdit(this)), locateTimer_(new QTimer(this)) {
+      searchEntry_(new QLineEdit(this)), keysTimer_(new QTimer(this)) {
     setObjectName(QString::fromStdString(declaration_.procedure));
     if (!declaration_.buildRow) {
         declaration_.buildRow = [columns = declaration_.columns](const BrowseSource& s) {
@@ -144,26 +156,31 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
     main->addLayout(locatorRow);
     main->addLayout(buttonRow);
 
-    locateTimer_->setSingleShot(true);
-    locateTimer_->setInterval(0);
-    connect(locateTimer_, &QTimer::timeout, this, &BrowseWindow::locate);
+    keysTimer_->setSingleShot(true);
+    keysTimer_->setInterval(0);
+    connect(keysTimer_, &QTimer::timeout, this, &BrowseWindow::catchUp);
     connect(list_, &BrowseList::action, this, &BrowseWindow::act);
+    connect(list_, &BrowseList::movesDone, this, &BrowseWindow::showPendingMoves);
     connect(list_, &BrowseList::rowChosen, this, [this](int row) {
+        catchUp();
         page_->select(row);
         pageMoved();
     });
     connect(list_, &BrowseList::headerClicked, this, &BrowseWindow::sortBy);
     connect(list_, &BrowseList::thumbMoved, this, [this](int percent) {
+        catchUp();
         page_->thumb(percent);
         pageMoved();
     });
     connect(list_, &BrowseList::pageSizeChanged, this, &BrowseWindow::pageSizeChanged);
     connect(list_, &BrowseList::locatorBackspace, this, [this] {
+        showPendingMoves();
         locator_.backspace();
         searchEntry_->setText(QString::fromStdString(locator_.text()));
         scheduleLocate();
     });
     connect(list_, &BrowseList::locatorTyped, this, [this](const QString& text) {
+        showPendingMoves();
         locator_.append(text.toStdString());
         searchEntry_->setText(QString::fromStdString(locator_.text()));
         scheduleLocate();
@@ -275,6 +292,7 @@ void BrowseWindow::showLocatorPrompt() {
 void BrowseWindow::sortBy(int field) {
     if (field < 1 || field > static_cast<int>(declaration_.columns.size()))
         return;
+    catchUp();
     if (field == sortField_) {
         descending_ = !descending_;
     } else {
@@ -299,13 +317,29 @@ void BrowseWindow::sortBy(int field) {
 
 void BrowseWindow::scheduleLocate() {
     // Restarted by every key: the page is read once the typing pauses, not per key.
-    locateTimer_->start();
+    locatePending_ = true;
+    keysTimer_->start();
+}
+
+void BrowseWindow::catchUp() {
+    keysTimer_->stop();
+    if (locatePending_)
+        locate();
+    showPendingMoves();
+}
+
+void BrowseWindow::showPendingMoves() {
+    if (pendingMoves_.empty())
+        return;
+    page_->scroll(std::exchange(pendingMoves_, {}));
+    pageMoved();
 }
 
 void BrowseWindow::locate() {
-    locateTimer_->stop();
+    locatePending_ = false;
     if (!opened_)
         return;
+    showPendingMoves();
     const auto order = sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
                                  declaration_.sortMappings);
     const std::string text = clip(locator_.text());
@@ -332,6 +366,7 @@ void BrowseWindow::setLocatorText(const std::string& text) {
 void BrowseWindow::showRecord(const std::string& position) {
     if (!opened_ || closing_)
         return;
+    catchUp();
     reopenView();
     page_->resetTo(position);
     pageMoved();
@@ -360,6 +395,7 @@ int BrowseWindow::runSelection() {
 void BrowseWindow::select() {
     if (select_ == nullptr || !select_->isEnabled() || closing_)
         return;
+    catchUp();
     const ReadResult read = page_->regetCurrent();
     if (read == ReadResult::Error) {
         readFailed();
@@ -377,6 +413,7 @@ void BrowseWindow::select() {
 void BrowseWindow::refresh() {
     if (!opened_ || closing_)
         return;
+    catchUp();
     const BrowseRow* row = page_->currentRow();
     const std::string position = row != nullptr ? row->position : std::string();
     reopenView();
@@ -388,6 +425,7 @@ void BrowseWindow::refresh() {
 }
 
 void BrowseWindow::pageSizeChanged(int rows) {
+    catchUp(); // steps taken so far count in the page size they were meant for
     page_->setPageSize(rows);
     if (!opened_ || page_->empty())
         return;
@@ -404,25 +442,20 @@ void BrowseWindow::pageSizeChanged(int rows) {
 void BrowseWindow::act(ListAction action) {
     if (!opened_ || closing_)
         return;
+    if (const auto step = scrollStep(action)) {
+        if (locatePending_) // typed before this key
+            locate();
+        if (*step == Scroll::Top || *step == Scroll::Bottom)
+            pendingMoves_.clear(); // the page starts afresh: earlier steps no longer matter
+        pendingMoves_.push_back(*step);
+        if (list_->movesFollow())
+            keysTimer_->start();
+        else
+            showPendingMoves();
+        return;
+    }
+    catchUp();
     switch (action) {
-    case ListAction::OneUp:
-        page_->oneUp();
-        break;
-    case ListAction::OneDown:
-        page_->oneDown();
-        break;
-    case ListAction::PageUp:
-        page_->pageUp();
-        break;
-    case ListAction::PageDown:
-        page_->pageDown();
-        break;
-    case ListAction::Top:
-        page_->top();
-        break;
-    case ListAction::Bottom:
-        page_->bottom();
-        break;
     case ListAction::Insert:
         if (insert_->isEnabled())
             ask(InsertRecord);
@@ -441,8 +474,9 @@ void BrowseWindow::act(ListAction action) {
     case ListAction::Help:
         helpRequested();
         return;
+    default:
+        return;
     }
-    pageMoved();
 }
 
 void BrowseWindow::pageMoved() {
@@ -481,6 +515,7 @@ void BrowseWindow::readFailed() {
 void BrowseWindow::ask(int request) {
     if (declaration_.form.empty() || inForm_ || !opened_)
         return;
+    catchUp();
     inForm_ = true;
     for (;;) {
         if (request == InsertRecord) {
@@ -532,7 +567,7 @@ bool BrowseWindow::followNavigation(int& request) {
     case app::NavDown:
         if (request == InsertRecord)
             return true;
-        page_->oneDown();
+        page_->scroll(Scroll::OneDown);
         break;
     case app::NavBottom:
         page_->bottom();
@@ -541,13 +576,13 @@ bool BrowseWindow::followNavigation(int& request) {
         page_->top();
         break;
     case app::NavPageDown:
-        page_->pageDown();
+        page_->scroll(Scroll::PageDown);
         break;
     case app::NavPageUp:
-        page_->pageUp();
+        page_->scroll(Scroll::PageUp);
         break;
     case app::NavUp:
-        page_->oneUp();
+        page_->scroll(Scroll::OneUp);
         break;
     default:
         return false;
@@ -697,7 +732,9 @@ void BrowseWindow::openListboxDialog() {
 void BrowseWindow::closeEvent(QCloseEvent* event) {
     if (!closing_) {
         closing_ = true;
-        locateTimer_->stop();
+        keysTimer_->stop();
+        locatePending_ = false;
+        pendingMoves_.clear();
         browseClosing();
         if (opened_)
             layout::saveListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,

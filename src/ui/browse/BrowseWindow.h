@@ -8,6 +8,12 @@
 // error other than the end of the view shows the file warning and closes
 // the window. After a move the selected row's record is read again into the
 // source's buffer; selectionChanged() runs when that is another record.
+//
+// Keys that arrive faster than the list can follow are not shown one by
+// one: scroll keys queued behind each other move the page together, and
+// typed locator characters locate once the typing pauses. Whatever acts on
+// the selection afterwards (a button, a click, another window) first takes
+// what is still waiting, so the end is always what slow typing gives.
 
 #include "app/gui/Navigation.h"
 #include "ui/browse/BrowseDeclaration.h"
@@ -19,6 +25,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QBoxLayout;
 class QLabel;
@@ -117,6 +124,9 @@ protected:
 
 private:
     void act(ListAction action);
+    // Runs what earlier keys left waiting: a locate or scroll steps.
+    void catchUp();
+    void showPendingMoves();
     // Shows the page, re-reads the selection and updates buttons.
     void pageMoved();
     void readFailed();
@@ -151,7 +161,9 @@ private:
     QPushButton* help_;
     QPushButton* config_;
     QBoxLayout* extraButtons_;
-    QTimer* locateTimer_;
+    QTimer* keysTimer_; // fires once the keys queued so far are handled
+    bool locatePending_ = false;
+    std::vector<Scroll> pendingMoves_;
     Locator locator_;
     int sortField_ = 1;
     bool descending_ = false;

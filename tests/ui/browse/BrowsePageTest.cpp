@@ -7,6 +7,7 @@
 #include "ui/browse/BrowseSort.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace velkora::browse {
 namespace {
@@ -57,21 +58,21 @@ TEST_F(BrowsePageTest, OneDownMovesTheSelectionThenShiftsThePageAtItsEdge) {
     fill(100);
     page.top();
     for (int i = 0; i < 4; ++i)
-        page.oneDown();
+        page.scroll(Scroll::OneDown);
     EXPECT_EQ(page.current(), 4);
     EXPECT_EQ(names().front(), "N001");
     const int before = source.reads;
-    page.oneDown();
+    page.scroll(Scroll::OneDown);
     EXPECT_EQ(names().front(), "N002");
     EXPECT_EQ(selected(), "N006");
     EXPECT_LE(source.reads - before, 2);
     // The stripes travel with their records.
     EXPECT_NE(page.rows()[3].shaded, page.rows()[4].shaded);
     page.select(0);
-    page.oneUp();
+    page.scroll(Scroll::OneUp);
     EXPECT_EQ(names().front(), "N001");
     EXPECT_EQ(selected(), "N001");
-    page.oneUp();
+    page.scroll(Scroll::OneUp);
     EXPECT_EQ(selected(), "N001");
 }
 
@@ -79,15 +80,15 @@ TEST_F(BrowsePageTest, PageDownKeepsTheRowAndStopsAtTheLastRecord) {
     fill(12);
     page.top();
     page.select(1);
-    page.pageDown();
+    page.scroll(Scroll::PageDown);
     EXPECT_EQ(names().front(), "N006");
     EXPECT_EQ(selected(), "N007");
-    page.pageDown(); // only two more records: the page shows the last five
+    page.scroll(Scroll::PageDown); // only two more records: the page shows the last five
     EXPECT_EQ(names().back(), "N012");
     EXPECT_EQ(selected(), "N012");
-    page.pageUp();
+    page.scroll(Scroll::PageUp);
     EXPECT_EQ(names().front(), "N003");
-    page.pageUp(); // a page of records up from N007, though only two could be read
+    page.scroll(Scroll::PageUp); // a page of records up from N007, though only two could be read
     EXPECT_EQ(names().front(), "N001");
     EXPECT_EQ(selected(), "N002");
 }
@@ -121,7 +122,7 @@ TEST_F(BrowsePageTest, ResetToKeepsTheRecordInADescendingOrder) {
     page.resetTo(positions[9]);
     EXPECT_EQ(selected(), "N010");
     EXPECT_EQ(names().front(), "N010");
-    page.oneDown();
+    page.scroll(Scroll::OneDown);
     EXPECT_EQ(selected(), "N009");
 }
 
@@ -131,7 +132,7 @@ TEST_F(BrowsePageTest, ResetToARowKeepsTheRecordWhereItWasShown) {
     EXPECT_EQ(names(), (std::vector<std::string>{"N006", "N007", "N008", "N009", "N010"}));
     EXPECT_EQ(page.current(), 4);
     EXPECT_EQ(page.rows()[0].cells[0].normalBg, kNoColour);
-    page.oneDown(); // from there the page moves by one record
+    page.scroll(Scroll::OneDown); // from there the page moves by one record
     EXPECT_EQ(names().front(), "N007");
     EXPECT_EQ(selected(), "N011");
     page.resetTo(positions[1], 4); // only one record above N002
@@ -162,8 +163,8 @@ TEST_F(BrowsePageTest, EmptyViewAndEndOfFileAreQuiet) {
     page.top();
     EXPECT_TRUE(page.empty());
     EXPECT_EQ(page.current(), -1);
-    page.oneDown();
-    page.pageDown();
+    page.scroll(Scroll::OneDown);
+    page.scroll(Scroll::PageDown);
     page.removeCurrent();
     EXPECT_FALSE(page.failed());
 }
@@ -172,7 +173,7 @@ TEST_F(BrowsePageTest, ReadErrorIsReported) {
     fill(30);
     page.top();
     source.failAfter = 2;
-    page.pageDown();
+    page.scroll(Scroll::PageDown);
     EXPECT_TRUE(page.failed());
 }
 
@@ -185,9 +186,9 @@ TEST_F(BrowsePageTest, MovesReadNoMoreThanAPage) {
     };
     const Move moves[] = {
         {"top", [&] { page.top(); }},
-        {"pageDown", [&] { page.pageDown(); }},
+        {"pageDown", [&] { page.scroll(Scroll::PageDown); }},
         {"bottom", [&] { page.bottom(); }},
-        {"pageUp", [&] { page.pageUp(); }},
+        {"pageUp", [&] { page.scroll(Scroll::PageUp); }},
         {"locate", [&] { page.locate({"N500"}); }},
         {"resetTo", [&] { page.resetTo(positions[700]); }},
         {"resetTo the last row", [&] { page.resetTo(positions[700], 19); }},
@@ -198,6 +199,88 @@ TEST_F(BrowsePageTest, MovesReadNoMoreThanAPage) {
         EXPECT_LE(source.reads, 21) << move.name;
         EXPECT_EQ(page.rows().size(), 20u) << move.name;
     }
+}
+
+// Two pages over equal sources: one takes steps as a burst, the other one by one.
+struct TwinPages {
+    explicit TwinPages(int count) {
+        for (MemorySource* source : {&burst, &single}) {
+            for (int i = 1; i <= count; ++i)
+                source->add({{"NAME", "N" + std::to_string(100 + i)}});
+            source->open("UPPER(NAME)");
+        }
+    }
+    static RowBuilder builder() {
+        return [](const BrowseSource& s) {
+            BrowseRow row;
+            row.cells.push_back({s.field("NAME")});
+            return row;
+        };
+    }
+    static std::vector<std::pair<std::string, bool>> shown(const BrowsePage& page) {
+        std::vector<std::pair<std::string, bool>> out;
+        for (const auto& row : page.rows())
+            out.emplace_back(row.cells[0].text, row.shaded);
+        return out;
+    }
+    MemorySource burst, single;
+    BrowsePage burstPage{burst, builder()}, singlePage{single, builder()};
+};
+
+TEST(BrowseBurstTest, ABurstEndsWhereSingleStepsEnd) {
+    std::mt19937 random(20261206);
+    constexpr Scroll kSteps[] = {Scroll::OneUp,    Scroll::OneDown, Scroll::PageUp,
+                                 Scroll::PageDown, Scroll::Top,     Scroll::Bottom};
+    for (const int count : {3, 5, 23}) { // shorter than, as long as and longer than a page
+        TwinPages twins(count);
+        for (int round = 0; round < 300; ++round) {
+            const auto start = std::to_string(1 + random() % static_cast<unsigned>(count));
+            const int row = static_cast<int>(random() % 5);
+            std::vector<Scroll> steps(1 + random() % 12);
+            // Mostly one direction, as a held key gives, with a few turns.
+            for (auto& step : steps)
+                step = kSteps[random() % 10 < 7 ? round % 4 : random() % 6];
+            for (BrowsePage* page : {&twins.burstPage, &twins.singlePage}) {
+                page->setPageSize(5);
+                page->resetTo(start, row);
+            }
+            twins.burstPage.scroll(steps);
+            for (const Scroll step : steps)
+                twins.singlePage.scroll(step);
+            ASSERT_EQ(TwinPages::shown(twins.burstPage), TwinPages::shown(twins.singlePage))
+                << "records " << count << ", round " << round;
+            ASSERT_EQ(twins.burstPage.current(), twins.singlePage.current())
+                << "records " << count << ", round " << round;
+        }
+    }
+}
+
+TEST(BrowseBurstTest, ABurstInOneDirectionSeeksOnce) {
+    TwinPages twins(200);
+    BrowsePage& page = twins.burstPage;
+    MemorySource& source = twins.burst;
+    page.setPageSize(10);
+    page.top();
+    page.select(9);
+    const struct {
+        Scroll step;
+        int keys;
+        int reads;
+    } bursts[] = {
+        {Scroll::OneDown, 15, 15}, // at the page's edge: the page shifts by each
+        {Scroll::PageDown, 6, 60},
+        {Scroll::OneUp, 15, 15}, // from the first row
+        {Scroll::PageUp, 8, 60}, // the last two find the start of the view
+    };
+    for (const auto& burst : bursts) {
+        if (burst.step == Scroll::OneUp)
+            page.select(0);
+        source.seeks = source.reads = 0;
+        page.scroll(std::vector<Scroll>(static_cast<std::size_t>(burst.keys), burst.step));
+        EXPECT_EQ(source.seeks, 1);
+        EXPECT_EQ(source.reads, burst.reads);
+    }
+    EXPECT_EQ(page.currentRow()->cells[0].text, "N101");
 }
 
 TEST(BrowseSortTest, OrderExpressions) {

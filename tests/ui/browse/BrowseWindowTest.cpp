@@ -1,43 +1,16 @@
 // A list declared on the machinery over an in-memory source: what a read
 // error does to the window, and a list without a form.
 
-#include "ui/browse/BrowseWindow.h"
-
-#include "MemorySource.h"
-#include "ScriptedPrompter.h"
-#include "TempDir.h"
-#include "shared/AppState.h"
+#include "ListFixture.h"
 
 #include <QPushButton>
-#include <QtTest>
 
-using namespace velkora;
+using velkora::test::ListFixture;
 
 namespace {
 
-struct Fixture {
-    Fixture() {
-        resetAppState();
-        appState().STARTINI = dir.write("ORB.INI", "[DEFAULT]\n");
-        for (int i = 1; i <= 50; ++i)
-            source->add({{"BRA:BRANCHE", "B" + std::to_string(1000 + i)}, {"BRA:BEZEICHNG", "Branche"}});
-        browse::BrowseDeclaration d;
-        d.procedure = "qxBranchenListe";
-        d.designFormat = "64L(1)|M*~BRANCHE~@s15@80L(1)|M*~BEZEICHNG~@s63@";
-        d.columns = {{{"BRA:BRANCHE", "Branche", "@s15L"}, ""},
-                     {{"BRA:BEZEICHNG", "Bezeichnung", "@s63L"}, ""}};
-        window = new browse::BrowseWindow(std::move(d), std::unique_ptr<browse::BrowseSource>(source));
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->resize(500, 300);
-        window->show();
-        window->openBrowse();
-    }
-    ~Fixture() { delete window; }
-
-    test::TempDir dir;
-    test::ScriptedPrompter prompter;
-    test::MemorySource* source = new test::MemorySource;
-    QPointer<browse::BrowseWindow> window;
+struct Fixture : ListFixture {
+    Fixture() { open(); }
 };
 
 } // namespace

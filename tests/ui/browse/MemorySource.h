@@ -1,7 +1,8 @@
 #pragma once
 // An in-memory list source for tests and benchmarks: records as field maps,
 // ordered by the same order texts the record layer takes. It counts reads,
-// so tests can check that a list reads no more than its page.
+// seeks and re-reads, so tests can check that a list reads no more than its
+// page, and how often it goes back to the file for a new page.
 
 #include "shared/Text.h"
 #include "ui/browse/BrowseSource.h"
@@ -36,6 +37,8 @@ public:
     Record& record(const std::string& position) { return records_.at(position); }
 
     int reads = 0;      // next() and previous() calls that returned a record
+    int seeks = 0;      // seek...() calls: each starts a new read of the file
+    int regets = 0;     // reget() calls
     int failAfter = -1; // reads until every further read fails; -1: never
     std::string order;  // the order text in use
 
@@ -67,14 +70,17 @@ public:
         return true;
     }
     void seekStart() override {
+        ++seeks;
         sortIfAdded();
         cursor_ = 0;
     }
     void seekEnd() override {
+        ++seeks;
         sortIfAdded();
         cursor_ = sorted_.size();
     }
     void seekValues(const std::vector<std::string>& values) override {
+        ++seeks;
         sortIfAdded();
         cursor_ =
             static_cast<std::size_t>(std::find_if(sorted_.begin(), sorted_.end(),
@@ -84,10 +90,12 @@ public:
                                      sorted_.begin());
     }
     void seekBefore(const std::string& position) override {
+        ++seeks;
         sortIfAdded();
         cursor_ = placeOf(position, false);
     }
     void seekAfter(const std::string& position) override {
+        ++seeks;
         sortIfAdded();
         cursor_ = placeOf(position, true);
     }
@@ -109,6 +117,7 @@ public:
         return browse::ReadResult::Ok;
     }
     browse::ReadResult reget(const std::string& position) override {
+        ++regets;
         if (records_.count(position) == 0)
             return browse::ReadResult::End;
         current_ = position;
