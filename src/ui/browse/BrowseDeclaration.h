@@ -16,7 +16,8 @@
 // Optional parts: sortMappings (a list's own order for a column), locate
 // (how a locator text becomes the values the view is positioned at),
 // buildRow (computed columns, icons, colours), icons, tabs, the Select
-// button of lookup lists, embedding in another list's window.
+// button of lookup lists, embedding in another list's window, a list
+// placement of its own.
 
 #include "ui/browse/BrowsePage.h"
 #include "ui/browse/BrowseSort.h"
@@ -73,6 +74,10 @@ struct BrowseDeclaration {
     // button of its own; window position and frame toolbar belong to the
     // window around it, which closes it when it closes itself.
     bool embedded = false;
+    // The list keeps the position and size within its sheet that the user
+    // gave it ("Format Listbox...") instead of filling the sheet; they are
+    // saved with its layout either way, but restored only then.
+    bool remembersPlacement = false;
 };
 
 // A row with every column formatted from its field by its picture.

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTableView>
@@ -273,12 +274,24 @@ int BrowseList::visibleRows() const {
 }
 
 void BrowseList::setLineHeight(int pixels) {
-    if (pixels > 0)
-        table_->verticalHeader()->setDefaultSectionSize(pixels);
+    if (pixels <= 0)
+        return;
+    table_->verticalHeader()->setDefaultSectionSize(pixels);
+    checkPageSize(); // taller lines leave room for fewer rows
 }
 
 int BrowseList::lineHeight() const {
     return table_->verticalHeader()->defaultSectionSize();
+}
+
+void BrowseList::setTextColour(long rgb) {
+    textColour_ = rgb < 0 ? -1 : rgb & 0xFFFFFF;
+    QPalette palette; // empty: everything as inherited
+    if (textColour_ >= 0) {
+        palette = table_->palette();
+        palette.setColor(QPalette::Text, QColor::fromRgb(static_cast<QRgb>(textColour_)));
+    }
+    table_->setPalette(palette);
 }
 
 void BrowseList::setScrollBars(bool horizontal, bool vertical) {
@@ -288,6 +301,10 @@ void BrowseList::setScrollBars(bool horizontal, bool vertical) {
 
 void BrowseList::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    checkPageSize();
+}
+
+void BrowseList::checkPageSize() {
     const int rows = visibleRows();
     if (rows != lastPageSize_) {
         lastPageSize_ = rows;
@@ -312,13 +329,8 @@ bool BrowseList::eventFilter(QObject* watched, QEvent* event) {
         emit movesDone();
         return true;
     }
-    if (watched == table_->viewport() && event->type() == QEvent::Resize) {
-        const int rows = visibleRows();
-        if (rows != lastPageSize_) {
-            lastPageSize_ = rows;
-            emit pageSizeChanged(rows);
-        }
-    }
+    if (watched == table_->viewport() && event->type() == QEvent::Resize)
+        checkPageSize();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -57,6 +57,9 @@ public:
     QScrollBar* thumbBar() const { return thumb_; }
     void setLineHeight(int pixels);
     int lineHeight() const;
+    // The colour of the rows' text as 0xRRGGBB; -1 is the desktop's own.
+    void setTextColour(long rgb);
+    long textColour() const { return textColour_; }
     void setScrollBars(bool horizontal, bool vertical);
     // Pixels of one horizontal dialog unit in the list's font.
     double pixelsPerDlu() const;
@@ -85,6 +88,7 @@ private:
     bool handleKey(QKeyEvent* event);
     bool reportKey(QKeyEvent* event);
     void applyWidths();
+    void checkPageSize();
     int columnPixels(const layout::ListColumn& column) const;
 
     QTableView* table_;
@@ -92,6 +96,7 @@ private:
     BrowsePageModel* model_;
     layout::ListFormat format_;
     int lastPageSize_ = 0;
+    long textColour_ = -1;
     bool showing_ = false;
     bool inRun_ = false;
 };

@@ -51,6 +51,19 @@ constexpr ToolbarTip kToolbarTips[] = {
     {app::NavInsert, "neuen Datensatz anlegen"},
 };
 
+// The font style bits of a list layout ("XploreStyle-").
+struct StyleBit {
+    long bit;
+    bool (QFont::*get)() const;
+    void (QFont::*set)(bool);
+};
+const StyleBit kStyleBits[] = {
+    {1, &QFont::bold, &QFont::setBold},
+    {2, &QFont::italic, &QFont::setItalic},
+    {4, &QFont::underline, &QFont::setUnderline},
+    {8, &QFont::strikeOut, &QFont::setStrikeOut},
+};
+
 std::optional<Scroll> scrollStep(ListAction action) {
     static constexpr std::pair<ListAction, Scroll> kSteps[] = {
         {ListAction::OneUp, Scroll::OneUp},   {ListAction::OneDown, Scroll::OneDown},
@@ -215,8 +228,38 @@ BrowseWindow::~BrowseWindow() = default;
 
 void BrowseWindow::moveListToTab(int index) {
     QWidget* pageWidget = sheet_->widget(index);
-    if (pageWidget != nullptr && list_->parentWidget() != pageWidget)
+    if (pageWidget == nullptr || list_->parentWidget() == pageWidget)
+        return;
+    if (placement_.isEmpty()) {
         pageWidget->layout()->addWidget(list_);
+        return;
+    }
+    list_->setParent(pageWidget);
+    list_->setGeometry(placement_);
+    list_->show();
+}
+
+void BrowseWindow::placeList(const QRect& placement) {
+    if (!declaration_.remembersPlacement || placement.width() <= 0 || placement.height() <= 0)
+        return;
+    placement_ = placement;
+    QWidget* pageWidget = list_->parentWidget();
+    pageWidget->layout()->removeWidget(list_);
+    // The sheet grows so that the whole list stays in sight.
+    pageWidget->setMinimumSize(placement.x() + placement.width(), placement.y() + placement.height());
+    list_->setGeometry(placement);
+}
+
+void BrowseWindow::applyListLook(const layout::ListLayout& look) {
+    if (!look.font.empty() && look.point > 0) {
+        QFont font(QString::fromStdString(look.font), look.point);
+        for (const auto& style : kStyleBits)
+            (font.*style.set)((look.style & style.bit) != 0);
+        list_->table()->setFont(font);
+    }
+    list_->setTextColour(look.color);
+    list_->setLineHeight(look.lineHeight);
+    list_->setScrollBars(look.hscroll, look.vscroll);
 }
 
 void BrowseWindow::closeList() {
@@ -233,16 +276,10 @@ void BrowseWindow::openBrowse() {
     }
     restored_ = layout::restoreListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,
                                           declaration_.designFormat, currentLayout());
-    if (const auto format = layout::parseListFormat(restored_.format))
-        list_->setFormat(*format);
-    list_->setScrollBars(restored_.hscroll, restored_.vscroll);
-    list_->setLineHeight(restored_.lineHeight);
-    if (!restored_.font.empty() && restored_.point > 0) {
-        QFont font(QString::fromStdString(restored_.font), restored_.point);
-        font.setBold((restored_.style & 1) != 0);
-        font.setItalic((restored_.style & 2) != 0);
-        list_->table()->setFont(font);
-    }
+    applyListLook(restored_);
+    placeList({restored_.xpos, restored_.ypos, restored_.width, restored_.height});
+    // After the font: the columns' widths in pixels follow from it.
+    list_->setFormat(layout::parseListFormat(restored_.format).value_or(designed_));
     // The headings are translated as designed; marker and prompt follow.
     list_->setSortMarker(0, false);
     i18n::TranslateListHeaders(list_->table());
@@ -680,7 +717,11 @@ layout::ListLayout BrowseWindow::currentLayout() const {
     const QFont font = list_->table()->font();
     out.font = font.family().toStdString();
     out.point = font.pointSize();
-    out.style = (font.bold() ? 1 : 0) | (font.italic() ? 2 : 0);
+    out.color = list_->textColour();
+    out.style = 0;
+    for (const auto& style : kStyleBits)
+        if ((font.*style.get)())
+            out.style |= style.bit;
     out.prevCol = descending_ ? -sortField_ : sortField_;
     return out;
 }
@@ -710,6 +751,7 @@ void BrowseWindow::applySession(const layout::FormatSession& session) {
     list_->table()->setFont(session.font);
     list_->setLineHeight(session.lineHeight);
     list_->setScrollBars(session.hscroll, session.vscroll);
+    placeList(session.placement);
     applyFormat(session.format);
 }
 

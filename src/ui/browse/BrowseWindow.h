@@ -22,6 +22,7 @@
 #include "ui/layout/ListFormat.h"
 #include "ui/layout/ListLayout.h"
 
+#include <QRect>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -135,6 +136,11 @@ private:
     QString sortHeader() const;
     layout::FormatSession formatSession() const;
     void applySession(const layout::FormatSession& session);
+    // Font, colour, line height and scroll bars as the window file keeps them.
+    void applyListLook(const layout::ListLayout& look);
+    // For a list that remembers its placement: puts it there (a rectangle
+    // without width or height leaves it filling its sheet).
+    void placeList(const QRect& placement);
     void showLocatorPrompt();
     void scheduleLocate();
     void updateButtons();
@@ -149,6 +155,7 @@ private:
     std::unique_ptr<BrowsePage> page_;
     layout::ListFormat designed_;
     layout::ListLayout restored_;
+    QRect placement_; // empty: the list fills its sheet
     BrowseList* list_;
     QTabWidget* sheet_;
     QLabel* searchPrompt_;

@@ -22,7 +22,7 @@ struct ListLayout {
     std::string font;
     int point = 0;
     long color = -1; // 0xRRGGBB; -1 = the list's own
-    long style = 0;  // bit 0 bold, bit 1 italic
+    long style = 0;  // bit 0 bold, bit 1 italic, bit 2 underline, bit 3 strike-out
     // The column-table entry the list is sorted by; negative when descending; 0 = none.
     int prevCol = 0;
 };
