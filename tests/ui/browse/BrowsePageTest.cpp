@@ -4,7 +4,12 @@
 #include "ui/browse/BrowsePage.h"
 
 #include "MemorySource.h"
+#include "ScriptedPrompter.h"
+#include "TempDir.h"
+#include "data/FileServices.h"
+#include "shared/AppState.h"
 #include "ui/browse/BrowseSort.h"
+#include "ui/browse/ViewSource.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -201,6 +206,10 @@ TEST_F(BrowsePageTest, MovesReadNoMoreThanAPage) {
     }
 }
 
+// The four directions first: rounds pick mostly one of them, as a held key does.
+constexpr Scroll kSteps[] = {Scroll::OneUp,    Scroll::OneDown, Scroll::PageUp,
+                             Scroll::PageDown, Scroll::Top,     Scroll::Bottom};
+
 // Two pages over equal sources: one takes steps as a burst, the other one by one.
 struct TwinPages {
     explicit TwinPages(int count) {
@@ -229,8 +238,6 @@ struct TwinPages {
 
 TEST(BrowseBurstTest, ABurstEndsWhereSingleStepsEnd) {
     std::mt19937 random(20261206);
-    constexpr Scroll kSteps[] = {Scroll::OneUp,    Scroll::OneDown, Scroll::PageUp,
-                                 Scroll::PageDown, Scroll::Top,     Scroll::Bottom};
     for (const int count : {3, 5, 23}) { // shorter than, as long as and longer than a page
         TwinPages twins(count);
         for (int round = 0; round < 300; ++round) {
@@ -253,6 +260,48 @@ TEST(BrowseBurstTest, ABurstEndsWhereSingleStepsEnd) {
                 << "records " << count << ", round " << round;
         }
     }
+}
+
+// The same over the record file: reading on from where the last step
+// stopped gives what a fresh seek gives.
+TEST(BrowseBurstTest, OverTheRecordFileABurstEndsWhereSingleStepsEnd) {
+    test::TempDir dir;
+    test::ScriptedPrompter prompter;
+    resetAppState();
+    appState().DATAPATH = dir.str();
+    auto& file = data::files().QXADRBRA;
+    ASSERT_TRUE(data::OpenRecordFile(file));
+    for (int i = 1; i <= 37; ++i) {
+        file.clear();
+        file.rec.BRANCHE = "B" + std::to_string(100 + i);
+        ASSERT_EQ(file.add(), 0);
+    }
+    ViewSource burstSource(file), singleSource(file);
+    const auto builder = [](const BrowseSource& s) {
+        BrowseRow row;
+        row.cells.push_back({s.field("BRA:BRANCHE")});
+        return row;
+    };
+    BrowsePage burst(burstSource, builder), single(singleSource, builder);
+    std::mt19937 random(7);
+    for (const std::string order : {"UPPER(BRA:BRANCHE)", "-UPPER(BRA:BRANCHE)"}) {
+        for (BrowsePage* page : {&burst, &single}) {
+            ASSERT_TRUE((page == &burst ? burstSource : singleSource).open(order));
+            page->setPageSize(6);
+            page->top();
+        }
+        for (int round = 0; round < 60; ++round) {
+            std::vector<Scroll> steps(1 + random() % 20);
+            for (auto& step : steps)
+                step = kSteps[random() % 10 < 8 ? round % 4 : random() % 6];
+            burst.scroll(steps);
+            for (const Scroll step : steps)
+                single.scroll(step);
+            ASSERT_EQ(TwinPages::shown(burst), TwinPages::shown(single)) << order << ", round " << round;
+            ASSERT_EQ(burst.current(), single.current()) << order << ", round " << round;
+        }
+    }
+    data::CloseRecordFile(file);
 }
 
 TEST(BrowseBurstTest, ABurstInOneDirectionSeeksOnce) {
