@@ -192,6 +192,15 @@ void measureReadsAndWrites(int count) {
                    "TKP:ADRNR = " + std::to_string(files().QXADRTKP.rec.ADRNR));
     });
     std::printf("  NextNumber TKP:TKPNR      %10.3f ms\n", nextTkp);
+    const double put = median([&](int i) {
+        auto& adr = files().QXADRESS;
+        adr.rec.ADRNR = 1 + (i * 7919) % count;
+        if (adr.get(*Address::table().key("QXADRES1")) == NoError) {
+            adr.rec.NAME2 = "geändert " + std::to_string(i);
+            adr.put();
+        }
+    });
+    std::printf("  get and put               %10.3f ms (one field changed)\n", put);
     auto cascadeVictim = [count](int i) { return 1 + (i * 104729) % count; };
     for (int i = 0; i < kRuns; ++i)
         addActivities(cascadeVictim(i), i);

@@ -234,6 +234,25 @@ TEST_F(RecordFileTest, CheckFindsKeyValuesChangedBehindTheDriver) {
     EXPECT_EQ(namesInKey(adr, "QXADRES2"), std::vector<std::string>{"Schulz"});
 }
 
+TEST_F(RecordFileTest, APutWritesOnlyTheFieldsThatChangedAndAlwaysANewVersion) {
+    File<Address> adr;
+    createOpen(adr);
+    addAddress(adr, 1, "Meyer");
+    // Triggers of another program note every write of NAME1 or NAME2.
+    sql("QXADRESS", "CREATE TABLE written (field TEXT);"
+                    "CREATE TRIGGER name1 AFTER UPDATE OF NAME1, _u_NAME1 ON QXADRESS "
+                    "BEGIN INSERT INTO written VALUES ('NAME1'); END;"
+                    "CREATE TRIGGER name2 AFTER UPDATE OF NAME2, _u_NAME2 ON QXADRESS "
+                    "BEGIN INSERT INTO written VALUES ('NAME2'); END;");
+    adr.rec.NAME1 = "Müller";
+    ASSERT_EQ(adr.put(), NoError) << errorText();
+    ASSERT_EQ(adr.put(), NoError) << errorText(); // nothing changed
+    EXPECT_EQ(sql("QXADRESS", "SELECT field FROM written"), std::vector<std::string>{"NAME1"});
+    EXPECT_EQ(sql("QXADRESS", "SELECT _version || ' ' || _u_NAME1 FROM QXADRESS"),
+              std::vector<std::string>{"3 MULLER"});
+    EXPECT_EQ(namesInKey(adr, "QXADRES2"), std::vector<std::string>{"Müller"});
+}
+
 TEST_F(RecordFileTest, BulkLoadBuildsKeysOnceAndKeepsNothingOnADuplicate) {
     File<Address> adr;
     createOpen(adr);

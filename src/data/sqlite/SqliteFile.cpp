@@ -93,6 +93,25 @@ struct BoundValue {
         } else
             setText(std::get<std::string>(v), true);
     }
+    // Whether column `column` of the row `s` stands on holds this value.
+    bool equals(sqlite3_stmt* s, int column) const {
+        switch (kind) {
+        case Kind::Integer:
+            return sqlite3_column_type(s, column) == SQLITE_INTEGER &&
+                   sqlite3_column_int64(s, column) == integer;
+        case Kind::Real:
+            return sqlite3_column_type(s, column) == SQLITE_FLOAT && sqlite3_column_double(s, column) == real;
+        case Kind::Text:
+            if (sqlite3_column_type(s, column) != SQLITE_TEXT)
+                return false;
+            {
+                const auto* stored = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
+                return std::string_view(stored, static_cast<std::size_t>(sqlite3_column_bytes(s, column))) ==
+                       text;
+            }
+        }
+        return false;
+    }
     void bind(sqlite3_stmt* s, int index) const {
         switch (kind) {
         case Kind::Integer:
@@ -372,18 +391,41 @@ public:
     int update(std::int64_t position, std::int64_t& version, const void* record) override {
         if (const int code = ready(); code != NoError)
             return code;
-        sqlite3_stmt* s = conn().statement(sql().update);
+        // Only the columns that differ from the stored record are written: every
+        // index over a written column is rewritten, even with its value unchanged.
+        const std::size_t stored = stage(record, row_, false);
+        const Sql& q = sql();
+        sqlite3_stmt* current = conn().statement(q.storedValues);
+        if (!current)
+            return sqliteError(sqlite3_errcode(conn().handle()));
+        changed_.clear();
+        {
+            StatementUse use(current);
+            sqlite3_bind_int64(current, 1, position);
+            sqlite3_bind_int64(current, 2, version);
+            const int rc = sqlite3_step(current);
+            if (rc == SQLITE_DONE)
+                return missingOrChanged(position);
+            if (rc != SQLITE_ROW)
+                return sqliteError(rc);
+            for (std::size_t i = 0; i < stored; ++i)
+                if (!row_[i].equals(current, static_cast<int>(i)))
+                    changed_.push_back(i);
+        }
+        std::string sets;
+        for (const std::size_t i : changed_)
+            sets += q.storedColumns[i] + " = ?, ";
+        sqlite3_stmt* s = conn().statement("UPDATE " + q.table + " SET " + sets + q.nextVersion);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
-        int rc;
         {
             StatementUse use(s);
-            const std::size_t stored = stage(record, row_, false);
-            bindRow(s, 1, row_.data(), stored);
-            sqlite3_bind_int64(s, static_cast<int>(stored) + 1, position);
-            sqlite3_bind_int64(s, static_cast<int>(stored) + 2, version);
-            rc = sqlite3_step(s);
-            if (rc != SQLITE_DONE)
+            int bind = 1;
+            for (const std::size_t i : changed_)
+                row_[i].bind(s, bind++);
+            sqlite3_bind_int64(s, bind++, position);
+            sqlite3_bind_int64(s, bind, version);
+            if (const int rc = sqlite3_step(s); rc != SQLITE_DONE)
                 return writeError(rc);
         }
         if (sqlite3_changes(conn().handle()) == 0)
@@ -691,7 +733,10 @@ private:
     struct Sql {
         std::string table;      // "main"."QXADRESS"
         std::string selectList; // fields, position, version
-        std::string insert, update, remove, byPosition;
+        std::string insert, remove, byPosition;
+        std::vector<std::string> storedColumns; // fields and fold keys, as staged
+        std::string storedValues;               // their values in a record of a position and version
+        std::string nextVersion;                // the end of an update: new version, where
     };
 
     const Sql& sql() {
@@ -701,14 +746,14 @@ private:
             return found->second;
         Sql q;
         q.table = quoted(schema) + "." + quoted(table_.name);
-        std::string columns, marks, sets;
+        std::string columns, marks;
         for (const auto& [name, type] : expectedColumns(table_)) {
             if (name == kPositionColumn)
                 continue;
             columns += (columns.empty() ? "" : ", ") + quoted(name);
             marks += marks.empty() ? "?" : ", ?";
             if (name != kVersionColumn)
-                sets += quoted(name) + " = ?, ";
+                q.storedColumns.push_back(quoted(name));
         }
         for (const FieldDef& f : table_.fields)
             q.selectList += (q.selectList.empty() ? "" : ", ") + quoted(f.name);
@@ -716,8 +761,11 @@ private:
         const std::string where = " WHERE " + quoted(kPositionColumn) + " = ?";
         const std::string watched = where + " AND " + quoted(kVersionColumn) + " = ?";
         q.insert = "INSERT INTO " + q.table + " (" + columns + ") VALUES (" + marks + ")";
-        q.update = "UPDATE " + q.table + " SET " + sets + quoted(kVersionColumn) + " = " +
-                   quoted(kVersionColumn) + " + 1" + watched;
+        q.nextVersion = quoted(kVersionColumn) + " = " + quoted(kVersionColumn) + " + 1" + watched;
+        std::string stored;
+        for (const std::string& column : q.storedColumns)
+            stored += (stored.empty() ? "" : ", ") + column;
+        q.storedValues = "SELECT " + stored + " FROM " + q.table + watched;
         q.remove = "DELETE FROM " + q.table + watched;
         q.byPosition = "SELECT " + q.selectList + " FROM " + q.table + where;
         return sql_.emplace(schema, std::move(q)).first->second;
@@ -872,8 +920,9 @@ private:
     std::map<std::string, std::string> indexOf_; // order signature -> index name
     std::map<std::string, Sql> sql_;             // by schema
     std::map<std::string, std::string> readSql_;
-    std::vector<BoundValue> row_; // values of the last single write
-    std::string bulkOrders_;      // list-order indexes to make again after a bulk load
+    std::vector<BoundValue> row_;      // values of the last single write
+    std::vector<std::size_t> changed_; // of row_, those an update writes
+    std::string bulkOrders_;           // list-order indexes to make again after a bulk load
     std::size_t foldColumns_ = 0;
 
     // A bulk load writes batchRows_ records per statement, numbering them itself.
