@@ -34,15 +34,6 @@ constexpr std::size_t kHeadingChars = 100;
 // The files the list works with: its own and the addresses for the heading.
 data::RecordFile* const kListFiles[] = {&data::files().QXADRTKP, &data::files().QXADRESS};
 
-QPushButton* addButton(QBoxLayout* row, const char* name, const QString& text, const QString& tip) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
-}
-
 std::string addressHeading(const data::Address& a) {
     return cutChars(clip(a.NAME1) + " " + clip(a.NAME2) + ", " + clip(a.LD) + " " + clip(a.PLZ) + " " +
                         clip(a.ORT),
@@ -56,8 +47,8 @@ TKPListWin::TKPListWin(QWidget* parent)
                    std::make_unique<ContactSource>(), parent),
       source_(static_cast<ContactSource*>(&source())) {
     setWindowTitle("Kontaktpersonen");
-    mail_ = addButton(extraButtons(), "EMAILBUTTON", "e-Mail", "e-Mail an die Kontaktperson schreiben");
-    dial_ = addButton(extraButtons(), "TAPIBUTTON", "Wählen", "Telefonnummer der Kontaktperson wählen");
+    mail_ = addExtraButton("EMAILBUTTON", "e-Mail", "e-Mail an die Kontaktperson schreiben");
+    dial_ = addExtraButton("TAPIBUTTON", "Wählen", "Telefonnummer der Kontaktperson wählen");
     allCheck_ = new QCheckBox("AllAdress");
     allCheck_->setObjectName("LN:ALLADRESS");
     allCheck_->setToolTip("Kontaktpersonen aller Adressen zeigen");

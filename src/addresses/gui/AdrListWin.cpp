@@ -69,15 +69,6 @@ void closeChildWindow(QWidget* window) {
         window->close();
 }
 
-QPushButton* addButton(QBoxLayout* row, const char* name, const QString& text, const QString& tip) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
-}
-
 } // namespace
 
 browse::BrowseDeclaration addressListDeclaration() {
@@ -129,9 +120,9 @@ AdrListWin::AdrListWin(QWidget* parent)
     : BrowseWindow(addressListDeclaration(), std::make_unique<browse::ViewSource>(data::files().QXADRESS),
                    parent) {
     setWindowTitle("Adressenliste");
-    print_ = addButton(extraButtons(), "PRNBUTTON", "Dokument", "Dokument für die Adresse erstellen");
-    materialList_ = addButton(extraButtons(), "BUTTONAPRLIST", "Material", "Versandtes Material der Adresse");
-    url_ = addButton(extraButtons(), "URLBUTTON", "Web", "Web- oder Mail-Adresse öffnen");
+    print_ = addExtraButton("PRNBUTTON", "Dokument", "Dokument für die Adresse erstellen");
+    materialList_ = addExtraButton("BUTTONAPRLIST", "Material", "Versandtes Material der Adresse");
+    url_ = addExtraButton("URLBUTTON", "Web", "Web- oder Mail-Adresse öffnen");
     url_->setEnabled(false);
     connect(print_, &QPushButton::clicked, this, [] { app::openWindow(procedures::DocumentPreparation); });
     connect(materialList_, &QPushButton::clicked, this, [this] {

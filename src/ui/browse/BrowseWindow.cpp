@@ -226,6 +226,13 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
 
 BrowseWindow::~BrowseWindow() = default;
 
+QPushButton* BrowseWindow::addExtraButton(const char* name, const QString& text, const QString& tip) {
+    QPushButton* button = makeButton(this, name, text);
+    button->setToolTip(tip);
+    extraButtons_->addWidget(button);
+    return button;
+}
+
 void BrowseWindow::moveListToTab(int index) {
     QWidget* pageWidget = sheet_->widget(index);
     if (pageWidget == nullptr || list_->parentWidget() == pageWidget)

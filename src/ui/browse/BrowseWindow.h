@@ -115,6 +115,8 @@ protected:
 
     // Where derived windows put their own buttons (left of New).
     QBoxLayout* extraButtons() const { return extraButtons_; }
+    // A button of the derived window there, named by its design name.
+    QPushButton* addExtraButton(const char* name, const QString& text, const QString& tip);
     QTabWidget* sheet() const { return sheet_; }
     QPushButton* insertButton() const { return insert_; }
     QPushButton* changeButton() const { return change_; }
