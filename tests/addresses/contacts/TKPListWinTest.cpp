@@ -20,6 +20,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <chrono>
+#include <future>
+#include <sqlite3.h>
+#include <thread>
 
 using velkora::test::ContactListFixture;
 using velkora::test::ContactSpec;
@@ -218,6 +222,40 @@ private slots:
         QTest::keyClick(f.list(), Qt::Key_Insert);
         QCOMPARE(stored(8, 1)->NAME1, std::string("Neu 3"));
         QCOMPARE(f.rows(), 1);
+    }
+
+    void aContactThatCouldNotBeAddedIsTriedOnceMoreAfterTheWarning() {
+        ContactListFixture f;
+        addTwoAddresses(f);
+        browse::registerForm("qxUpdateTKP", [](int request) {
+            if (request != browse::InsertRecord)
+                return int(browse::RequestCancelled);
+            addresses::TkpExchange().NAME1 = "Später";
+            return int(browse::RequestCompleted);
+        });
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        // Another program holds the contact file for three seconds; the first
+        // try to add gives up after two, the one after the warning gets through.
+        std::promise<bool> held;
+        std::thread peer([file = data::files().QXADRTKP.diskName(), &held] {
+            sqlite3* db = nullptr;
+            sqlite3_open(file.c_str(), &db);
+            held.set_value(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK);
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+        });
+        QVERIFY(held.get_future().get());
+        f.prompter.setNextAnswer(velkora::ButtonOk);
+        QTest::mouseClick(f.control("INSERT:2"), Qt::LeftButton);
+        peer.join();
+        QCOMPARE(f.prompter.prompts().size(), std::size_t{1});
+        QVERIFY(f.prompter.last().text.find("An error was experienced during the update of this record.") !=
+                std::string::npos);
+        const auto added = stored(1, 3);
+        QVERIFY(added);
+        QCOMPARE(added->NAME1, std::string("Später"));
     }
 
     void theContactFormsValuesAreStored() {
