@@ -52,6 +52,22 @@ private:
     sqlite3_stmt* s_;
 };
 
+// A statement prepared for one use and finalized when it goes out of scope,
+// for texts too varied to keep (an update of just the columns that changed).
+class OneOffStatement {
+public:
+    OneOffStatement(sqlite3* db, const std::string& sql) {
+        sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &s_, nullptr);
+    }
+    ~OneOffStatement() { sqlite3_finalize(s_); }
+    OneOffStatement(const OneOffStatement&) = delete;
+    OneOffStatement& operator=(const OneOffStatement&) = delete;
+    sqlite3_stmt* get() const { return s_; }
+
+private:
+    sqlite3_stmt* s_ = nullptr;
+};
+
 // The record layer's error for a SQLite result code on `db` (sets the current error).
 int reportSqliteError(int rc, sqlite3* db, const std::string& file);
 

@@ -415,19 +415,18 @@ public:
         std::string sets;
         for (const std::size_t i : changed_)
             sets += q.storedColumns[i] + " = ?, ";
-        sqlite3_stmt* s = conn().statement("UPDATE " + q.table + " SET " + sets + q.nextVersion);
+        // Made afresh each time: there are as many texts as sets of changed columns.
+        const OneOffStatement update(conn().handle(), "UPDATE " + q.table + " SET " + sets + q.nextVersion);
+        sqlite3_stmt* s = update.get();
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
-        {
-            StatementUse use(s);
-            int bind = 1;
-            for (const std::size_t i : changed_)
-                row_[i].bind(s, bind++);
-            sqlite3_bind_int64(s, bind++, position);
-            sqlite3_bind_int64(s, bind, version);
-            if (const int rc = sqlite3_step(s); rc != SQLITE_DONE)
-                return writeError(rc);
-        }
+        int bind = 1;
+        for (const std::size_t i : changed_)
+            row_[i].bind(s, bind++);
+        sqlite3_bind_int64(s, bind++, position);
+        sqlite3_bind_int64(s, bind, version);
+        if (const int rc = sqlite3_step(s); rc != SQLITE_DONE)
+            return writeError(rc);
         if (sqlite3_changes(conn().handle()) == 0)
             return missingOrChanged(position);
         ++version;
