@@ -76,6 +76,9 @@ TEST_F(RecordFileTest, UniqueKeysRefuseDuplicatesCaseInsensitively) {
     EXPECT_EQ(errorKey(), "USR:QXACKUS2");
     usr.rec = {3, "Meier", "y"};
     EXPECT_EQ(usr.add(), NoError);
+    usr.rec.PUSR = "X"; // a changed record too: the name and code of the first
+    EXPECT_EQ(usr.put(), DuplicateKeyError);
+    EXPECT_EQ(errorKey(), "USR:QXACKUS2");
 }
 
 TEST_F(RecordFileTest, TextKeysFoldCaseAndUmlautsLikeGermanLists) {
