@@ -20,35 +20,21 @@
 #include <QTreeWidget>
 
 using namespace velkora;
+using velkora::test::field;
 using velkora::test::FormFixture;
+using velkora::test::retype;
 using velkora::test::whenModal;
 
 namespace {
-
-template <class W = QLineEdit> W* field(QWidget* form, const char* name) {
-    W* w = form->findChild<W*>(name);
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
 
 void click(QWidget* window, const char* button) {
     QTest::mouseClick(field<QPushButton>(window, button), Qt::LeftButton);
 }
 
-// Types into an entry as a user does: click in, select all, type, leave with Tab.
+// Types into an entry as a user does and leaves it with Tab.
 void typeInto(QWidget* form, const char* name, const QString& text) {
     QLineEdit* edit = field(form, name);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    bool ascii = true;
-    for (QChar c : text)
-        ascii = ascii && c.unicode() < 128;
-    if (ascii)
-        QTest::keyClicks(edit, text);
-    else
-        edit->insert(text);
+    retype(edit, text);
     QTest::keyClick(edit, Qt::Key_Tab);
 }
 

@@ -14,7 +14,9 @@
 
 using namespace velkora;
 using velkora::addresses::TkpExchange;
+using velkora::test::field;
 using velkora::test::FormFixture;
+using velkora::test::retype;
 using velkora::test::whenModal;
 
 namespace {
@@ -38,29 +40,8 @@ data::ContactPerson someContact() {
     return c;
 }
 
-template <class W = QLineEdit> W* field(QWidget* form, const char* name) {
-    W* w = form->findChild<W*>(name);
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 void clickOk(QWidget* form) {
     QTest::mouseClick(field<QPushButton>(form, "OKBUTTON"), Qt::LeftButton);
-}
-
-void retype(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    // The test keyboard types ASCII only; other letters arrive as an input method would send them.
-    bool ascii = true;
-    for (QChar c : text)
-        ascii = ascii && c.unicode() < 128;
-    if (ascii)
-        QTest::keyClicks(edit, text);
-    else
-        edit->insert(text);
 }
 
 } // namespace

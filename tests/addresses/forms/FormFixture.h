@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QWidget>
 #include <QtTest>
 #include <filesystem>
@@ -131,5 +132,28 @@ public:
 private:
     FixedClock clock_;
 };
+
+// The control of a form by its name; a missing one ends the test.
+template <class W = QLineEdit> W* field(QWidget* form, const char* name) {
+    W* w = form->findChild<W*>(name);
+    if (!w)
+        qFatal("no control %s", name);
+    return w;
+}
+
+// Replaces an entry's text as a user does: select all, delete, type.
+inline void retype(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    // The test keyboard types ASCII only; other letters arrive as an input method would send them.
+    bool ascii = true;
+    for (QChar c : text)
+        ascii = ascii && c.unicode() < 128;
+    if (ascii)
+        QTest::keyClicks(edit, text);
+    else
+        edit->insert(text);
+}
 
 } // namespace velkora::test
