@@ -68,11 +68,6 @@ std::string featureDigits(std::string stored) {
 
 } // namespace
 
-data::Address& AdrUpdateWin::lastSaved() {
-    static data::Address last;
-    return last;
-}
-
 AdrUpdateWin::AdrUpdateWin(QWidget* parent)
     : UpdateForm("qxUpdateAdressMain", parent), adr_(data::files().QXADRESS),
       fields_(data::Address::table(), &data::files().QXADRESS.rec) {
@@ -461,7 +456,7 @@ form::SaveOutcome AdrUpdateWin::save() {
     // An alarm says nothing without a remark to show.
     rec.ALARM = !trim(rec.ALARM).empty() && !clip(rec.BEMERK).empty() ? "1" : "";
     alarm_->setChecked(!rec.ALARM.empty());
-    lastSaved() = rec;
+    lastSaved(procedure()) = data::RecordCopy(data::Address::table(), &rec);
 
     const form::SaveOutcome outcome =
         request() == browse::InsertRecord
@@ -488,10 +483,6 @@ void AdrUpdateWin::writeContacts() {
     ask("TKPError", "Write TKP Data", Icon::Exclamation);
     beep();
     ask("TKPError", "AdrSave", Icon::Exclamation);
-}
-
-bool AdrUpdateWin::showPreviousValue(QWidget* focus) {
-    return fields_.showPrevious(focus, &lastSaved());
 }
 
 int qxUpdateAdressMain(int request) {

@@ -35,9 +35,6 @@ public:
     explicit AdrUpdateWin(QWidget* parent = nullptr);
     ~AdrUpdateWin() override;
 
-    // The address saved last by this form (the previous-value function).
-    static data::Address& lastSaved();
-
 protected:
     bool openFiles() override;
     void takeEntryCopy() override;
@@ -46,7 +43,7 @@ protected:
     bool enterWindow() override;
     QWidget* invalidField() const override;
     form::SaveOutcome save() override;
-    bool showPreviousValue(QWidget* focus) override;
+    const form::FieldBindings* previousValueFields() const override { return &fields_; }
     void closeFiles() override;
 
 private:

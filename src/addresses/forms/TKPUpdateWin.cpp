@@ -38,11 +38,6 @@ QLineEdit* stamp(const char* name) {
 
 } // namespace
 
-data::ContactPerson& TKPUpdateWin::lastSaved() {
-    static data::ContactPerson last;
-    return last;
-}
-
 TKPUpdateWin::TKPUpdateWin(QWidget* parent)
     : UpdateForm("qxUpdateTKP", parent), fields_(data::ContactPerson::table(), &loc_) {
     build();
@@ -207,12 +202,8 @@ form::SaveOutcome TKPUpdateWin::save() {
 
     TkpExchange() = loc_;
     rememberPosition(appState().WORKINI, loc_.ABTPOS);
-    lastSaved() = loc_;
+    lastSaved(procedure()) = data::RecordCopy(data::ContactPerson::table(), &loc_);
     return form::SaveOutcome::Saved;
-}
-
-bool TKPUpdateWin::showPreviousValue(QWidget* focus) {
-    return fields_.showPrevious(focus, &lastSaved());
 }
 
 int qxUpdateTKP(int request) {

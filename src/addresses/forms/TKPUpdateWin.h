@@ -32,16 +32,13 @@ class TKPUpdateWin : public form::UpdateForm {
 public:
     explicit TKPUpdateWin(QWidget* parent = nullptr);
 
-    // The contact saved last by this form (the previous-value function).
-    static data::ContactPerson& lastSaved();
-
 protected:
     void loadRecord() override;
     void primeRecord() override;
     bool enterWindow() override;
     QWidget* invalidField() const override;
     form::SaveOutcome save() override;
-    bool showPreviousValue(QWidget* focus) override;
+    const form::FieldBindings* previousValueFields() const override { return &fields_; }
 
 private:
     void build();

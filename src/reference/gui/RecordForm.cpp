@@ -14,15 +14,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <map>
 
 namespace velkora::reference {
 namespace {} // namespace
-
-data::RecordCopy& RecordForm::lastSaved(const std::string& procedure) {
-    static std::map<std::string, data::RecordCopy> saved;
-    return saved[procedure];
-}
 
 RecordForm::RecordForm(RecordFormDeclaration declaration, QWidget* parent)
     : UpdateForm(declaration.procedure, parent), declaration_(std::move(declaration)),
@@ -109,11 +103,6 @@ form::SaveOutcome RecordForm::save() {
     if (outcome == form::SaveOutcome::KeepOpen)
         entry(declaration_.fields.front().name)->setFocus();
     return outcome;
-}
-
-bool RecordForm::showPreviousValue(QWidget* focus) {
-    const data::RecordCopy& last = lastSaved(procedure());
-    return last.data() != nullptr && fields_.showPrevious(focus, last.data());
 }
 
 QLineEdit* RecordForm::entry(const std::string& field) const {

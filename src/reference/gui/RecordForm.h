@@ -48,9 +48,6 @@ public:
     explicit RecordForm(RecordFormDeclaration declaration, QWidget* parent = nullptr);
     ~RecordForm() override;
 
-    // The record this form kind saved last (the previous-value function).
-    static data::RecordCopy& lastSaved(const std::string& procedure);
-
 protected:
     bool openFiles() override;
     void loadRecord() override;
@@ -59,7 +56,7 @@ protected:
     bool enterWindow() override;
     QWidget* invalidField() const override;
     form::SaveOutcome save() override;
-    bool showPreviousValue(QWidget* focus) override;
+    const form::FieldBindings* previousValueFields() const override { return &fields_; }
     void closeFiles() override;
 
     QLineEdit* entry(const std::string& field) const;

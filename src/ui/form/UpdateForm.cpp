@@ -4,6 +4,7 @@
 #include "i18n/gui/WindowTranslator.h"
 #include "shared/Prompter.h"
 #include "ui/browse/FormRequest.h"
+#include "ui/form/FieldBindings.h"
 #include "ui/form/FormHelp.h"
 #include "ui/form/FormNavigation.h"
 #include "ui/form/RecordSave.h"
@@ -15,6 +16,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QShortcut>
+#include <map>
 
 namespace velkora::form {
 
@@ -173,9 +175,16 @@ void UpdateForm::finish(int response) {
     done(response == browse::RequestCompleted ? Accepted : Rejected);
 }
 
+data::RecordCopy& UpdateForm::lastSaved(const std::string& procedure) {
+    static std::map<std::string, data::RecordCopy> saved;
+    return saved[procedure];
+}
+
 void UpdateForm::previousValue() {
-    if (QWidget* focus = focusWidget())
-        showPreviousValue(focus);
+    const data::RecordCopy& last = lastSaved(procedure_);
+    const FieldBindings* fields = previousValueFields();
+    if (QWidget* focus = focusWidget(); focus && fields && last.data())
+        fields->showPrevious(focus, last.data());
 }
 
 void UpdateForm::pressHelp() {

@@ -18,15 +18,17 @@
 //     closing the window cancel.
 
 #include "app/gui/Navigation.h"
+#include "data/Schema.h"
 
 #include <QDialog>
-
-class QHBoxLayout;
 #include <string>
 
 class QAbstractButton;
+class QHBoxLayout;
 
 namespace velkora::form {
+
+class FieldBindings;
 
 // What a form's save came to.
 enum class SaveOutcome {
@@ -48,6 +50,8 @@ public:
     int run();
 
     const std::string& procedure() const { return procedure_; }
+    // The record a form of `procedure` saved last; 2011 takes values from it.
+    static data::RecordCopy& lastSaved(const std::string& procedure);
     int request() const { return request_; }
     int entryRequest() const { return entryRequest_; }
     int response() const { return response_; }
@@ -92,11 +96,9 @@ protected:
     // The first field whose input fits no value, or nullptr.
     virtual QWidget* invalidField() const { return nullptr; }
     virtual SaveOutcome save() = 0;
-    // Puts the last saved value into `focus`; false when there is none.
-    virtual bool showPreviousValue(QWidget* focus) {
-        (void)focus;
-        return false;
-    }
+    // The bound fields 2011 fills from the record this form kind saved last
+    // (lastSaved); nullptr for a form without one.
+    virtual const FieldBindings* previousValueFields() const { return nullptr; }
     virtual void closeFiles() {}
 
     // False while the form shows a page on which the toolbar means nothing.

@@ -117,7 +117,7 @@ class AddressFormTest : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() {
-        addresses::AdrUpdateWin::lastSaved() = {};
+        form::UpdateForm::lastSaved("qxUpdateAdressMain") = {};
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

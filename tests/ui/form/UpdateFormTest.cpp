@@ -67,7 +67,6 @@ public:
     int deleteResults = 0; // deletes that fail before one succeeds
     int deletes = 0;
     bool changedAtSave = false;
-    static data::Address lastSaved;
 
     QLineEdit* name_;
     PictureEdit* date_;
@@ -90,20 +89,18 @@ protected:
         ++saves;
         fields_.take();
         changedAtSave = !sameRecord(data::Address::table(), &record_, &entry_);
-        lastSaved = record_;
+        lastSaved(procedure()) = data::RecordCopy(data::Address::table(), &record_);
         if (outcome == SaveOutcome::Unchanged && changedAtSave)
             return SaveOutcome::Saved;
         return outcome;
     }
-    bool showPreviousValue(QWidget* focus) override { return fields_.showPrevious(focus, &lastSaved); }
+    const FieldBindings* previousValueFields() const override { return &fields_; }
 
 private:
     data::Address& record_;
     data::Address entry_;
     FieldBindings fields_;
 };
-
-data::Address TestForm::lastSaved;
 
 // Runs `form` for `request` with `steps` acting inside its window.
 int runForm(TestForm& form, int request, std::function<void(TestForm&)> steps) {
@@ -144,7 +141,7 @@ private slots:
         translations_.clear();
         i18n::setTranslationTableOpener(
             [this] { return std::unique_ptr<i18n::TranslationTable>(new MemoryTable(translations_)); });
-        TestForm::lastSaved = {};
+        UpdateForm::lastSaved("qxTestForm") = {};
     }
     void cleanup() { i18n::setTranslationTableOpener({}); }
 
@@ -312,9 +309,11 @@ private slots:
         test::ScriptedPrompter prompter;
         test::FakeNavigationBar bar;
         data::Address record;
-        TestForm::lastSaved.NAME1 = "Zuletzt GmbH";
-        TestForm::lastSaved.EKONT = dayNumber({2020, 5, 4});
-        TestForm::lastSaved.ALARM = "1";
+        data::Address last;
+        last.NAME1 = "Zuletzt GmbH";
+        last.EKONT = dayNumber({2020, 5, 4});
+        last.ALARM = "1";
+        UpdateForm::lastSaved("qxTestForm") = data::RecordCopy(data::Address::table(), &last);
         TestForm form(record);
         runForm(form, browse::InsertRecord, [&](TestForm& f) {
             f.name_->setFocus();
