@@ -7,6 +7,7 @@
 #include "addresses/gui/WebAddress.h"
 #include "app/gui/ProcedureToDo.h"
 #include "app/gui/Procedures.h"
+#include "app/gui/WindowPosition.h"
 #include "app/gui/WindowRegistry.h"
 #include "data/FileServices.h"
 #include "shared/AppState.h"
@@ -18,7 +19,6 @@
 
 #include <QBoxLayout>
 #include <QDesktopServices>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabWidget>
 #include <cstdlib>
@@ -60,13 +60,6 @@ browse::BrowseRow addressRow(const std::vector<browse::BrowseColumnDef>& columns
     row.cells[CountryPostalColumn].text =
         toCStringField(clip(s.field("ADR:LD")) + " " + s.field("ADR:PLZ"), 17);
     return row;
-}
-
-void closeChildWindow(QWidget* window) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        sub->close();
-    else
-        window->close();
 }
 
 } // namespace
@@ -193,7 +186,7 @@ void AdrListWin::browseClosing() {
     filesOpen_ = false;
     closeAlarm();
     if (QWidget* documents = app::runningWindow(procedures::DocumentPreparation))
-        closeChildWindow(documents);
+        app::outerWindow(documents)->close();
 }
 
 void registerAddressWindows() {

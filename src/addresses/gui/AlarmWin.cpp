@@ -11,21 +11,9 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QStyle>
 
 namespace velkora::addresses {
-namespace {
-
-void closeChildWindow(QWidget* window) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        sub->close();
-    else
-        window->close();
-}
-
-} // namespace
-
 std::string& alarmText() {
     static std::string text;
     return text;
@@ -47,7 +35,7 @@ void showAlarm(const std::string& flag, const std::string& remark) {
 
 void closeAlarm() {
     if (QWidget* window = app::runningWindow(app::procedures::Alarm))
-        closeChildWindow(window);
+        app::outerWindow(window)->close();
 }
 
 AlarmWin::AlarmWin(QWidget* parent) : QWidget(parent), text_(new QLabel(this)) {

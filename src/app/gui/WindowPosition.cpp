@@ -12,13 +12,6 @@
 namespace velkora::app {
 namespace {
 
-// An MDI child is placed through its sub-window.
-QWidget* placed(QWidget* window) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        return sub;
-    return window;
-}
-
 bool fixedSize(const QWidget* w) {
     return w->minimumSize() == w->maximumSize();
 }
@@ -35,6 +28,12 @@ bool onSomeScreen(const QWidget* w, const QRect& rect) {
 
 } // namespace
 
+QWidget* outerWindow(QWidget* window) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        return sub;
+    return window;
+}
+
 std::string windowFile() {
     const std::string& start = appState().STARTINI;
     const std::string folder =
@@ -43,7 +42,7 @@ std::string windowFile() {
 }
 
 void SaveWindowPosition(QWidget* window, const std::string& section, const std::string& file) {
-    QWidget* w = placed(window);
+    QWidget* w = outerWindow(window);
     const bool maximized = w->isMaximized();
     if (w->isMinimized())
         return;
@@ -58,7 +57,7 @@ void SaveWindowPosition(QWidget* window, const std::string& section, const std::
 }
 
 void RestoreWindowPosition(QWidget* window, const std::string& section, const std::string& file) {
-    QWidget* w = placed(window);
+    QWidget* w = outerWindow(window);
     if (!w->isMaximized()) {
         QRect g = w->geometry();
         g.moveTo(int(profile::readInt(file, section, "XPosit", g.x())),

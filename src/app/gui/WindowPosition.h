@@ -11,6 +11,9 @@
 
 namespace velkora::app {
 
+// The window as the frame places and closes it: its MDI sub-window, or itself.
+QWidget* outerWindow(QWidget* window);
+
 // The window file: the start file's folder + "/ORBWin.INI".
 std::string windowFile();
 

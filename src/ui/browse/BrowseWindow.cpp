@@ -270,10 +270,7 @@ void BrowseWindow::applyListLook(const layout::ListLayout& look) {
 }
 
 void BrowseWindow::closeList() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
+    app::outerWindow(this)->close();
 }
 
 void BrowseWindow::openBrowse() {
