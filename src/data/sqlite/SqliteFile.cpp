@@ -595,18 +595,21 @@ private:
             return NoError;
         const std::size_t rows = pending_;
         pending_ = 0;
-        std::string& statementSql = rows == batchRows_ ? fullBatchSql_ : partBatchSql_;
-        if (statementSql.empty() || rows != batchRows_)
-            statementSql = bulkInsertSql(rows);
-        sqlite3_stmt* s = own_.statement(statementSql);
+        // The text of a full batch is made once; the last, shorter one only ends a load.
+        if (rows == batchRows_ && fullBatchSql_.empty())
+            fullBatchSql_ = bulkInsertSql(rows);
+        const std::string lastBatchSql = rows == batchRows_ ? std::string() : bulkInsertSql(rows);
+        sqlite3_stmt* s = own_.statement(rows == batchRows_ ? fullBatchSql_ : lastBatchSql);
         if (!s)
             return sqliteError(sqlite3_errcode(own_.handle()));
         const std::size_t width = rowWidth() + 1;
         for (std::size_t i = 0; i < rows; ++i)
             bindRow(s, static_cast<int>(i * width) + 1, &batch_[i * width], width);
+        // Every value is bound again for the next batch: reset only, the error read first.
         const int rc = sqlite3_step(s);
+        const int code = rc == SQLITE_DONE ? NoError : writeError(rc);
         sqlite3_reset(s);
-        return rc == SQLITE_DONE ? NoError : writeError(rc);
+        return code;
     }
 
     // "INSERT ... VALUES (...), (...)" for `rows` records with their positions.
@@ -932,7 +935,7 @@ private:
     std::vector<BoundValue> batch_;
     std::size_t batchRows_ = 1;
     std::size_t pending_ = 0;
-    std::string fullBatchSql_, partBatchSql_;
+    std::string fullBatchSql_;
 };
 
 class SqliteTransaction : public TransactionBackend {
