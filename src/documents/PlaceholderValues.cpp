@@ -20,8 +20,8 @@ std::string PlaceholderValues::value(const std::string& expression) {
     return clip(cutChars(result, kValueSize));
 }
 
-void PlaceholderValues::appendRtf(std::string& out, const std::string& expression) {
-    appendRtfText(out, value(expression));
+std::string PlaceholderValues::rtf(const std::string& expression) {
+    return rtfText(value(expression));
 }
 
 } // namespace velkora::documents

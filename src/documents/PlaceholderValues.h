@@ -20,8 +20,8 @@ public:
 
     // The value as the document shows it (plain text, before RTF escaping).
     std::string value(const std::string& expression);
-    // Appends the value of `expression` (template bytes, Windows-1252) as RTF.
-    void appendRtf(std::string& out, const std::string& expression);
+    // The value of `expression` (template bytes, Windows-1252) as RTF.
+    std::string rtf(const std::string& expression);
 
 private:
     expr::Evaluator& evaluator_;

@@ -186,9 +186,13 @@ private:
     void writeSection(const PreparedSection& section, std::size_t groupNumber, bool advancePerPiece) {
         expanded_.clear();
         for (const SectionPiece& piece : section.pieces) {
-            expanded_ += piece.literal;
+            // A literal's own blank ends a control word that an empty value left open.
+            if (piece.literal.starts_with(' '))
+                expanded_ += piece.literal;
+            else
+                appendApartFromControlWord(expanded_, piece.literal);
             if (piece.hasExpression)
-                values_.appendRtf(expanded_, piece.expression);
+                appendApartFromControlWord(expanded_, values_.rtf(piece.expression));
         }
         separateFromPreviousSection();
         const std::string_view text = expanded_;

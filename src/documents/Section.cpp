@@ -38,6 +38,12 @@ bool continuesControlWord(std::string_view next) {
     return !next.empty() && (isLetter(next[0]) || isDigit(next[0]) || next[0] == '-' || next[0] == ' ');
 }
 
+void appendApartFromControlWord(std::string& text, std::string_view next) {
+    if (continuesControlWord(next) && endsInControlWord(text))
+        text += ' ';
+    text.append(next);
+}
+
 std::string joinLines(std::string_view section) {
     if (section.ends_with(kCrLf))
         section.remove_suffix(kCrLf.size());
@@ -50,9 +56,7 @@ std::string joinLines(std::string_view section) {
             const std::size_t next = head.find(kCrLf, pos);
             const std::size_t end = next == std::string_view::npos ? head.size() : next;
             const std::string_view line = head.substr(pos, end - pos);
-            if (continuesControlWord(line) && endsInControlWord(joined))
-                joined += ' ';
-            joined.append(line);
+            appendApartFromControlWord(joined, line);
             pos = end + kCrLf.size();
         }
         section.remove_prefix(lastBreak + kCrLf.size());

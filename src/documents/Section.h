@@ -28,6 +28,10 @@ std::string joinLines(std::string_view section);
 bool endsInControlWord(std::string_view text);
 // True when `next` begins with a character that would run on a control word.
 bool continuesControlWord(std::string_view next);
+// Appends `next` to `text`, with one blank between where `text` ends in a
+// control word that `next` would run on: the reader takes the blank as the
+// word's end and drops it ("\par" and "Herrn" give "\par Herrn").
+void appendApartFromControlWord(std::string& text, std::string_view next);
 
 struct SectionPiece {
     std::string literal;    // copied byte for byte

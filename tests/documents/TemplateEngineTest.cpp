@@ -56,7 +56,8 @@ TEST_F(TemplateEngine, WritesEachCaseAsExpected) {
                            "expression_over_fields",
                            "surplus_endloop",
                            "blank_run_on_block_boundary",
-                           "control_words_at_line_breaks"};
+                           "control_words_at_line_breaks",
+                           "values_after_control_words"};
     for (const std::string name : cases) {
         SCOPED_TRACE(name);
         EXPECT_EQ(ProcessTplFile(output + "   ", casePath(name + ".rtf") + "  ", 1), TemplateResult::Written);
