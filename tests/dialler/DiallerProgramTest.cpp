@@ -58,9 +58,17 @@ TEST_F(DiallerProgram, HandsTheQuotedNumberToTheDesktopAsATelUri) {
     EXPECT_EQ(readFile(dir.file("opened")), "1\n[tel:00891234]\n");
 }
 
+TEST_F(DiallerProgram, AnInternationalNumberReachesTheDesktopAsTheGlobalNumber) {
+    EXPECT_EQ(run({"\"+43 1 8654281\""}), 0);
+    EXPECT_EQ(readFile(dir.file("opened")), "1\n[tel:+4318654281]\n");
+    // As a caller that puts its outside-line prefix before every number hands it over.
+    EXPECT_EQ(run({"\"0+43 1 8654281\""}), 0);
+    EXPECT_EQ(readFile(dir.file("opened")), "1\n[tel:+4318654281]\n");
+}
+
 TEST_F(DiallerProgram, AHostileNumberIsDialledAsTextAndRunsNothing) {
-    EXPECT_EQ(run({"\"00\" ; touch pwned ; \"\""}), 0);
-    EXPECT_EQ(readFile(dir.file("opened")), "1\n[tel:00]\n");
+    EXPECT_EQ(run({"\"0\" ; touch pwned ; \"\""}), 0);
+    EXPECT_EQ(readFile(dir.file("opened")), "1\n[tel:0]\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("pwned")));
 }
 

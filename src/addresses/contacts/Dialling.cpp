@@ -1,5 +1,6 @@
 #include "addresses/contacts/Dialling.h"
 
+#include "dialler/TelUri.h"
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
 #include "shared/Text.h"
@@ -24,7 +25,10 @@ DialSettings readDialSettings(const std::string& workIni) {
 }
 
 std::string dialArgument(const std::string& prefix, const std::string& number) {
-    return "\"" + clip(prefix) + clip(number) + "\"";
+    const std::string stored = clip(number);
+    if (dial::isInternationalNumber(stored))
+        return "\"" + dial::plusNotation(stored) + "\"";
+    return "\"" + clip(prefix) + stored + "\"";
 }
 
 std::string diallerProgram() {

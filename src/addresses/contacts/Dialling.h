@@ -17,6 +17,8 @@ DialSettings readDialSettings(const std::string& workIni);
 
 // The dialler's one argument: a double quote, the clipped prefix, the
 // clipped number as stored, a double quote ("0" and "089 1234" give "0089 1234").
+// A number in international form gets no prefix and goes with "+", which the
+// dialler cannot mistake for a prefix: "0049 89 12345" gives "+49 89 12345".
 std::string dialArgument(const std::string& prefix, const std::string& number);
 
 // velkora-dial in the program folder (InitPath) when it is there, otherwise

@@ -418,6 +418,20 @@ private slots:
         QVERIFY(!button->isEnabled()); // no number to dial
     }
 
+    void anInternationalNumberGetsNoOutsideLinePrefix() {
+        ContactListFixture f;
+        f.addAddress(1, "Alpha GmbH", "Wien");
+        f.addContacts({{1, 1, "Adam", "+43 1 8654281"}, {1, 2, "Berta", "0049 89 12345"}});
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        QTest::keyClick(f.list(), Qt::Key_Home);
+        QTest::mouseClick(f.control("TAPIBUTTON"), Qt::LeftButton);
+        QTRY_COMPARE(dialled(f), QString("1\n\"+43 1 8654281\"\n"));
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        QTest::mouseClick(f.control("TAPIBUTTON"), Qt::LeftButton);
+        QTRY_COMPARE(dialled(f), QString("1\n\"+49 89 12345\"\n"));
+    }
+
     void aHostileNumberReachesTheDiallerAsText() {
         ContactListFixture f;
         f.addAddress(1, "Alpha GmbH", "München");
