@@ -3,6 +3,7 @@
 
 #include "TempDir.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -24,7 +25,8 @@ protected:
         std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
     }
 
-    // Runs velkora-dial with `args` in the temporary folder; returns its exit status.
+    // Runs velkora-dial with `args` in the temporary folder; returns its exit
+    // status. What it writes to standard error is kept in the file "err".
     int run(const std::vector<std::string>& args, const std::string& openerStatus = "0") {
         std::vector<std::string> words{VELKORA_DIAL_PROGRAM};
         words.insert(words.end(), args.begin(), args.end());
@@ -37,7 +39,8 @@ protected:
         char* envp[] = {path.data(), status.data(), nullptr};
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", 0, 0);
+        const std::string err = dir.file("err");
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         // In the temporary folder, where a command smuggled through a shell would leave its mark.
         posix_spawn_file_actions_addchdir_np(&actions, dir.str().c_str());
         pid_t child = 0;
@@ -75,12 +78,16 @@ TEST_F(DiallerProgram, AHostileNumberIsDialledAsTextAndRunsNothing) {
 TEST_F(DiallerProgram, RefusesWhatItCannotDial) {
     EXPECT_EQ(run({}), 2);
     EXPECT_EQ(run({"\"1\"", "\"2\""}), 2);
-    EXPECT_EQ(run({"\"\""}), 2);
+    EXPECT_EQ(readFile(dir.file("err")), "Aufruf: velkora-dial \"Rufnummer\"\n");
+    EXPECT_EQ(run({"\"Zentrale\""}), 2);
+    EXPECT_EQ(readFile(dir.file("err")), "Keine wählbare Rufnummer: Zentrale\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("opened")));
 }
 
-TEST_F(DiallerProgram, ReportsTheHandlersFailure) {
+TEST_F(DiallerProgram, ReportsTheHandlersFailureWithItsReason) {
     EXPECT_EQ(run({"\"110\""}, "4"), 4);
+    EXPECT_EQ(readFile(dir.file("err")), "Die Rufnummer 110 wurde nicht gewählt (xdg-open: 4).\n"
+                                         "Ist für tel:-Verweise ein Telefonieprogramm eingerichtet?\n");
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // Telephone dialling from the contact list: the work file's switch and
 // prefix, the one argument the dialler gets, and starting it. The dialler
 // is started with an argument vector, never through a shell, and nobody
-// waits for it; it reports its own problems.
+// waits for it; its failures are shown when it ends.
 
 #include <string>
 
@@ -25,7 +25,9 @@ std::string dialArgument(const std::string& prefix, const std::string& number);
 // the one installed beside the running program.
 std::string diallerProgram();
 
-// Starts the dialler for `number` without waiting; false when it could not start.
-bool dial(const DialSettings& settings, const std::string& number);
+// Starts the dialler for `number` without waiting. When it cannot start, or
+// ends with a failure, the reason (what the dialler wrote to standard error)
+// is shown through the prompter as soon as it is known.
+void dial(const DialSettings& settings, const std::string& number);
 
 } // namespace velkora::addresses

@@ -208,7 +208,7 @@ void TKPListWin::dialSelected() {
     if (!dialSettings_.enabled || clip(number).empty())
         return;
     list()->setFocus();
-    dial(dialSettings_, number); // the dialler reports its own problems
+    dial(dialSettings_, number);
 }
 
 void TKPListWin::openMail() {

@@ -432,6 +432,44 @@ private slots:
         QTRY_COMPARE(dialled(f), QString("1\n\"+49 89 12345\"\n"));
     }
 
+    void aDiallingThatFailsIsToldInABox() {
+        ContactListFixture f;
+        f.addAddress(1, "Alpha GmbH", "Wien");
+        f.addContacts({{1, 1, "Adam", "+43 1 8654281"}});
+        // The real dialler, on a desktop without a program for tel: links.
+        std::filesystem::copy_file(VELKORA_DIAL_PROGRAM, f.dir.file("velkora-dial"),
+                                   std::filesystem::copy_options::overwrite_existing);
+        const std::string opener =
+            f.dir.write("bin/xdg-open",
+                        "#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n");
+        std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(f.dir.file("bin")) + ":" + path);
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        QTest::mouseClick(f.control("TAPIBUTTON"), Qt::LeftButton);
+        QTRY_COMPARE(f.prompter.prompts().size(), std::size_t{1});
+        qputenv("PATH", path);
+        QCOMPARE(QString::fromStdString(f.prompter.last().text),
+                 QString("xdg-open: no method available for opening 'tel:+4318654281'|"
+                         "Die Rufnummer +43 1 8654281 wurde nicht gewählt (xdg-open: 3).|"
+                         "Ist für tel:-Verweise ein Telefonieprogramm eingerichtet?"));
+        QCOMPARE(QString::fromStdString(f.prompter.last().caption), QString("velkora-dial"));
+        QVERIFY(f.prompter.last().icon == velkora::Icon::Exclamation);
+    }
+
+    void aMissingDiallerIsToldInABox() {
+        ContactListFixture f;
+        f.addAddress(1, "Alpha GmbH", "München");
+        f.addContacts({{1, 1, "Adam", "089 1234"}});
+        std::filesystem::remove(f.dir.file("velkora-dial"));
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        QTest::mouseClick(f.control("TAPIBUTTON"), Qt::LeftButton);
+        QTRY_COMPARE(f.prompter.prompts().size(), std::size_t{1});
+        QVERIFY(f.prompter.last().text.starts_with("Das Wählprogramm kann nicht gestartet werden:|"));
+    }
+
     void aHostileNumberReachesTheDiallerAsText() {
         ContactListFixture f;
         f.addAddress(1, "Alpha GmbH", "München");
