@@ -1,10 +1,10 @@
 #include "addresses/gui/AdrListWin.h"
 
+#include "addresses/WebAddress.h"
 #include "addresses/gui/AddressLocator.h"
 #include "addresses/gui/AddressQueues.h"
 #include "addresses/gui/AlarmWin.h"
 #include "addresses/gui/StatusIcons.h"
-#include "addresses/gui/WebAddress.h"
 #include "app/gui/ProcedureToDo.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/WindowPosition.h"
@@ -21,6 +21,7 @@
 #include <QDesktopServices>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QUrl>
 #include <cstdlib>
 
 namespace velkora::addresses {
@@ -174,7 +175,7 @@ void AdrListWin::formCompleted(int request) {
 
 void AdrListWin::openUrl() {
     if (const auto url = webAddress(source().field("ADR:URL")))
-        QDesktopServices::openUrl(*url);
+        QDesktopServices::openUrl(QUrl(QString::fromStdString(*url)));
     else
         beep();
 }

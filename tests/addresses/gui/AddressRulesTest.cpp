@@ -1,10 +1,9 @@
 // The address list's rules without a window: value lists from the work
-// file, the postal-code locator and which URLs may be opened.
+// file and the postal-code locator.
 
 #include "TempDir.h"
 #include "addresses/gui/AddressLocator.h"
 #include "addresses/gui/AddressQueues.h"
-#include "addresses/gui/WebAddress.h"
 
 #include <QtTest>
 
@@ -72,39 +71,6 @@ private slots:
         QCOMPARE(*addressLocatorValues("ADR:ORT", "Köln", "D"), std::vector<std::string>{"Köln"});
         QCOMPARE(*addressLocatorValues("ADR:LD", "12345", "D"), (std::vector<std::string>{"D", "12345"}));
         QVERIFY(!addressLocatorValues("ADR:EKONT", "1.1.2020", "D"));
-    }
-
-    void onlyWebAndMailAddressesAreOpened_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("https") << "https://example.de/a?b=1"
-                               << "https://example.de/a?b=1";
-        QTest::newRow("bare www") << "www.example.de"
-                                  << "http://www.example.de";
-        QTest::newRow("ftp") << "ftp://ftp.example.de"
-                             << "ftp://ftp.example.de";
-        QTest::newRow("mailto") << "mailto:info@example.de"
-                                << "mailto:info@example.de";
-        QTest::newRow("blank") << "   "
-                               << "";
-        QTest::newRow("local file") << "file:///etc/passwd"
-                                    << "";
-        QTest::newRow("path") << "/usr/bin/xterm"
-                              << "";
-        QTest::newRow("relative") << "setup.exe"
-                                  << "";
-        QTest::newRow("script") << "javascript:alert(1)"
-                                << "";
-        QTest::newRow("other scheme") << "smb://server/share"
-                                      << "";
-        QTest::newRow("http without host") << "http:///etc/passwd"
-                                           << "";
-    }
-    void onlyWebAndMailAddressesAreOpened() {
-        QFETCH(QString, text);
-        QFETCH(QString, opened);
-        const auto url = webAddress(text.toStdString());
-        QCOMPARE(url ? url->toString() : QString(), opened);
     }
 };
 

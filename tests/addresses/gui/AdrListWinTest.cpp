@@ -355,9 +355,9 @@ private slots:
     void urlButtonFollowsTheAddressAndOpensOnlyWebAddresses() {
         AddressListFixture f;
         f.addAddresses({{"A ohne", "D", "1", ""},
-                        {"B web", "D", "2", "", 0, 0, "www.example.de"},
+                        {"B web", "D", "2", "", 0, 0, "firma.de"},
                         {"C datei", "D", "3", "", 0, 0, "file:///etc/passwd"},
-                        {"D mail", "D", "4", "", 0, 0, "mailto:info@example.de"}});
+                        {"D mail", "D", "4", "", 0, 0, "info@firma.de"}});
         UrlCatcher catcher;
         QVERIFY(f.openWindow());
         f.clickHeader(Name1);
@@ -372,7 +372,7 @@ private slots:
         QCOMPARE(f.prompter.beeps(), 1);
         QTest::keyClick(f.list(), Qt::Key_Down);
         QTest::mouseClick(url, Qt::LeftButton);
-        QCOMPARE(catcher.opened, (QStringList{"http://www.example.de", "mailto:info@example.de"}));
+        QCOMPARE(catcher.opened, (QStringList{"http://firma.de", "mailto:info@firma.de"}));
         QTest::keyClick(f.list(), Qt::Key_Home);
         QVERIFY(!url->isEnabled());
     }
