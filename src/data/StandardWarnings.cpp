@@ -80,7 +80,7 @@ constexpr std::array<WarningDef, 38> kWarnings = {{
      "deletions are not allowed for this procedure.|Press OK to return to the calling procedure.",
      "Invalid Request", ButtonOk, 0, I, nullptr},
     {"NoCreate", "%T|",
-     "was not found, and creation of the file is not allowed.|Press OK to end this application.",
+     "was not found, and creation of the file is not allowed.|Nothing is written. Press OK to return.",
      "File Creation Not Allowed", ButtonOk, 0, I, nullptr},
     {"ConfirmCancel", "", "Are you sure you want to cancel?", "Update Cancelled", YesNo, ButtonNo, X,
      nullptr},
