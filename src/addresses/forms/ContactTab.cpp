@@ -1,6 +1,6 @@
 #include "addresses/forms/ContactTab.h"
 
-#include "addresses/forms/TkpExchange.h"
+#include "addresses/TkpExchange.h"
 #include "app/gui/Navigation.h"
 #include "data/StandardWarnings.h"
 #include "ui/browse/FormRequest.h"

@@ -3,7 +3,7 @@
 // a list, added, changed and deleted in memory through the contact form
 // (qxUpdateTKP). The address form writes them when the address is saved.
 
-#include "addresses/forms/ContactRows.h"
+#include "addresses/ContactRows.h"
 
 #include <QWidget>
 #include <functional>

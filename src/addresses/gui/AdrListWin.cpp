@@ -1,7 +1,7 @@
 #include "addresses/gui/AdrListWin.h"
 
-#include "addresses/gui/AddressLocator.h"
-#include "addresses/gui/AddressQueues.h"
+#include "addresses/AddressLocator.h"
+#include "addresses/AddressQueues.h"
 #include "addresses/gui/AlarmWin.h"
 #include "addresses/gui/StatusIcons.h"
 #include "addresses/gui/WebAddress.h"

@@ -5,8 +5,8 @@
 
 #include "FakeNavigationBar.h"
 #include "FormFixture.h"
+#include "addresses/PostalLookup.h"
 #include "addresses/forms/AdrUpdateWin.h"
-#include "addresses/forms/PostalLookup.h"
 #include "addresses/gui/AdrListWin.h"
 #include "shared/ProfileFile.h"
 

@@ -1,7 +1,7 @@
-#include "addresses/forms/ContactRows.h"
+#include "addresses/ContactRows.h"
 
 #include "addresses/PhoneIndex.h"
-#include "addresses/forms/ValueLists.h"
+#include "addresses/ValueLists.h"
 #include "data/Errors.h"
 #include "data/FileServices.h"
 #include "shared/Text.h"

@@ -1,4 +1,4 @@
-#include "addresses/contacts/ContactWrites.h"
+#include "addresses/ContactWrites.h"
 
 #include "addresses/PhoneIndex.h"
 #include "data/StandardWarnings.h"
