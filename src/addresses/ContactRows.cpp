@@ -1,6 +1,6 @@
 #include "addresses/ContactRows.h"
 
-#include "addresses/PhoneIndex.h"
+#include "addresses/ContactWrites.h"
 #include "addresses/ValueLists.h"
 #include "data/Errors.h"
 #include "data/FileServices.h"
@@ -89,25 +89,11 @@ void ContactRows::remove(std::size_t index) {
 
 bool ContactRows::writeRow(data::File<data::ContactPerson>& file, ContactRow& row, std::int32_t adrnr) {
     if (row.recno == 0) {
-        file.rec = row.person;
-        file.rec.ADRNR = adrnr;
-        file.rec.TFX = TFX4TelFax(file.rec.TEL);
-        file.rec.TKPNR =
-            data::NextNumber(file, "TKP:QXADRTK1", "TKP:TKPNR", "TKP:ADRNR = " + std::to_string(adrnr));
-        if (file.add() != data::NoError)
+        if (addNumberedContact(file, row.person, adrnr) != data::NoError)
             return false;
-    } else {
-        if (file.reget(row.recno) != data::NoError)
-            return false;
-        // The stored record keeps its identity; everything else comes from the row.
-        const std::int32_t storedAdrnr = file.rec.ADRNR;
-        const std::int32_t storedTkpnr = file.rec.TKPNR;
-        file.rec = row.person;
-        file.rec.ADRNR = storedAdrnr;
-        file.rec.TKPNR = storedTkpnr;
-        file.rec.TFX = TFX4TelFax(file.rec.TEL);
-        if (file.put() != data::NoError)
-            return false;
+    } else if (file.reget(row.recno) != data::NoError ||
+               putEditedContact(file, row.person) != data::NoError) {
+        return false;
     }
     row.person = file.rec;
     row.recno = file.position();

@@ -1,8 +1,9 @@
 #pragma once
 // The contact persons of the address in the address form (queue QK): read
 // when the form opens, changed in memory only, written to QXADRTKP when the
-// address is saved ("Write TKP Data"). Rows deleted in the form are kept
-// with their record number and identity until then.
+// address is saved ("Write TKP Data"), the way the contact list writes
+// (ContactWrites.h). Rows deleted in the form are kept with their record
+// number and identity until then.
 
 #include "data/RecordFile.h"
 #include "data/Tables.h"

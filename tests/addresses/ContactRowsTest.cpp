@@ -84,8 +84,10 @@ TEST_F(ContactRowsTest, NewRowsAreNumberedAfterTheAddressesContactsAndWrittenOnc
     EXPECT_NE(rows.rows()[2].recno, 0);
 }
 
-TEST_F(ContactRowsTest, AChangedRowKeepsItsStoredIdentity) {
+TEST_F(ContactRowsTest, AChangedRowKeepsItsIdentityAndWhatTheFormDoesNotShow) {
     ASSERT_TRUE(rows.load(tkp, 1));
+    // Another station gave the contact what the form does not show.
+    sql("QXADRTKP", "UPDATE QXADRTKP SET AUXID = 'X7' WHERE NAME1 = 'Zweite'");
     data::ContactPerson changed = rows.rows()[1].person;
     changed.NAME1 = "Geändert";
     changed.TKPNR = 99;
@@ -93,8 +95,8 @@ TEST_F(ContactRowsTest, AChangedRowKeepsItsStoredIdentity) {
     rows.change(1, changed);
     ASSERT_TRUE(rows.write(tkp, 1));
     EXPECT_EQ(storedOf(1), (std::vector<std::string>{"Erste/1", "Geändert/2"}));
-    EXPECT_EQ(sql("QXADRTKP", "SELECT TFX FROM QXADRTKP WHERE NAME1 = 'Geändert'"),
-              std::vector<std::string>{"49891"});
+    EXPECT_EQ(sql("QXADRTKP", "SELECT TFX || AUXID FROM QXADRTKP WHERE NAME1 = 'Geändert'"),
+              std::vector<std::string>{"49891X7"});
 }
 
 TEST_F(ContactRowsTest, OnlyTheContactThatWasReadIsDeleted) {
