@@ -60,6 +60,7 @@ bool ContactRows::load(data::File<data::ContactPerson>& file, std::int32_t adrnr
         ContactRow row;
         row.person = file.rec;
         row.recno = file.position();
+        row.key = ++lastKey_;
         describe(row, false);
         rows_.push_back(std::move(row));
     }
@@ -69,9 +70,17 @@ std::size_t ContactRows::append(const data::ContactPerson& person) {
     ContactRow row;
     row.person = person;
     row.pending = true;
+    row.key = ++lastKey_;
     describe(row, true);
     rows_.push_back(std::move(row));
     return rows_.size() - 1;
+}
+
+std::optional<std::size_t> ContactRows::indexOf(std::uint32_t key) const {
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].key == key)
+            return i;
+    return std::nullopt;
 }
 
 void ContactRows::change(std::size_t index, const data::ContactPerson& person) {

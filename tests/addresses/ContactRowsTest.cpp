@@ -113,6 +113,18 @@ TEST_F(ContactRowsTest, OnlyTheContactThatWasReadIsDeleted) {
     EXPECT_EQ(storedOf(2), std::vector<std::string>{"Andere/1"});
 }
 
+TEST_F(ContactRowsTest, ARowKeepsItsKeyWhileRowsAboveItGo) {
+    ASSERT_TRUE(rows.load(tkp, 1));
+    const std::uint32_t second = rows.rows()[1].key;
+    const std::uint32_t added = rows.rows()[rows.append(person(0, 0, "Neu"))].key;
+    rows.remove(0);
+    EXPECT_EQ(rows.indexOf(second), 0u);
+    EXPECT_EQ(rows.indexOf(added), 1u);
+    rows.remove(0);
+    EXPECT_FALSE(rows.indexOf(second));
+    EXPECT_NE(rows.rows()[rows.append(person(0, 0, "Noch eins"))].key, second);
+}
+
 TEST_F(ContactRowsTest, ARenumberedAddressTakesItsRowsAlong) {
     ASSERT_TRUE(rows.load(tkp, 1));
     rows.remove(1);
