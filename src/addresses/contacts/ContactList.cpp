@@ -1,7 +1,7 @@
 #include "addresses/contacts/ContactList.h"
 
 #include "addresses/PhoneIndex.h"
-#include "addresses/forms/ValueLists.h"
+#include "addresses/ValueLists.h"
 #include "app/gui/Procedures.h"
 #include "shared/Pictures.h"
 #include "shared/Text.h"

@@ -1,10 +1,10 @@
 #include "addresses/contacts/TKPListWin.h"
 
+#include "addresses/ContactWrites.h"
+#include "addresses/TkpExchange.h"
+#include "addresses/ValueLists.h"
 #include "addresses/contacts/ContactList.h"
 #include "addresses/contacts/ContactSource.h"
-#include "addresses/contacts/ContactWrites.h"
-#include "addresses/forms/TkpExchange.h"
-#include "addresses/forms/ValueLists.h"
 #include "addresses/gui/AlarmWin.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/WindowRegistry.h"

@@ -1,9 +1,9 @@
 #include "addresses/forms/AdrUpdateWin.h"
 
+#include "addresses/AddressQueues.h"
+#include "addresses/PostalLookup.h"
 #include "addresses/forms/ContactTab.h"
-#include "addresses/forms/PostalLookup.h"
 #include "addresses/forms/SalutationCombo.h"
-#include "addresses/gui/AddressQueues.h"
 #include "addresses/gui/StatusIcons.h"
 #include "data/Errors.h"
 #include "data/FileServices.h"

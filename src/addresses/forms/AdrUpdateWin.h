@@ -3,7 +3,7 @@
 // address in the QXADRESS buffer (loaded by the address list) and edits the
 // address's contact persons on its "Kontakte" tab, written with the address.
 
-#include "addresses/forms/ValueLists.h"
+#include "addresses/ValueLists.h"
 #include "data/Tables.h"
 #include "ui/form/FieldBindings.h"
 #include "ui/form/FormFiles.h"

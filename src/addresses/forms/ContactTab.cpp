@@ -1,178 +1,114 @@
 #include "addresses/forms/ContactTab.h"
 
-#include "addresses/forms/TkpExchange.h"
-#include "app/gui/Navigation.h"
+#include "addresses/TkpExchange.h"
 #include "data/StandardWarnings.h"
+#include "ui/browse/BrowseWindow.h"
 #include "ui/browse/FormRequest.h"
+#include "ui/browse/MemorySource.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 namespace velkora::addresses {
+namespace {
+
+// The procedure the list calls its form through (registered by the tab).
+constexpr const char* kTabForm = "qxUpdateAdressMain:qxUpdateTKP";
+// The row's key in the rows; the list keeps the order the rows have.
+constexpr const char* kRowField = "QK:ROW";
+
+browse::BrowseDeclaration contactTabDeclaration() {
+    browse::BrowseDeclaration d;
+    d.procedure = "qxUpdateAdressMain";
+    d.listName = "?LISTKTP";
+    d.designFormat = "42L(1)|M~Art~@s30@54L(1)|M~Telefon~@s24@54L(1)|M~Fax~@s24@70L(1)|M~e-Mail~@s60@"
+                     "240L(1)|M~Text~@s128@";
+    d.columns = {
+        {{"QK:AKART", "Art", "@s30"}, ""},    {{"QK:AKTEL", "Telefon", "@s24"}, ""},
+        {{"QK:AKFAX", "Fax", "@s24"}, ""},    {{"QK:AKEMAIL", "e-Mail", "@s60"}, ""},
+        {{"QK:AKTEXT", "Text", "@s128"}, ""},
+    };
+    for (const auto& column : d.columns)
+        d.sortMappings.push_back({column.field, kRowField, kRowField, std::string("-") + kRowField, 1});
+    // Typing in the list moves nowhere: the rows are few and in their own order.
+    d.locate = [](const std::string&, const std::string&) {
+        return std::optional<std::vector<std::string>>();
+    };
+    d.form = kTabForm;
+    d.buttonPrefix = "AK";
+    d.buttonSuffix = "";
+    d.embedded = true;
+    return d;
+}
+
+browse::MemorySource::Record rowRecord(const ContactRow& row) {
+    return {{"QK:AKART", row.kindText},    {"QK:AKTEL", row.telText}, {"QK:AKFAX", row.faxText},
+            {"QK:AKEMAIL", row.emailText}, {"QK:AKTEXT", row.text},   {kRowField, std::to_string(row.key)}};
+}
+
+} // namespace
 
 ContactTab::ContactTab(QWidget* parent)
     : QWidget(parent), rows_(std::make_unique<ContactRows>(std::vector<std::string>{})) {
-    list_ = new QTreeWidget;
-    list_->setObjectName("LISTKTP");
-    list_->setRootIsDecorated(false);
-    list_->setAllColumnsShowFocus(true);
-    list_->setHeaderLabels({"Art", "Telefon", "Fax", "e-Mail", "Text"});
-    // Widths of the designed list (dialog units), about 1.75 pixels each.
-    const int widths[] = {42, 54, 54, 70, 240};
-    for (int c = 0; c < 5; ++c)
-        list_->setColumnWidth(c, widths[c] * 7 / 4);
-    list_->installEventFilter(this);
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { changeContact(); });
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this] { updateButtons(); });
-
-    insert_ = new QPushButton("Neu");
-    insert_->setObjectName("AKINSERT");
-    change_ = new QPushButton("Ändern");
-    change_->setObjectName("AKCHANGE");
-    delete_ = new QPushButton("Löschen");
-    delete_->setObjectName("AKDELETE");
-    for (QPushButton* b : {insert_, change_, delete_})
-        b->setAutoDefault(false);
-    connect(insert_, &QPushButton::clicked, this, &ContactTab::insertContact);
-    connect(change_, &QPushButton::clicked, this, &ContactTab::changeContact);
-    connect(delete_, &QPushButton::clicked, this, &ContactTab::deleteContact);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(insert_);
-    buttons->addWidget(change_);
-    buttons->addWidget(delete_);
+    auto source = std::make_unique<browse::MemorySource>(std::set<std::string>{kRowField});
+    source_ = source.get();
+    list_ = new browse::BrowseWindow(contactTabDeclaration(), std::move(source));
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins({});
     layout->addWidget(list_);
-    layout->addLayout(buttons);
-    updateButtons();
+    browse::registerForm(kTabForm, [this](int request) { return runForm(request); });
+    list_->openBrowse();
+}
+
+ContactTab::~ContactTab() {
+    browse::unregisterForm(kTabForm);
+    list_->close(); // keeps the list's layout
 }
 
 void ContactTab::setKinds(std::vector<std::string> kinds) {
     rows_ = std::make_unique<ContactRows>(std::move(kinds));
+    showRows();
 }
 
 bool ContactTab::load(data::File<data::ContactPerson>& file, std::int32_t adrnr) {
     const bool ok = rows_->load(file, adrnr);
-    showRows(0);
+    showRows();
     return ok;
 }
 
-int ContactTab::currentRow() const {
-    QTreeWidgetItem* item = list_->currentItem();
-    return item ? list_->indexOfTopLevelItem(item) : -1;
+void ContactTab::showRows() {
+    source_->clear();
+    for (const ContactRow& row : rows_->rows())
+        source_->add(rowRecord(row));
+    list_->navigate(app::NavTop);
 }
 
-void ContactTab::showRows(int select) {
-    list_->clear();
-    for (const ContactRow& row : rows_->rows()) {
-        auto* item = new QTreeWidgetItem(list_);
-        int c = 0;
-        for (const std::string* text : {&row.kindText, &row.telText, &row.faxText, &row.emailText, &row.text})
-            item->setText(c++, QString::fromStdString(*text));
+int ContactTab::runForm(int request) {
+    const std::string position = source_->position();
+    const auto row = rows_->indexOf(static_cast<std::uint32_t>(std::atol(source_->field(kRowField).c_str())));
+    if (request != browse::InsertRecord && !row)
+        return browse::RequestCancelled;
+    if (request == browse::DeleteRecord) {
+        if (data::ShowStandardWarning(data::Warn::StandardDelete) != ButtonOk)
+            return browse::RequestCancelled;
+        rows_->remove(*row);
+        source_->erase(position);
+        return browse::RequestCompleted;
     }
-    if (select >= 0 && select < list_->topLevelItemCount())
-        list_->setCurrentItem(list_->topLevelItem(select));
-    updateButtons();
-}
-
-void ContactTab::updateButtons() {
-    const bool any = !rows_->empty();
-    change_->setEnabled(any);
-    delete_->setEnabled(any);
-}
-
-void ContactTab::insertContact() {
-    edit(browse::InsertRecord, -1);
-}
-
-void ContactTab::changeContact() {
-    if (currentRow() >= 0)
-        edit(browse::ChangeRecord, currentRow());
-}
-
-void ContactTab::deleteContact() {
-    const int row = currentRow();
-    if (row < 0 || data::ShowStandardWarning(data::Warn::StandardDelete) != ButtonOk)
-        return;
-    rows_->remove(static_cast<std::size_t>(row));
-    showRows(0);
-}
-
-void ContactTab::edit(int request, int row) {
-    for (;;) {
-        if (request == browse::InsertRecord)
-            TkpExchange() = primer_ ? primer_() : data::ContactPerson{};
-        else
-            TkpExchange() = rows_->rows().at(static_cast<std::size_t>(row)).person;
-        const int response = browse::callForm("qxUpdateTKP", request);
-        const int code = browse::formExchange().navigation;
-        if (response == browse::RequestCompleted) {
-            if (request == browse::InsertRecord)
-                row = static_cast<int>(rows_->append(TkpExchange()));
-            else
-                rows_->change(static_cast<std::size_t>(row), TkpExchange());
-        }
-        showRows(row);
-        if (afterForm_)
-            afterForm_();
-        // The contact form's save-and-navigate buttons move through the rows.
-        if (code == app::NavInsert || (request == browse::InsertRecord && code == app::NavDown)) {
-            request = browse::InsertRecord;
-            continue;
-        }
-        const int next = code == 0 ? row : movedRow(row, code);
-        if (next == row || next < 0)
-            return;
-        request = browse::ChangeRecord;
-        row = next;
-    }
-}
-
-int ContactTab::movedRow(int row, int code) const {
-    const int last = static_cast<int>(rows_->size()) - 1;
-    const int rowHeight = std::max(1, list_->sizeHintForRow(0));
-    const int page = std::max(1, list_->viewport()->height() / rowHeight);
-    switch (code) {
-    case app::NavBottom:
-        return last;
-    case app::NavTop:
-        return 0;
-    case app::NavPageDown:
-        return std::min(last, row + page);
-    case app::NavPageUp:
-        return std::max(0, row - page);
-    case app::NavDown:
-        return std::min(last, row + 1);
-    case app::NavUp:
-        return std::max(0, row - 1);
-    default:
-        return row;
-    }
-}
-
-bool ContactTab::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_ && event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Insert:
-            insertContact();
-            return true;
-        case Qt::Key_Delete:
-            deleteContact();
-            return true;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            changeContact();
-            return true;
-        default:
-            break;
+    TkpExchange() = row ? rows_->rows()[*row].person : primer_ ? primer_() : data::ContactPerson{};
+    const int response = browse::callForm("qxUpdateTKP", request);
+    if (response == browse::RequestCompleted) {
+        if (row) {
+            rows_->change(*row, TkpExchange());
+            source_->replace(position, rowRecord(rows_->rows()[*row]));
+            source_->setFormPosition(position);
+        } else {
+            source_->setFormPosition(source_->add(rowRecord(rows_->rows()[rows_->append(TkpExchange())])));
         }
     }
-    return QWidget::eventFilter(watched, event);
+    if (afterForm_)
+        afterForm_();
+    return response;
 }
 
 } // namespace velkora::addresses

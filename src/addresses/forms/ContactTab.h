@@ -1,15 +1,19 @@
 #pragma once
 // The "Kontakte" tab of the address form: the address's contact persons in
-// a list, added, changed and deleted in memory through the contact form
-// (qxUpdateTKP). The address form writes them when the address is saved.
+// a list on the list machinery, added, changed and deleted in memory through
+// the contact form (qxUpdateTKP). The address form writes them when the
+// address is saved.
 
-#include "addresses/forms/ContactRows.h"
+#include "addresses/ContactRows.h"
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
-class QPushButton;
-class QTreeWidget;
+namespace velkora::browse {
+class BrowseWindow;
+class MemorySource;
+} // namespace velkora::browse
 
 namespace velkora::addresses {
 
@@ -17,6 +21,7 @@ class ContactTab : public QWidget {
     Q_OBJECT
 public:
     explicit ContactTab(QWidget* parent = nullptr);
+    ~ContactTab() override;
 
     // The contact kinds the rows show (Q:TKPART).
     void setKinds(std::vector<std::string> kinds);
@@ -28,29 +33,17 @@ public:
     bool load(data::File<data::ContactPerson>& file, std::int32_t adrnr);
     ContactRows& rows() { return *rows_; }
 
-    void insertContact();
-    void changeContact();
-    void deleteContact();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    // Runs the contact form for `request` on `row` and follows its
-    // save-and-navigate buttons through the rows.
-    void edit(int request, int row);
-    int movedRow(int row, int code) const;
-    void showRows(int select);
-    void updateButtons();
-    int currentRow() const;
+    // The list's form: runs the contact form on the selected row (or a new
+    // one) and keeps what it returns in the rows; a delete needs no form.
+    int runForm(int request);
+    void showRows();
 
     std::unique_ptr<ContactRows> rows_;
     std::function<data::ContactPerson()> primer_;
     std::function<void()> afterForm_;
-    QTreeWidget* list_;
-    QPushButton* insert_;
-    QPushButton* change_;
-    QPushButton* delete_;
+    browse::MemorySource* source_;
+    browse::BrowseWindow* list_;
 };
 
 } // namespace velkora::addresses

@@ -1,8 +1,8 @@
 #include "addresses/forms/TKPUpdateWin.h"
 
+#include "addresses/TkpExchange.h"
+#include "addresses/ValueLists.h"
 #include "addresses/forms/SalutationCombo.h"
-#include "addresses/forms/TkpExchange.h"
-#include "addresses/forms/ValueLists.h"
 #include "i18n/Messages.h"
 #include "shared/AppState.h"
 #include "shared/Clock.h"

@@ -1,8 +1,8 @@
 #include "addresses/gui/AdrListWin.h"
 
+#include "addresses/AddressLocator.h"
+#include "addresses/AddressQueues.h"
 #include "addresses/WebAddress.h"
-#include "addresses/gui/AddressLocator.h"
-#include "addresses/gui/AddressQueues.h"
 #include "addresses/gui/AlarmWin.h"
 #include "addresses/gui/StatusIcons.h"
 #include "app/gui/ProcedureToDo.h"

@@ -1,7 +1,7 @@
 #include "reference/gui/PlaceLists.h"
 
-#include "addresses/forms/PostalLookup.h"
-#include "addresses/gui/AddressLocator.h"
+#include "addresses/AddressLocator.h"
+#include "addresses/PostalLookup.h"
 #include "app/gui/Procedures.h"
 #include "data/FileServices.h"
 #include "reference/PlacePositions.h"

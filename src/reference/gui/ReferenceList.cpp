@@ -1,6 +1,6 @@
 #include "reference/gui/ReferenceList.h"
 
-#include "addresses/forms/PostalLookup.h"
+#include "addresses/PostalLookup.h"
 #include "app/gui/Procedures.h"
 #include "data/FileServices.h"
 #include "ui/browse/FormRequest.h"

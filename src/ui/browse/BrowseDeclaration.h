@@ -16,7 +16,7 @@
 // Optional parts: sortMappings (a list's own order for a column), locate
 // (how a locator text becomes the values the view is positioned at),
 // buildRow (computed columns, icons, colours), icons, tabs, the Select
-// button of lookup lists, embedding in another list's window, a list
+// button of lookup lists, embedding in another window, a list
 // placement of its own.
 
 #include "ui/browse/BrowsePage.h"
@@ -66,13 +66,15 @@ struct BrowseDeclaration {
     RowBuilder buildRow;             // default: every column from its field and picture
     std::vector<QIcon> icons;        // icon numbers 1..n of the rows
     std::string form;                // the update form's procedure; empty: none
-    std::string buttonSuffix = ":2"; // object names ?INSERT:2, ?CHANGE:2, ?DELETE:2
+    std::string buttonPrefix;        // object names ?INSERT:2, ?CHANGE:2, ?DELETE:2
+    std::string buttonSuffix = ":2"; // (a list of a form: AKINSERT, AKCHANGE, AKDELETE)
     std::vector<BrowseTab> tabs;     // the sheet's tabs; the list sits in the current one
     SelectButton select = SelectButton::None;
-    // A second list inside another list's window (the streets of the
-    // selected place): no locator row, sheet tabs, Close, Help or format
-    // button of its own; window position and frame toolbar belong to the
-    // window around it, which closes it when it closes itself.
+    // A list inside another window (the streets of the selected place in
+    // the place list, the contacts on the address form): no locator row,
+    // sheet tabs, Close, Help or format button of its own; window position
+    // and frame toolbar belong to the window around it, which closes it
+    // when it closes itself.
     bool embedded = false;
     // The list keeps the position and size within its sheet that the user
     // gave it ("Format Listbox...") instead of filling the sheet; they are

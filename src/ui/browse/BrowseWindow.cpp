@@ -127,10 +127,11 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
     // The prompt is the sort column's (translated) heading, set at run time:
     // not a design text of its own.
     i18n::setControlType(searchPrompt_, i18n::VariableStringControl);
+    const std::string& prefix = declaration_.buttonPrefix;
     const std::string& suffix = declaration_.buttonSuffix;
-    insert_ = makeButton(this, "INSERT" + suffix, "New");
-    change_ = makeButton(this, "CHANGE" + suffix, "Change");
-    delete_ = makeButton(this, "DELETE" + suffix, "Delete");
+    insert_ = makeButton(this, prefix + "INSERT" + suffix, "New");
+    change_ = makeButton(this, prefix + "CHANGE" + suffix, "Change");
+    delete_ = makeButton(this, prefix + "DELETE" + suffix, "Delete");
     close_ = makeButton(this, "CLOSE", "Close");
     help_ = makeButton(this, "HELP", "Help");
     config_ = makeButton(this, "BRWCFGBUTTON", "Format...");

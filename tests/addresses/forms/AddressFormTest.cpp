@@ -5,10 +5,11 @@
 
 #include "FakeNavigationBar.h"
 #include "FormFixture.h"
+#include "addresses/PostalLookup.h"
 #include "addresses/forms/AdrUpdateWin.h"
-#include "addresses/forms/PostalLookup.h"
 #include "addresses/gui/AdrListWin.h"
 #include "shared/ProfileFile.h"
+#include "ui/browse/BrowseList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTreeWidget>
 
 using namespace velkora;
 using velkora::test::field;
@@ -50,6 +50,22 @@ void addContact(QWidget* form, const QString& name, const QString& tel) {
         click(contact, "OKBUTTON");
     });
     click(form, "AKINSERT");
+}
+
+// The contact tab's list: its table, the text column of a row, a click on a row.
+QTableView* contactTable(QWidget* form) {
+    return field<browse::BrowseList>(form, "LISTKTP")->table();
+}
+int contactCount(QWidget* form) {
+    return contactTable(form)->model()->rowCount();
+}
+QString contactText(QWidget* form, int row) {
+    return contactTable(form)->model()->index(row, 4).data().toString().trimmed();
+}
+void clickContact(QWidget* form, int row) {
+    QTableView* table = contactTable(form);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(row, 0)).center());
 }
 
 data::Address address(std::int32_t number, const std::string& name) {
@@ -146,8 +162,8 @@ private slots:
             QVERIFY(!field<QPushButton>(form, "AKCHANGE")->isEnabled());
             addContact(form, "Anna Abel", "(089) 12 34-56");
             addContact(form, "Bernd Bauer", "+49 89 654321");
-            QCOMPARE(field<QTreeWidget>(form, "LISTKTP")->topLevelItemCount(), 2);
-            QCOMPARE(field<QTreeWidget>(form, "LISTKTP")->topLevelItem(1)->text(4), QString("Bernd Bauer"));
+            QCOMPARE(contactCount(form), 2);
+            QCOMPARE(contactText(form, 1), QString("Bernd Bauer"));
             QVERIFY(!f.bar.isNavigationEnabled(app::NavDown));
             showTab(form, 0);
             QVERIFY(f.bar.isNavigationEnabled(app::NavDown));
@@ -415,21 +431,20 @@ private slots:
         QVERIFY(f.openList());
         whenModal([&](QWidget* form) {
             showTab(form, 2);
-            auto* rows = field<QTreeWidget>(form, "LISTKTP");
-            QCOMPARE(rows->topLevelItemCount(), 3);
-            rows->setCurrentItem(rows->topLevelItem(0));
+            QCOMPARE(contactCount(form), 3);
+            clickContact(form, 0);
             whenModal([&](QWidget* contactForm) {
                 typeInto(contactForm, "LOC:NAME1", "Neu");
                 click(contactForm, "OKBUTTON");
             });
             click(form, "AKCHANGE");
-            QCOMPARE(rows->topLevelItem(0)->text(4), QString("Neu"));
+            QCOMPARE(contactText(form, 0), QString("Neu"));
             for (int row : {1, 1}) {
-                rows->setCurrentItem(rows->topLevelItem(row));
+                clickContact(form, row);
                 f.prompter.setNextAnswer(ButtonOk);
                 click(form, "AKDELETE");
             }
-            QCOMPARE(rows->topLevelItemCount(), 1);
+            QCOMPARE(contactCount(form), 1);
             // Another station puts a different contact where "Ersetzt" was stored.
             f.sql("QXADRTKP", "UPDATE QXADRTKP SET TKPNR = 9, NAME1 = 'Fremd' WHERE NAME1 = 'Ersetzt'");
             click(form, "OK");
@@ -441,6 +456,47 @@ private slots:
         QCOMPARE(names, (std::vector<std::string>{"Neu/1", "Fremd/9"}));
     }
 
+    // The contact list works as every list does: a double-click opens the
+    // contact form, its save-and-next button saves and opens the next
+    // contact, the Delete key deletes once confirmed.
+    void contactsFollowTheContactFormsButtons() {
+        ListFixture f;
+        f.addAddresses(1);
+        f.add(contact(1, 1, "Erste"));
+        f.add(contact(1, 2, "Zweite"));
+        QVERIFY(f.openList());
+        QString opened, next;
+        whenModal([&](QWidget* form) {
+            showTab(form, 2);
+            whenModal([&](QWidget* contactForm) {
+                opened = field(contactForm, "LOC:NAME1")->text();
+                typeInto(contactForm, "LOC:NAME1", "Erste neu");
+                whenModal([&](QWidget* nextForm) {
+                    next = field(nextForm, "LOC:NAME1")->text();
+                    click(nextForm, "CANCELBUTTON");
+                });
+                f.bar.press(app::NavDown);
+            });
+            // A double-click is a click followed by the second press.
+            QTableView* table = contactTable(form);
+            const QPoint first = table->visualRect(table->model()->index(0, 0)).center();
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, first);
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, first);
+            QCOMPARE(contactText(form, 0), QString("Erste neu"));
+            QCOMPARE(table->currentIndex().row(), 1);
+            f.prompter.setNextAnswer(ButtonOk);
+            QTest::keyClick(table, Qt::Key_Delete);
+            QCOMPARE(contactCount(form), 1);
+            click(form, "OK");
+        });
+        click(f.list.get(), "CHANGE:2");
+        QCOMPARE(opened, QString("Erste"));
+        QCOMPARE(next, QString("Zweite"));
+        const auto contacts = f.contactsOf(1);
+        QCOMPARE(contacts.size(), std::size_t(1));
+        QCOMPARE(contacts[0].NAME1, std::string("Erste neu"));
+    }
+
     void aRenumberedAddressTakesItsContactsAlong() {
         ListFixture f;
         f.addAddresses(1);
@@ -450,8 +506,7 @@ private slots:
         whenModal([&](QWidget* form) {
             typeInto(form, "ADR:ADRNR", "50");
             showTab(form, 2);
-            auto* rows = field<QTreeWidget>(form, "LISTKTP");
-            rows->setCurrentItem(rows->topLevelItem(1));
+            clickContact(form, 1);
             f.prompter.setNextAnswer(ButtonOk);
             click(form, "AKDELETE");
             click(form, "OK");

@@ -3,8 +3,8 @@
 // salutation drop-down.
 
 #include "FormFixture.h"
+#include "addresses/TkpExchange.h"
 #include "addresses/forms/SalutationCombo.h"
-#include "addresses/forms/TkpExchange.h"
 #include "shared/ProfileFile.h"
 
 #include <QCheckBox>

@@ -6,8 +6,8 @@
 #include "FakeNavigationBar.h"
 #include "ModalDriver.h"
 #include "ReferenceFixture.h"
+#include "addresses/PostalLookup.h"
 #include "addresses/forms/AddressForms.h"
-#include "addresses/forms/PostalLookup.h"
 #include "ui/browse/FormRequest.h"
 
 using velkora::test::ReferenceFixture;

@@ -8,6 +8,7 @@
 #include "TempDir.h"
 #include "data/FileServices.h"
 #include "shared/AppState.h"
+#include "shared/Text.h"
 #include "ui/browse/BrowseSort.h"
 #include "ui/browse/ViewSource.h"
 

@@ -1,13 +1,15 @@
 #pragma once
 // The contact persons of the address in the address form (queue QK): read
 // when the form opens, changed in memory only, written to QXADRTKP when the
-// address is saved ("Write TKP Data"). Rows deleted in the form are kept
-// with their record number and identity until then.
+// address is saved ("Write TKP Data"), the way the contact list writes
+// (ContactWrites.h). Rows deleted in the form are kept with their record
+// number and identity until then.
 
 #include "data/RecordFile.h"
 #include "data/Tables.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,9 @@ struct ContactRow {
     data::ContactPerson person;
     data::RecordPosition recno = 0; // QK:RECNO: where it is stored; 0 = not yet stored
     bool pending = false;           // QK:AKTION: to be written
+    // Names the row while the form is open (its index moves when a row
+    // above it is deleted); never given to another row of the same rows.
+    std::uint32_t key = 0;
 
     // The list columns: kind, telephone, fax, e-mail, text.
     std::string kindText;
@@ -45,6 +50,9 @@ public:
     bool empty() const { return rows_.empty(); }
     std::size_t size() const { return rows_.size(); }
 
+    // The index of the row named `key`; nullopt when it has been deleted.
+    std::optional<std::size_t> indexOf(std::uint32_t key) const;
+
     // A new row from a completed contact form; returns its index.
     std::size_t append(const data::ContactPerson& person);
     void change(std::size_t row, const data::ContactPerson& person);
@@ -64,6 +72,7 @@ private:
     std::vector<std::string> kinds_;
     std::vector<ContactRow> rows_;
     std::vector<DeletedContact> deleted_;
+    std::uint32_t lastKey_ = 0;
 };
 
 } // namespace velkora::addresses

@@ -1,4 +1,4 @@
-#include "addresses/gui/AddressQueues.h"
+#include "addresses/AddressQueues.h"
 
 #include "shared/FieldTypes.h"
 #include "shared/ProfileFile.h"

@@ -1,4 +1,4 @@
-#include "addresses/forms/PostalLookup.h"
+#include "addresses/PostalLookup.h"
 
 #include "data/Errors.h"
 #include "data/FileServices.h"

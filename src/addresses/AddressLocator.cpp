@@ -1,6 +1,6 @@
-#include "addresses/gui/AddressLocator.h"
+#include "addresses/AddressLocator.h"
 
-#include "addresses/gui/AddressQueues.h"
+#include "addresses/AddressQueues.h"
 #include "shared/Text.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "addresses/forms/ValueLists.h"
+#include "addresses/ValueLists.h"
 
 #include "shared/ProfileFile.h"
 #include "shared/Text.h"

@@ -1,4 +1,4 @@
-#include "addresses/forms/TkpExchange.h"
+#include "addresses/TkpExchange.h"
 
 namespace velkora::addresses {
 

@@ -1,4 +1,4 @@
-#include "addresses/contacts/ContactWrites.h"
+#include "addresses/ContactWrites.h"
 
 #include "addresses/PhoneIndex.h"
 #include "data/StandardWarnings.h"
@@ -10,12 +10,10 @@ namespace velkora::addresses {
 namespace {
 
 // The fields the form hands back, and the phone index of the telephone.
-// Everything else (AUXID, NOFAX, NOMAIL) stays as the record holds it.
-void takeExchange(const data::ContactPerson& x, data::ContactPerson& r) {
+void takeEdited(const data::ContactPerson& x, data::ContactPerson& r) {
     r.AUSER = x.AUSER;
     r.ADATUM = x.ADATUM;
     r.AUHR = x.AUHR;
-    r.ADRNR = x.ADRNR;
     r.KTART = x.KTART;
     r.STATUS = x.STATUS;
     r.NAME0 = x.NAME0;
@@ -34,14 +32,11 @@ void takeExchange(const data::ContactPerson& x, data::ContactPerson& r) {
     r.MEMO = x.MEMO;
     r.TEL = x.TEL;
     r.FAX = x.FAX;
-    r.TKPNR = x.TKPNR;
     r.TFX = TFX4TelFax(r.TEL);
 }
 
-bool addNumbered(data::File<data::ContactPerson>& tkp) {
-    tkp.rec.TKPNR =
-        data::NextNumber(tkp, "TKP:QXADRTK1", "TKP:TKPNR", "TKP:ADRNR = " + std::to_string(tkp.rec.ADRNR));
-    if (tkp.add() == data::NoError)
+bool added(data::File<data::ContactPerson>& tkp, const data::ContactPerson& exchange) {
+    if (addNumberedContact(tkp, exchange, exchange.ADRNR) == data::NoError)
         return true;
     data::RecordErrorState();
     return false;
@@ -61,14 +56,27 @@ bool fetchStored(data::File<data::ContactPerson>& tkp, const data::ContactPerson
 
 } // namespace
 
-bool addContact(data::File<data::ContactPerson>& tkp, const data::ContactPerson& exchange) {
+int addNumberedContact(data::File<data::ContactPerson>& tkp, const data::ContactPerson& edited,
+                       std::int32_t adrnr) {
     tkp.clear();
-    takeExchange(exchange, tkp.rec);
-    if (addNumbered(tkp))
+    tkp.rec.ADRNR = adrnr;
+    takeEdited(edited, tkp.rec);
+    tkp.rec.TKPNR =
+        data::NextNumber(tkp, "TKP:QXADRTK1", "TKP:TKPNR", "TKP:ADRNR = " + std::to_string(adrnr));
+    return tkp.add();
+}
+
+int putEditedContact(data::File<data::ContactPerson>& tkp, const data::ContactPerson& edited) {
+    takeEdited(edited, tkp.rec);
+    return tkp.put();
+}
+
+bool addContact(data::File<data::ContactPerson>& tkp, const data::ContactPerson& exchange) {
+    if (added(tkp, exchange))
         return true;
     if (data::ShowStandardWarning(data::Warn::InsertError, tkp.table().name) != ButtonOk)
         return false;
-    if (addNumbered(tkp))
+    if (added(tkp, exchange))
         return true;
     beep(2);
     return false;
@@ -78,8 +86,7 @@ bool changeContact(data::File<data::ContactPerson>& tkp, const data::ContactPers
     if (!fetchStored(tkp, exchange))
         return false;
     for (;;) {
-        takeExchange(exchange, tkp.rec);
-        if (tkp.put() == data::NoError)
+        if (putEditedContact(tkp, exchange) == data::NoError)
             return true;
         data::RecordErrorState();
         beep();

@@ -1,7 +1,7 @@
-#include "addresses/forms/ContactRows.h"
+#include "addresses/ContactRows.h"
 
-#include "addresses/PhoneIndex.h"
-#include "addresses/forms/ValueLists.h"
+#include "addresses/ContactWrites.h"
+#include "addresses/ValueLists.h"
 #include "data/Errors.h"
 #include "data/FileServices.h"
 #include "shared/Text.h"
@@ -60,6 +60,7 @@ bool ContactRows::load(data::File<data::ContactPerson>& file, std::int32_t adrnr
         ContactRow row;
         row.person = file.rec;
         row.recno = file.position();
+        row.key = ++lastKey_;
         describe(row, false);
         rows_.push_back(std::move(row));
     }
@@ -69,9 +70,17 @@ std::size_t ContactRows::append(const data::ContactPerson& person) {
     ContactRow row;
     row.person = person;
     row.pending = true;
+    row.key = ++lastKey_;
     describe(row, true);
     rows_.push_back(std::move(row));
     return rows_.size() - 1;
+}
+
+std::optional<std::size_t> ContactRows::indexOf(std::uint32_t key) const {
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].key == key)
+            return i;
+    return std::nullopt;
 }
 
 void ContactRows::change(std::size_t index, const data::ContactPerson& person) {
@@ -89,25 +98,11 @@ void ContactRows::remove(std::size_t index) {
 
 bool ContactRows::writeRow(data::File<data::ContactPerson>& file, ContactRow& row, std::int32_t adrnr) {
     if (row.recno == 0) {
-        file.rec = row.person;
-        file.rec.ADRNR = adrnr;
-        file.rec.TFX = TFX4TelFax(file.rec.TEL);
-        file.rec.TKPNR =
-            data::NextNumber(file, "TKP:QXADRTK1", "TKP:TKPNR", "TKP:ADRNR = " + std::to_string(adrnr));
-        if (file.add() != data::NoError)
+        if (addNumberedContact(file, row.person, adrnr) != data::NoError)
             return false;
-    } else {
-        if (file.reget(row.recno) != data::NoError)
-            return false;
-        // The stored record keeps its identity; everything else comes from the row.
-        const std::int32_t storedAdrnr = file.rec.ADRNR;
-        const std::int32_t storedTkpnr = file.rec.TKPNR;
-        file.rec = row.person;
-        file.rec.ADRNR = storedAdrnr;
-        file.rec.TKPNR = storedTkpnr;
-        file.rec.TFX = TFX4TelFax(file.rec.TEL);
-        if (file.put() != data::NoError)
-            return false;
+    } else if (file.reget(row.recno) != data::NoError ||
+               putEditedContact(file, row.person) != data::NoError) {
+        return false;
     }
     row.person = file.rec;
     row.recno = file.position();
