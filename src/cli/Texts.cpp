@@ -56,6 +56,27 @@ constexpr Entry kTexts[] = {
     {Msg::ColumnState, "Zustand", "State"},
     {Msg::ColumnPath, "Pfad", "Path"},
 
+    {Msg::InitSummary, "neuen Arbeitsbereich anlegen", "make a new workspace"},
+    {Msg::InitHelp,
+     "velkora-cli init ORDNER [--demo]\n"
+     "\n"
+     "Legt in ORDNER (wird angelegt, wenn er fehlt) einen Arbeitsbereich an: die\n"
+     "Startdatei ORB.INI mit den Pfaden des Ordners, die Sprach- und Hilfedateien,\n"
+     "die Übersetzungstabellen und die Ordner DATA, TMPL, DOCS und MAIL mit leeren\n"
+     "Datendateien. Mit --demo kommen die Beispieldaten und Briefvorlagen dazu, wie\n"
+     "\"velkora --demo\" sie anlegt. Ein Ordner, der schon eine ORB.INI enthält, wird\n"
+     "nicht verändert (Exit-Status 1).\n",
+     "velkora-cli init FOLDER [--demo]\n"
+     "\n"
+     "Makes a workspace in FOLDER (created when missing): the start file ORB.INI with\n"
+     "the folder's paths, the language and help files, the translation tables and the\n"
+     "folders DATA, TMPL, DOCS and MAIL with empty record files. With --demo it also\n"
+     "holds the sample data and letter templates \"velkora --demo\" makes. A folder that\n"
+     "already holds an ORB.INI is left unchanged (exit status 1).\n"},
+    {Msg::InitStartFileExists, "%1 enthält bereits eine Startdatei (ORB.INI); nichts geändert",
+     "%1 already holds a start file (ORB.INI); nothing changed"},
+    {Msg::InitCreated, "Arbeitsbereich angelegt: %1", "workspace made: %1"},
+
     {Msg::CheckSummary, "Datendateien öffnen und prüfen", "open and check the record files"},
     {Msg::CheckHelp,
      "velkora-cli check [TABELLE]\n"
