@@ -119,13 +119,14 @@ constexpr Entry kTexts[] = {
      "\n"
      "Reorganisiert die Adressdatei wie \"DataUtil\" im Programm: liest jeden Satz,\n"
      "meldet unlesbare Sätze und baut alle Schlüssel neu auf. Andere Arbeitsplätze\n"
-     "dürfen die Datei so lange nicht ändern.\n",
+     "dürfen die Datei so lange nicht ändern. Am Ende steht die Meldung des Programms\n"
+     "mit der Zahl der gelesenen und der unlesbaren Sätze.\n",
      "velkora-cli reorganise\n"
      "\n"
      "Reorganises the address file as \"DataUtil\" in the program does: reads every\n"
      "record, reports unreadable ones and rebuilds all keys. Other workstations may\n"
-     "not change the file meanwhile.\n"},
-    {Msg::Reorganised, "Adressdatei reorganisiert: %1", "address file reorganised: %1"},
+     "not change the file meanwhile. It ends with the program's message giving the\n"
+     "number of records read and of unreadable ones.\n"},
 
     {Msg::ListSummary, "Sätze in Schlüsselfolge ausgeben", "print records in key order"},
     {Msg::ListHelp,
@@ -241,19 +242,7 @@ std::string text(Language language, Msg id, std::initializer_list<std::string_vi
     for (const Entry& entry : kTexts)
         if (entry.id == id)
             pattern = language == Language::German ? entry.german : entry.english;
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (pattern[i] == '%' && next >= '1' && next <= '9') {
-            const auto index = static_cast<std::size_t>(next - '1');
-            if (index < args.size())
-                out += args.begin()[index];
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
+    return fillArguments(pattern, args);
 }
 
 } // namespace velkora::cli

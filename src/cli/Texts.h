@@ -49,7 +49,6 @@ enum class Msg {
     StateRebuildFailed,
     ReorganiseSummary,
     ReorganiseHelp,
-    Reorganised,
     ListSummary,
     ListHelp,
     UnknownOrder,
