@@ -70,6 +70,14 @@ TEST_F(OpenRecordFileTest, AnEmptyFileIsCreatedAsIfItWereMissing) {
     EXPECT_FALSE(applicationEnded());
 }
 
+// A creation killed before its commit leaves a journal; undone, it leaves a file with nothing in it.
+TEST_F(OpenRecordFileTest, AFileHoldingNothingIsCreatedAsIfItWereMissing) {
+    sql("QXADRLND", "CREATE TABLE unfinished (a); DROP TABLE unfinished");
+    ASSERT_TRUE(OpenRecordFile(files().QXADRLND));
+    EXPECT_TRUE(prompts.prompts().empty()) << prompts.last().text;
+    EXPECT_EQ(files().QXADRLND.check(), NoError);
+}
+
 // What another station created meanwhile stands: creating it again keeps its records.
 TEST_F(OpenRecordFileTest, CreatingAFileAnotherStationJustMadeKeepsItsRecords) {
     auto& lnd = files().QXADRLND;

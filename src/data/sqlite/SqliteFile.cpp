@@ -150,6 +150,9 @@ public:
             return openError(rc);
         own_.setBusyTimeout(busyTimeoutMs);
         int code = verifyLayout(own_);
+        // Nothing in it (a creation that died was undone): as good as missing.
+        if (code == InvalidRecordDeclaration && !holdsOtherData(own_))
+            code = fail(FileNotFound);
         if (code == NoError)
             code = verifyKeys();
         if (code != NoError)
@@ -656,7 +659,7 @@ private:
         return sqlite3_step(s) == SQLITE_ROW;
     }
 
-    // Anything in a file without the table: it belongs to someone else.
+    // Anything in the file's schema (asked where the table is missing: it belongs to someone else).
     bool holdsOtherData(Connection& c) {
         sqlite3_stmt* s = c.statement("SELECT 1 FROM sqlite_master");
         if (!s)
