@@ -108,6 +108,12 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kSuccess;
     }
 
+    if (!command->needsWorkspace) {
+        std::error_code ec;
+        const Invocation call{
+            *command, std::move(parsed), language, out, err, std::filesystem::current_path(ec).string()};
+        return command->run(call);
+    }
     StartFolderAsCurrent current(folder);
     ConsoleSession session(shared.yes);
     if (app::runStartup(folder).ended || applicationEnded())

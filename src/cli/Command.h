@@ -46,6 +46,8 @@ struct CommandSpec {
     int (*run)(const Invocation& call) = nullptr;
     // Checks option values before start-up touches the workspace (optional).
     std::optional<UsageProblem> (*validate)(const ParsedArguments& arguments) = nullptr;
+    // False for a command that makes the workspace: start-up, which needs one, does not run.
+    bool needsWorkspace = true;
 };
 
 // The arguments of one call, checked against the command's options.

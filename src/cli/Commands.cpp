@@ -4,8 +4,8 @@ namespace velkora::cli {
 
 const std::vector<CommandSpec>& allCommands() {
     static const std::vector<CommandSpec> commands = {
-        checkCommand(),      rebuildKeysCommand(), reorganiseCommand(), listCommand(), evalCommand(),
-        formatNameCommand(), phoneIndexCommand(),  mergeCommand(),      dbfCommand(),
+        initCommand(), checkCommand(),      rebuildKeysCommand(), reorganiseCommand(), listCommand(),
+        evalCommand(), formatNameCommand(), phoneIndexCommand(),  mergeCommand(),      dbfCommand(),
     };
     return commands;
 }

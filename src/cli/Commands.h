@@ -8,6 +8,7 @@
 
 namespace velkora::cli {
 
+CommandSpec initCommand();
 CommandSpec checkCommand();
 CommandSpec rebuildKeysCommand();
 CommandSpec reorganiseCommand();

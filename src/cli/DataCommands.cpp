@@ -1,6 +1,7 @@
 // check, rebuild-keys and reorganise: the record files of the workspace,
 // opened, rebuilt and reorganised by the program's own services.
 
+#include "app/ReorganiseReport.h"
 #include "cli/Commands.h"
 #include "cli/TableOutput.h"
 #include "data/FileServices.h"
@@ -115,9 +116,11 @@ int rebuildKeys(const Invocation& call) {
 }
 
 int reorganise(const Invocation& call) {
-    if (!data::reorganiseAddressFile())
+    const data::ReorganiseSummary summary = data::reorganiseAddressFile();
+    if (!summary.done)
         return kFailed;
-    call.out << call.tr(Msg::Reorganised, {fullName(data::files().QXADRESS)}) << '\n';
+    // The window's closing message, a line for each of its lines.
+    call.out << replaceAll(app::reorganiseReport(summary).text, "|", "\n") << '\n';
     return kSuccess;
 }
 

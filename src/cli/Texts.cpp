@@ -56,6 +56,27 @@ constexpr Entry kTexts[] = {
     {Msg::ColumnState, "Zustand", "State"},
     {Msg::ColumnPath, "Pfad", "Path"},
 
+    {Msg::InitSummary, "neuen Arbeitsbereich anlegen", "make a new workspace"},
+    {Msg::InitHelp,
+     "velkora-cli init ORDNER [--demo]\n"
+     "\n"
+     "Legt in ORDNER (wird angelegt, wenn er fehlt) einen Arbeitsbereich an: die\n"
+     "Startdatei ORB.INI mit den Pfaden des Ordners, die Sprach- und Hilfedateien,\n"
+     "die Übersetzungstabellen und die Ordner DATA, TMPL, DOCS und MAIL mit leeren\n"
+     "Datendateien. Mit --demo kommen die Beispieldaten und Briefvorlagen dazu, wie\n"
+     "\"velkora --demo\" sie anlegt. Ein Ordner, der schon eine ORB.INI enthält, wird\n"
+     "nicht verändert (Exit-Status 1).\n",
+     "velkora-cli init FOLDER [--demo]\n"
+     "\n"
+     "Makes a workspace in FOLDER (created when missing): the start file ORB.INI with\n"
+     "the folder's paths, the language and help files, the translation tables and the\n"
+     "folders DATA, TMPL, DOCS and MAIL with empty record files. With --demo it also\n"
+     "holds the sample data and letter templates \"velkora --demo\" makes. A folder that\n"
+     "already holds an ORB.INI is left unchanged (exit status 1).\n"},
+    {Msg::InitStartFileExists, "%1 enthält bereits eine Startdatei (ORB.INI); nichts geändert",
+     "%1 already holds a start file (ORB.INI); nothing changed"},
+    {Msg::InitCreated, "Arbeitsbereich angelegt: %1", "workspace made: %1"},
+
     {Msg::CheckSummary, "Datendateien öffnen und prüfen", "open and check the record files"},
     {Msg::CheckHelp,
      "velkora-cli check [TABELLE]\n"
@@ -98,13 +119,14 @@ constexpr Entry kTexts[] = {
      "\n"
      "Reorganisiert die Adressdatei wie \"DataUtil\" im Programm: liest jeden Satz,\n"
      "meldet unlesbare Sätze und baut alle Schlüssel neu auf. Andere Arbeitsplätze\n"
-     "dürfen die Datei so lange nicht ändern.\n",
+     "dürfen die Datei so lange nicht ändern. Am Ende steht die Meldung des Programms\n"
+     "mit der Zahl der gelesenen und der unlesbaren Sätze.\n",
      "velkora-cli reorganise\n"
      "\n"
      "Reorganises the address file as \"DataUtil\" in the program does: reads every\n"
      "record, reports unreadable ones and rebuilds all keys. Other workstations may\n"
-     "not change the file meanwhile.\n"},
-    {Msg::Reorganised, "Adressdatei reorganisiert: %1", "address file reorganised: %1"},
+     "not change the file meanwhile. It ends with the program's message giving the\n"
+     "number of records read and of unreadable ones.\n"},
 
     {Msg::ListSummary, "Sätze in Schlüsselfolge ausgeben", "print records in key order"},
     {Msg::ListHelp,
@@ -220,19 +242,7 @@ std::string text(Language language, Msg id, std::initializer_list<std::string_vi
     for (const Entry& entry : kTexts)
         if (entry.id == id)
             pattern = language == Language::German ? entry.german : entry.english;
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        if (pattern[i] == '%' && next >= '1' && next <= '9') {
-            const auto index = static_cast<std::size_t>(next - '1');
-            if (index < args.size())
-                out += args.begin()[index];
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
+    return fillArguments(pattern, args);
 }
 
 } // namespace velkora::cli

@@ -93,18 +93,20 @@ template <class R> bool seed(const std::string& seedDir, const std::string& file
         file.setFileName(fileName);
     const std::string base =
         fileName.empty() ? std::string(R::table().name) : fileName.substr(fileName.find_last_of('/') + 1);
-    return seedTable(file, joinPath(seedDir, base + ".tsv"), error);
+    return seedTable(file, seedDir.empty() ? std::string() : joinPath(seedDir, base + ".tsv"), error);
 }
 
 } // namespace
 
-bool seedDemoData(const std::string& seedDir, std::string& error) {
+bool seedDemoData(const std::string& seedDir, std::string& error, SeedRecords which) {
     const std::string& init = appState().INITPATH;
-    return seed<Address>(seedDir, {}, error) && seed<ContactPerson>(seedDir, {}, error) &&
-           seed<Activity>(seedDir, {}, error) && seed<Country>(seedDir, {}, error) &&
-           seed<Place>(seedDir, {}, error) && seed<Street>(seedDir, {}, error) &&
-           seed<Industry>(seedDir, {}, error) && seed<Material>(seedDir, {}, error) &&
-           seed<MaterialSent>(seedDir, {}, error) && seed<User>(seedDir, {}, error) &&
+    // Without sample records the record files are made empty (no seed to load).
+    const std::string records = which == SeedRecords::All ? seedDir : std::string();
+    return seed<Address>(records, {}, error) && seed<ContactPerson>(records, {}, error) &&
+           seed<Activity>(records, {}, error) && seed<Country>(records, {}, error) &&
+           seed<Place>(records, {}, error) && seed<Street>(records, {}, error) &&
+           seed<Industry>(records, {}, error) && seed<Material>(records, {}, error) &&
+           seed<MaterialSent>(records, {}, error) && seed<User>(records, {}, error) &&
            seed<Translation>(seedDir, joinPath(init, "ORB"), error) &&
            seed<Translation>(seedDir, joinPath(init, "ORBEN"), error);
 }

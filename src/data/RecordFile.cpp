@@ -79,8 +79,6 @@ int RecordFile::open() {
 }
 
 int RecordFile::create() {
-    if (fileExists(diskName()))
-        return fail(FileSystemError, "file exists");
     const int code = backend_->create(diskName());
     if (code == NoError)
         clearCurrentError();

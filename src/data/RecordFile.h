@@ -59,7 +59,9 @@ public:
     // Opens shared read-write. 2 missing, 32 locked, 46 keys damaged,
     // 47 other layout, 52 already open, 90 other failures.
     int open();
-    // Creates the file empty with all its keys (replacing nothing: 90 when it exists).
+    // Creates the file empty with all its keys. Replaces nothing: a file of
+    // this layout another station made meanwhile is taken as it is (0), one
+    // holding anything else is refused (47).
     int create();
     // Rebuilds every key of the open or closed file from its records.
     int rebuildKeys();

@@ -10,7 +10,8 @@ namespace {
 constexpr const char* kCaption = "DataUtil";
 } // namespace
 
-bool reorganiseAddressFile() {
+ReorganiseSummary reorganiseAddressFile() {
+    ReorganiseSummary summary;
     // Opened directly, not through the counters: the windows' buffer stays untouched.
     File<Address> file;
     int code = file.open();
@@ -19,24 +20,28 @@ bool reorganiseAddressFile() {
         code = file.open();
     if (code != NoError) {
         ask("ERROR: OPEN QXADRESS", kCaption, Icon::Exclamation);
-        return false;
+        return summary;
     }
     file.set();
     for (;;) {
         const int code = file.next();
         if (code == RecordNotAvailable)
             break;
-        if (code != NoError)
+        ++summary.records;
+        if (code != NoError) {
+            ++summary.unreadable;
             ask("Error: [" + std::to_string(code) + "] " + errorText() +
                     "|ADR: " + std::to_string(file.rec.ADRNR),
                 kCaption, Icon::Exclamation);
+        }
     }
     file.close();
     if (file.rebuildKeys() != NoError) {
         ask("Error: [" + std::to_string(errorCode()) + "] " + errorText(), kCaption, Icon::Exclamation);
-        return false;
+        return summary;
     }
-    return true;
+    summary.done = true;
+    return summary;
 }
 
 } // namespace velkora::data

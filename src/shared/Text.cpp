@@ -265,6 +265,22 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
     return out;
 }
 
+std::string fillArguments(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        if (pattern[i] == '%' && next >= '1' && next <= '9') {
+            const auto index = static_cast<std::size_t>(next - '1');
+            if (index < values.size())
+                out += values.begin()[index];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
 bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }

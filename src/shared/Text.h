@@ -3,6 +3,7 @@
 // Field widths count characters, so every cut respects character boundaries.
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,8 @@ void appendCodePoint(std::string& out, char32_t cp);
 
 // Replaces every occurrence of `from` by `to`.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
+// `pattern` with %1 to %9 replaced by the values given (empty for a value not given).
+std::string fillArguments(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 bool startsWith(std::string_view text, std::string_view prefix);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);

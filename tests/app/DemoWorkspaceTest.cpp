@@ -35,3 +35,22 @@ TEST(DemoWorkspace, NeverOverwritesAWorkspaceTheUserHas) {
     EXPECT_EQ(readFile(ini), "[SETUP]\nLangID=EN\n");
     EXPECT_FALSE(std::filesystem::exists(dir.file("ORB.HLP")));
 }
+
+TEST(DemoWorkspace, AnEmptyWorkspaceHasTheLanguageFilesButNoDemoContent) {
+    TempDir dir;
+    const std::string workspace = dir.file("office");
+    std::string error;
+    ASSERT_EQ(app::createWorkspace(workspace, app::WorkspaceContent::Empty, error),
+              app::WorkspaceCreation::Created)
+        << error;
+    for (const char* name : {"ORB.INI", "ORB.ENV", "ORBEN.ENV", "ORB.TPS", "ORBEN.TPS", "DATA/QXADRESS.TPS"})
+        EXPECT_TRUE(std::filesystem::exists(workspace + "/" + name)) << name;
+    EXPECT_TRUE(std::filesystem::is_empty(workspace + "/TMPL"));
+    const std::string ini = workspace + "/ORB.INI";
+    EXPECT_EQ(profile::read(ini, "MANDT", "MName1"), "") << "the demo company is not the user's";
+    EXPECT_EQ(profile::read(ini, "ADRBRANR", "BrAnr1"), "Sehr geehrte(r) <#F:NAME0#> <#F:NAME1#>,");
+
+    EXPECT_EQ(app::createWorkspace(workspace, app::WorkspaceContent::Demo, error),
+              app::WorkspaceCreation::StartFileExists);
+    EXPECT_TRUE(std::filesystem::is_empty(workspace + "/TMPL"));
+}

@@ -53,6 +53,57 @@ TEST_F(OpenRecordFileTest, ACreateFailureEndsTheApplication) {
     EXPECT_EQ(applicationEndReason(), "File Creation Error!");
 }
 
+TEST_F(OpenRecordFileTest, ACreateFailureNamesItsReason) {
+    appState().DATAPATH = dir.file("no/such/folder");
+    EXPECT_FALSE(OpenRecordFile(files().QXADRBRA));
+    EXPECT_EQ(prompts.last().text, dir.file("no/such/folder/QXADRBRA") +
+                                       ": unable to open database file: No such file or directory (14)|"
+                                       "Error creating File.|Press OK to end this application.");
+}
+
+// An interrupted creation leaves the file empty: it holds no record to keep.
+TEST_F(OpenRecordFileTest, AnEmptyFileIsCreatedAsIfItWereMissing) {
+    std::ofstream(dir.file("QXADRLND.TPS")).flush();
+    ASSERT_TRUE(OpenRecordFile(files().QXADRLND));
+    EXPECT_TRUE(prompts.prompts().empty()) << prompts.last().text;
+    EXPECT_EQ(files().QXADRLND.check(), NoError);
+    EXPECT_FALSE(applicationEnded());
+}
+
+// A creation killed before its commit leaves a journal; undone, it leaves a file with nothing in it.
+TEST_F(OpenRecordFileTest, AFileHoldingNothingIsCreatedAsIfItWereMissing) {
+    sql("QXADRLND", "CREATE TABLE unfinished (a); DROP TABLE unfinished");
+    ASSERT_TRUE(OpenRecordFile(files().QXADRLND));
+    EXPECT_TRUE(prompts.prompts().empty()) << prompts.last().text;
+    EXPECT_EQ(files().QXADRLND.check(), NoError);
+}
+
+// What another station created meanwhile stands: creating it again keeps its records.
+TEST_F(OpenRecordFileTest, CreatingAFileAnotherStationJustMadeKeepsItsRecords) {
+    auto& lnd = files().QXADRLND;
+    ASSERT_TRUE(OpenRecordFile(lnd));
+    lnd.rec.LD = "D";
+    ASSERT_EQ(lnd.add(), NoError);
+    CloseRecordFile(lnd);
+    ASSERT_EQ(lnd.create(), NoError) << errorText();
+    ASSERT_TRUE(OpenRecordFile(lnd));
+    EXPECT_EQ(lnd.records(), 1);
+}
+
+TEST_F(OpenRecordFileTest, CreationNeverReplacesAFileThatHoldsSomethingElse) {
+    const std::string foreign = "some other program's data";
+    dir.write("QXADRBRA.TPS", foreign);
+    EXPECT_NE(files().QXADRBRA.create(), NoError);
+    EXPECT_EQ(test::readFile(dir.file("QXADRBRA.TPS")), foreign);
+
+    sql("QXADRLND", "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('keep')");
+    EXPECT_EQ(files().QXADRLND.create(), InvalidRecordDeclaration);
+    EXPECT_EQ(sql("QXADRLND", "SELECT text FROM notes"), std::vector<std::string>{"keep"});
+
+    sql("QXADRORT", "CREATE TABLE QXADRORT (OKEY TEXT)");
+    EXPECT_EQ(files().QXADRORT.create(), InvalidRecordDeclaration);
+}
+
 TEST_F(OpenRecordFileTest, AFileOfAnotherLayoutEndsWithInvalidFile) {
     std::ofstream(dir.file("QXADRBRA.TPS")) << "some other program's data";
     EXPECT_FALSE(OpenRecordFile(files().QXADRBRA));

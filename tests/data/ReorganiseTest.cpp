@@ -17,15 +17,18 @@ TEST_F(ReorganiseTest, RebuildsTheKeysOfTheAddressFile) {
     CloseRecordFile(files().QXADRESS);
     sql("QXADRESS", "DROP INDEX QXADRES3; UPDATE QXADRESS SET NAME1 = 'Nachher'");
 
-    EXPECT_TRUE(reorganiseAddressFile());
-    EXPECT_TRUE(prompts.prompts().empty());
+    const ReorganiseSummary summary = reorganiseAddressFile();
+    EXPECT_TRUE(summary.done);
+    EXPECT_EQ(summary.records, 1);
+    EXPECT_EQ(summary.unreadable, 0);
+    EXPECT_TRUE(prompts.prompts().empty()) << "the caller tells the summary";
     ASSERT_TRUE(OpenRecordFile(files().QXADRESS)); // no question about the keys any more
     EXPECT_EQ(files().QXADRESS.check(), NoError);
     EXPECT_TRUE(prompts.prompts().empty());
 }
 
 TEST_F(ReorganiseTest, AFileThatCannotBeOpenedIsReported) {
-    EXPECT_FALSE(reorganiseAddressFile());
+    EXPECT_FALSE(reorganiseAddressFile().done);
     ASSERT_EQ(prompts.prompts().size(), 1u);
     EXPECT_EQ(prompts.last().text, "ERROR: OPEN QXADRESS");
 }

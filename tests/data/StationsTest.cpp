@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -152,6 +154,60 @@ TEST_F(StationsTest, AnOpenListNeverKeepsAnotherStationFromWriting) {
     ASSERT_TRUE(inOtherProcess([] { return saveElsewhere("while listed"); }));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
     EXPECT_EQ(list.after(page.back(), 10).size(), 10u);
+}
+
+// Stations starting at one moment on a data folder without files: each
+// opens every file, so one creates what the others find half-made.
+class FirstStartTest : public DataFixture {
+protected:
+    static constexpr int kRounds = 20;
+    static constexpr int kStations = 4;
+
+    // A station: waits for the start, opens every file; exits 0 when all opened.
+    [[noreturn]] void station(int start) {
+        char ignored;
+        while (::read(start, &ignored, 1) > 0) {
+        }
+        for (const TableDef* table : allTables())
+            if (!OpenRecordFile(*files().byName(table->name)) || applicationEnded()) {
+                for (const Prompt& prompt : prompts.prompts())
+                    std::fprintf(stderr, "%s: %s\n", prompt.caption.c_str(), prompt.text.c_str());
+                ::_exit(1);
+            }
+        ::_exit(0);
+    }
+};
+
+TEST_F(FirstStartTest, StationsOpeningMissingFilesAtOnceAllGoOn) {
+    int failed = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::string folder = dir.file("round" + std::to_string(round));
+        std::filesystem::create_directories(folder);
+        appState().DATAPATH = folder;
+        appState().INITPATH = folder;
+        appState().TRLFILE = folder + "/ORB";
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        std::vector<pid_t> stations;
+        for (int i = 0; i < kStations; ++i) {
+            const pid_t pid = ::fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                ::close(start[1]);
+                station(start[0]);
+            }
+            stations.push_back(pid);
+        }
+        ::close(start[0]);
+        ::close(start[1]); // all stations start now
+        for (const pid_t pid : stations) {
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+                ++failed;
+        }
+    }
+    EXPECT_EQ(failed, 0) << "of " << kRounds * kStations << " stations";
 }
 
 } // namespace

@@ -33,7 +33,7 @@ const std::vector<std::string> kMessages = {
     "DOC_RTFERROR",     "DOC_OVERWRITE", "DOC_DATAERROR",   "APP_InvalidPath", "APP_Restart",
     "FIL_OVERWRITEYNC", "FIL_INVALID",   "FIL_INVALIDPATH", "FIL_NOFILE",      "FIL_ERROR",
     "FIL_CREATE",       "TOOMANYDOCS",   "IMP_Start",       "MAPI_NOADRESS",   "MAPI_NOSUBJECT",
-    "MAPI_SENT?",       "MAPI_Error02",  "MAPI_Error03",
+    "MAPI_SENT?",       "MAPI_Error02",  "MAPI_Error03",    "ADR_REORGANISED",
 };
 
 class EnvironmentFileTest : public ::testing::TestWithParam<const char*> {};

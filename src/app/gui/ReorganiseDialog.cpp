@@ -1,5 +1,6 @@
 #include "app/gui/ReorganiseDialog.h"
 
+#include "app/ReorganiseReport.h"
 #include "app/gui/WindowPosition.h"
 #include "data/Reorganise.h"
 #include "i18n/gui/WindowTranslator.h"
@@ -36,8 +37,10 @@ void runReorganiseDialog(QWidget* parent) {
     if (!confirmed)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    data::reorganiseAddressFile();
+    const data::ReorganiseSummary summary = data::reorganiseAddressFile();
     QApplication::restoreOverrideCursor();
+    if (summary.done)
+        prompter().ask(reorganiseReport(summary));
 }
 
 } // namespace velkora::app

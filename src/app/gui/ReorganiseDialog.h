@@ -1,6 +1,6 @@
 #pragma once
 // The data reorganisation window (menu "DataUtil"): on OK every address is
-// read and the keys of the address file are rebuilt.
+// read, the keys of the address file are rebuilt, and a message tells what was found.
 
 class QWidget;
 

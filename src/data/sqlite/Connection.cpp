@@ -2,7 +2,31 @@
 
 #include "shared/Text.h"
 
+#include <cstring>
+
 namespace velkora::data::sqlite {
+
+namespace {
+
+// SQLite's text of a failure, with the system's reason where a file operation failed.
+std::string describe(int rc, sqlite3* db) {
+    std::string text = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    switch (rc & 0xFF) {
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+    case SQLITE_FULL:
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        if (const int osError = db ? sqlite3_system_errno(db) : 0; osError != 0)
+            text += std::string(": ") + std::strerror(osError);
+        break;
+    default:
+        break;
+    }
+    return text;
+}
+
+} // namespace
 
 Connection::~Connection() {
     close();
@@ -12,7 +36,9 @@ int Connection::open(const std::string& path, bool create) {
     close();
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+    openFailure_.clear();
     if (rc != SQLITE_OK) {
+        openFailure_ = describe(rc, db_);
         sqlite3_close(db_);
         db_ = nullptr;
         return rc;
@@ -58,7 +84,7 @@ void Connection::forgetStatements() {
     statements_.clear();
 }
 
-int reportSqliteError(int rc, sqlite3* db, const std::string& file) {
+int reportSqliteError(int rc, sqlite3* db, const std::string& file, std::string_view text) {
     CurrentError error;
     error.file = file;
     switch (rc & 0xFF) {
@@ -75,7 +101,7 @@ int reportSqliteError(int rc, sqlite3* db, const std::string& file) {
     default:
         error.code = FileSystemError;
         error.fileSystemCode = rc;
-        error.fileSystemText = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        error.fileSystemText = text.empty() ? describe(rc, db) : std::string(text);
         break;
     }
     const int code = error.code;

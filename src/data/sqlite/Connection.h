@@ -19,6 +19,8 @@ public:
 
     // Opens an existing file read-write (SQLite codes).
     int open(const std::string& path, bool create);
+    // Why the last open failed, with the system's reason ("... : No such file or directory").
+    const std::string& openFailure() const { return openFailure_; }
     void close();
     bool isOpen() const { return db_ != nullptr; }
     sqlite3* handle() const { return db_; }
@@ -32,6 +34,7 @@ public:
 
 private:
     sqlite3* db_ = nullptr;
+    std::string openFailure_;
     std::map<std::string, sqlite3_stmt*> statements_;
 };
 
@@ -68,8 +71,9 @@ private:
     sqlite3_stmt* s_ = nullptr;
 };
 
-// The record layer's error for a SQLite result code on `db` (sets the current error).
-int reportSqliteError(int rc, sqlite3* db, const std::string& file);
+// The record layer's error for a SQLite result code on `db` (sets the current
+// error); `text` describes it when there is no connection to ask.
+int reportSqliteError(int rc, sqlite3* db, const std::string& file, std::string_view text = {});
 
 // "fold" registered on a connection: the case-insensitive key of a text.
 void registerFoldFunction(sqlite3* db);

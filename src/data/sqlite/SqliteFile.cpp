@@ -147,9 +147,12 @@ public:
             return fail(FileNotFound);
         int rc = own_.open(diskName, false);
         if (rc != SQLITE_OK)
-            return closeWith(sqliteError(rc));
+            return openError(rc);
         own_.setBusyTimeout(busyTimeoutMs);
-        int code = verifyLayout();
+        int code = verifyLayout(own_);
+        // Nothing in it (a creation that died was undone): as good as missing.
+        if (code == InvalidRecordDeclaration && !holdsOtherData(own_))
+            code = fail(FileNotFound);
         if (code == NoError)
             code = verifyKeys();
         if (code != NoError)
@@ -162,29 +165,34 @@ public:
         diskName_ = diskName;
         Connection c;
         int rc = c.open(diskName, true);
-        if (rc == SQLITE_OK) {
-            c.setBusyTimeout(kOperationTimeoutMs);
-            rc = c.exec("PRAGMA journal_mode = DELETE");
-        }
+        if (rc != SQLITE_OK)
+            return reportSqliteError(rc, nullptr, diskName_, c.openFailure());
+        c.setBusyTimeout(kOperationTimeoutMs);
+        rc = c.exec("PRAGMA journal_mode = DELETE");
+        // The write lock first, the look inside it: a station creating the
+        // file at the same moment has either finished or not begun.
         if (rc == SQLITE_OK)
             rc = c.exec("BEGIN IMMEDIATE");
         if (rc != SQLITE_OK)
             return sqliteError(rc, c.handle());
-        // Another station may have created it meanwhile; then its layout stands.
-        if (!tableExists(c)) {
+        int code = NoError;
+        if (tableExists(c)) {
+            code = verifyLayout(c); // made by another station: its records stand
+        } else if (holdsOtherData(c)) {
+            code = fail(InvalidRecordDeclaration);
+        } else {
             std::string sql = createTableSql(table_) + ";";
             for (const KeyDef& key : table_.keys)
                 sql += createIndexSql(table_, key) + ";";
             rc = c.exec(sql + createListOrderIndexesSql(table_));
+            if (rc != SQLITE_OK)
+                code = sqliteError(rc, c.handle());
         }
-        if (rc == SQLITE_OK)
-            rc = c.exec("COMMIT");
-        if (rc != SQLITE_OK) {
-            const int code = sqliteError(rc, c.handle());
+        if (code == NoError && (rc = c.exec("COMMIT")) != SQLITE_OK)
+            code = sqliteError(rc, c.handle());
+        if (code != NoError)
             c.exec("ROLLBACK");
-            return code;
-        }
-        return NoError;
+        return code;
     }
 
     int rebuildKeys() override {
@@ -194,9 +202,9 @@ public:
                 return fail(FileNotFound);
             const int rc = own_.open(diskName_, false);
             if (rc != SQLITE_OK)
-                return closeWith(sqliteError(rc));
+                return openError(rc);
             own_.setBusyTimeout(kOperationTimeoutMs);
-            if (const int code = verifyLayout(); code != NoError)
+            if (const int code = verifyLayout(own_); code != NoError)
                 return closeWith(code);
         }
         std::string orders;
@@ -640,6 +648,7 @@ private:
         own_.close();
         return code;
     }
+    int openError(int rc) { return closeWith(reportSqliteError(rc, nullptr, diskName_, own_.openFailure())); }
 
     bool tableExists(Connection& c) {
         sqlite3_stmt* s = c.statement("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?");
@@ -650,10 +659,19 @@ private:
         return sqlite3_step(s) == SQLITE_ROW;
     }
 
-    int verifyLayout() {
-        sqlite3_stmt* s = own_.statement("SELECT name, type FROM pragma_table_info(?)");
+    // Anything in the file's schema (asked where the table is missing: it belongs to someone else).
+    bool holdsOtherData(Connection& c) {
+        sqlite3_stmt* s = c.statement("SELECT 1 FROM sqlite_master");
         if (!s)
-            return sqliteError(sqlite3_errcode(own_.handle()));
+            return true;
+        StatementUse use(s);
+        return sqlite3_step(s) != SQLITE_DONE;
+    }
+
+    int verifyLayout(Connection& c) {
+        sqlite3_stmt* s = c.statement("SELECT name, type FROM pragma_table_info(?)");
+        if (!s)
+            return sqliteError(sqlite3_errcode(c.handle()), c.handle());
         StatementUse use(s);
         sqlite3_bind_text(s, 1, table_.name.data(), static_cast<int>(table_.name.size()), SQLITE_STATIC);
         std::vector<std::pair<std::string, std::string>> found;
@@ -662,7 +680,7 @@ private:
             found.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)),
                                reinterpret_cast<const char*>(sqlite3_column_text(s, 1)));
         if (rc != SQLITE_DONE)
-            return sqliteError(rc);
+            return sqliteError(rc, c.handle());
         if (found != expectedColumns(table_))
             return fail(InvalidRecordDeclaration, errorTextOf(InvalidRecordDeclaration));
         return NoError;
