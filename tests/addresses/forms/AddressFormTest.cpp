@@ -503,35 +503,6 @@ private slots:
         QCOMPARE(seen, (QStringList{"Berlin", "Potsdam/", "München/Marienplatz 8", ""}));
     }
 
-    void aPostalCodeChosenFromTheListFillsTheAddress() {
-        ListFixture f;
-        data::Country a;
-        a.LD = "A";
-        a.LAND = "Österreich";
-        f.add(a);
-        QVERIFY(f.openList());
-        std::string startedOn;
-        browse::registerForm("qxPLZListSTD", [&](int request) {
-            startedOn = data::files().QXADRESS.rec.PLZ + "/" + std::to_string(request);
-            addresses::postalSelection() = {"A", "1010", "Wien", "Graben 1"};
-            return int(browse::RequestCompleted);
-        });
-        QStringList shown;
-        whenModal([&](QWidget* form) {
-            typeInto(form, "ADR:PLZ", "1000");
-            typeInto(form, "ADR:STRASSE", "");
-            click(form, "PLZBUTTON");
-            for (const char* name : {"ADR:LD", "ADR:LAND", "ADR:PLZ", "ADR:ORT", "ADR:STRASSE"})
-                shown << field(form, name)->text();
-            click(form, "CANCEL");
-        });
-        click(f.list.get(), "INSERT:2");
-        browse::unregisterForm("qxPLZListSTD");
-        QCOMPARE(startedOn, std::string("1000/4"));
-        QCOMPARE(shown, (QStringList{"A", "Österreich", "1010", "Wien", "Graben 1"}));
-        QCOMPARE(addresses::postalSelection().PLZ, std::string());
-    }
-
     void anUnchangedSaveInTheSameMinuteWritesNothing() {
         ListFixture f;
         data::Address a = address(1, "Gleich GmbH");

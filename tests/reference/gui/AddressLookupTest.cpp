@@ -7,7 +7,6 @@
 #include "ModalDriver.h"
 #include "ReferenceFixture.h"
 #include "addresses/forms/AddressForms.h"
-#include "addresses/forms/PostalLookup.h"
 #include "ui/browse/FormRequest.h"
 
 using velkora::test::ReferenceFixture;
@@ -64,7 +63,6 @@ private slots:
             QCOMPARE(ReferenceFixture::text(form, "ADR:ORT"), QString("München"));
             QCOMPARE(ReferenceFixture::text(form, "ADR:STRASSE"), QString());
         });
-        QCOMPARE(velkora::addresses::postalSelection().PLZ, std::string()); // cleared after use
     }
 
     void withStreetsAStreetWithItsOwnCodeHandsCodeAndStreet() {
@@ -131,14 +129,15 @@ private slots:
         });
     }
 
-    void theCountryButtonTakesTheSelectedCountry() {
+    void theCountryButtonStartsOnTheAddressCountryAndTakesTheSelectedOne() {
         ReferenceFixture f;
         velkora::test::FakeNavigationBar toolbar;
         data::files().QXADRESS.clear();
         runAddressForm(browse::InsertRecord, [&](QWidget* form) {
             whenModal([&](QWidget* list) {
                 QCOMPARE(list->objectName(), QString("qxLandList"));
-                QTest::keyClick(ReferenceFixture::table(list), Qt::Key_Down);
+                QCOMPARE(ReferenceFixture::selected(list, 0), QString("D"));
+                QTest::keyClick(ReferenceFixture::table(list), Qt::Key_Up);
                 // The frame's select button (2003) serves the list on top.
                 QVERIFY(toolbar.isNavigationEnabled(velkora::app::NavSelect));
                 toolbar.press(velkora::app::NavSelect);
