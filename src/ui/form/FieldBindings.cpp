@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
 #include <stdexcept>
 #include <string>
 
@@ -17,12 +18,30 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// An entry takes no more characters than its field holds.
+// An entry takes no more characters than its field holds, and a number
+// field only what makes a number.
 void limitLength(QLineEdit* edit, const data::FieldDef& field) {
-    if (field.type == data::FieldType::String)
+    switch (field.type) {
+    case data::FieldType::String:
         edit->setMaxLength(field.size);
-    else if (field.type == data::FieldType::CString)
+        break;
+    case data::FieldType::CString:
         edit->setMaxLength(field.size - 1);
+        break;
+    case data::FieldType::Byte:
+    case data::FieldType::Short:
+    case data::FieldType::UShort:
+    case data::FieldType::Long:
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression("-?[0-9]*"), edit));
+        break;
+    case data::FieldType::Real:
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression("-?[0-9]*([.,][0-9]*)?"), edit));
+        break;
+    case data::FieldType::Memo:
+    case data::FieldType::Date:
+        break;
+    }
 }
 
 } // namespace
@@ -101,8 +120,8 @@ bool FieldBindings::showPrevious(const QWidget* focus, const void* record) const
 
 QWidget* FieldBindings::firstUnacceptable() const {
     for (const Binding& b : bindings_)
-        if (auto* picture = qobject_cast<PictureEdit*>(b.control); picture && !picture->acceptable())
-            return picture;
+        if (auto* edit = qobject_cast<QLineEdit*>(b.control); edit && !edit->hasAcceptableInput())
+            return edit;
     return nullptr;
 }
 

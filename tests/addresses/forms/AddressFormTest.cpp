@@ -211,6 +211,29 @@ private slots:
         QVERIFY(!f.storedAddress(1));
     }
 
+    void numberFieldsTakeDigitsOnlyAndARefusedDateSaysWhy() {
+        ListFixture f;
+        QVERIFY(f.openList());
+        QStringList shown;
+        bool stayed = false;
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:NAME1", "Zahlen GmbH");
+            typeInto(form, "ADR:KLASSE", "a1b2");
+            shown << field(form, "ADR:KLASSE")->text();
+            showTab(form, 1);
+            typeInto(form, "ADR:EKONT", "31.02.2025");
+            click(form, "OK");
+            stayed = form->isVisible() && form->focusWidget() == field(form, "ADR:EKONT");
+            click(form, "CANCEL");
+        });
+        click(f.list.get(), "INSERT:2");
+        QCOMPARE(shown, (QStringList{"12"}));
+        QVERIFY(stayed);
+        QCOMPARE(f.prompter.prompts().size(), std::size_t(1));
+        QVERIFY(f.prompter.last().text.find("Warn:FLD_INVALID") != std::string::npos);
+        QCOMPARE(f.prompter.beeps(), 1);
+    }
+
     void anAlarmWithoutARemarkIsCleared() {
         ListFixture f;
         f.addAddresses(1);

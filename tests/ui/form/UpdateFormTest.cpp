@@ -298,6 +298,8 @@ private slots:
             f.complete();
             QCOMPARE(f.saves, 0);
             QCOMPARE(prompter.beeps(), 1);
+            QCOMPARE(prompter.prompts().size(), std::size_t(1)); // says why
+            QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.date_));
             f.date_->setText("1.3.24");
             f.complete();
         });
