@@ -10,7 +10,8 @@
 
 namespace velkora::reference {
 
-// The country with code `code`; nullopt when the table holds none.
+// The country with code `code`, typed in any case (the key ignores case);
+// its LD is the code as the table spells it. nullopt when the table holds none.
 std::optional<data::Country> findCountry(const std::string& code);
 
 // Where the country with code `code` is in the table; 0 when it is not there.

@@ -355,9 +355,9 @@ void AdrUpdateWin::countryAccepted() {
 void AdrUpdateWin::showCountry(const std::string& code) {
     // A code not in the country table is accepted, with no country name.
     const auto found = reference::findCountry(code);
-    adr_.rec.LD = code;
+    adr_.rec.LD = found ? found->LD : code;
     adr_.rec.LAND = found ? found->LAND : std::string();
-    country_->setText(QString::fromStdString(code));
+    country_->setText(QString::fromStdString(adr_.rec.LD));
     countryName_->setText(QString::fromStdString(adr_.rec.LAND));
 }
 

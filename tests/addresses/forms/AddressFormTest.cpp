@@ -234,6 +234,23 @@ private slots:
         QCOMPARE(f.prompter.beeps(), 1);
     }
 
+    void aTypedCountryCodeIsStoredAsTheTableSpellsIt() {
+        ListFixture f;
+        QVERIFY(f.openList());
+        QStringList shown;
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:NAME1", "Klein GmbH");
+            typeInto(form, "ADR:LD", "d");
+            shown << field(form, "ADR:LD")->text() << field(form, "ADR:LAND")->text();
+            click(form, "OK");
+        });
+        click(f.list.get(), "INSERT:2");
+        QCOMPARE(shown, (QStringList{"D", "Deutschland"}));
+        const auto stored = f.storedAddress(1);
+        QVERIFY(stored);
+        QCOMPARE(stored->LD, std::string("D"));
+    }
+
     void anAlarmWithoutARemarkIsCleared() {
         ListFixture f;
         f.addAddresses(1);
