@@ -373,7 +373,7 @@ void AdrUpdateWin::postalCodeAccepted() {
 }
 
 void AdrUpdateWin::chooseCountry() {
-    const auto chosen = reference::chooseCountry(clip(country_->text().toStdString()));
+    const auto chosen = reference::chooseCountry(this, clip(country_->text().toStdString()));
     applyNavigation(); // the list had the toolbar
     if (!chosen)
         return;
@@ -383,7 +383,7 @@ void AdrUpdateWin::chooseCountry() {
 
 void AdrUpdateWin::choosePostalCode() {
     fields_.take(); // the list starts on what the address shows now
-    const auto chosen = reference::choosePlace(reference::placesWithStreets());
+    const auto chosen = reference::choosePlace(this, reference::placesWithStreets());
     applyNavigation(); // the list had the toolbar
     if (!chosen)
         return;

@@ -6,20 +6,20 @@
 
 namespace velkora::reference {
 
-std::optional<data::Country> chooseCountry(const std::string& start) {
+std::optional<data::Country> chooseCountry(QWidget* over, const std::string& start) {
     LdListWin list;
     if (list.filesOpen())
         if (const data::RecordPosition found = countryPosition(start))
             list.showRecord(browse::ViewSource::positionText(found));
-    list.runSelection();
+    list.runSelection(over);
     return list.chosen();
 }
 
-std::optional<PostalPick> choosePlace(bool withStreets) {
+std::optional<PostalPick> choosePlace(QWidget* over, bool withStreets) {
     OrtListWin list(withStreets);
     if (list.filesOpen())
         list.startFromAddress();
-    list.runSelection();
+    list.runSelection(over);
     return list.chosen();
 }
 
@@ -32,8 +32,8 @@ form::FieldLookup countryLookup(const char* button, const char* display) {
         const auto found = findCountry(typed);
         return found ? std::optional(value(*found)) : std::nullopt;
     };
-    lookup.choose = [value](const std::string& typed) -> std::optional<form::LookupValue> {
-        const auto chosen = chooseCountry(typed);
+    lookup.choose = [value](QWidget* over, const std::string& typed) -> std::optional<form::LookupValue> {
+        const auto chosen = chooseCountry(over, typed);
         return chosen ? std::optional(value(*chosen)) : std::nullopt;
     };
     return lookup;

@@ -3,6 +3,7 @@
 #include "app/gui/Procedures.h"
 #include "data/FileServices.h"
 #include "ui/browse/FormRequest.h"
+#include "ui/form/FormLayout.h"
 
 namespace velkora::reference {
 browse::BrowseDeclaration countryListDeclaration() {
@@ -56,8 +57,11 @@ void ReferenceList::start(QSize size) {
     openBrowse();
 }
 
-int ReferenceList::runSelection() {
-    return filesOpen_ ? BrowseWindow::runSelection() : browse::RequestCancelled;
+int ReferenceList::runSelection(QWidget* over) {
+    if (!filesOpen_)
+        return browse::RequestCancelled;
+    form::centreOver(this, over);
+    return BrowseWindow::runSelection();
 }
 
 void ReferenceList::browseClosing() {

@@ -22,8 +22,9 @@ public:
 
     // False when a file could not be opened (the application has ended).
     bool filesOpen() const { return filesOpen_; }
-    // Request 4: runs the list for its caller (response 2 when it cannot open).
-    int runSelection();
+    // Request 4: runs the list centred over `over`, the window that asks
+    // (response 2 when it cannot open).
+    int runSelection(QWidget* over);
     // Shows the first page, once the list is built.
     void start(QSize size = {560, 420});
 

@@ -58,7 +58,7 @@ void RecordForm::addLookup(QGridLayout* grid, int row, const FormField& field, Q
         showLookup(field, typed.empty() ? std::nullopt : field.lookup->find(typed), false);
     });
     connect(button, &QPushButton::clicked, this, [this, &field, edit] {
-        const auto chosen = field.lookup->choose(clip(edit->text().toStdString()));
+        const auto chosen = field.lookup->choose(this, clip(edit->text().toStdString()));
         applyNavigation(); // the list had the toolbar
         if (chosen)
             showLookup(field, chosen, false);

@@ -42,8 +42,8 @@ struct FieldLookup {
     // The value typed, looked up; nullopt when the table does not hold it
     // (the entry keeps what was typed, with nothing beside it).
     std::function<std::optional<LookupValue>(const std::string& typed)> find;
-    // Opens the list, starting on `typed`; nullopt when closed without a choice.
-    std::function<std::optional<LookupValue>(const std::string& typed)> choose;
+    // Opens the list over `over`, starting on `typed`; nullopt when closed without a choice.
+    std::function<std::optional<LookupValue>(QWidget* over, const std::string& typed)> choose;
 };
 
 struct FormField {

@@ -148,6 +148,24 @@ private slots:
         });
     }
 
+    void aLookupOpensCentredOverTheForm() {
+        ReferenceFixture f;
+        data::files().QXADRESS.clear();
+        runAddressForm(browse::InsertRecord, [&](QWidget* form) {
+            form->move(300, 200);
+            QPoint listCentre;
+            whenModal([&](QWidget* list) {
+                listCentre = list->frameGeometry().center();
+                list->close();
+            });
+            ReferenceFixture::click(form, "LKBUTTON");
+            const QPoint offset = listCentre - form->frameGeometry().center();
+            // A few pixels for the frame the platform adds once the list is shown.
+            QVERIFY2(std::abs(offset.x()) <= 4 && std::abs(offset.y()) <= 4,
+                     qPrintable(QString("off by %1,%2").arg(offset.x()).arg(offset.y())));
+        });
+    }
+
     void typingAPostalCodeFillsAnEmptyPlace() {
         ReferenceFixture f;
         data::files().QXADRESS.clear();

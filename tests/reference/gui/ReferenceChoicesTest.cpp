@@ -23,7 +23,7 @@ private slots:
             QTest::keyClick(ReferenceFixture::table(list), Qt::Key_Down);
             ReferenceFixture::click(list, "SELECT");
         });
-        const auto chosen = reference::chooseCountry("CH");
+        const auto chosen = reference::chooseCountry(nullptr, "CH");
         QVERIFY(chosen.has_value());
         QCOMPARE(chosen->LD, std::string("D"));
         QCOMPARE(chosen->LAND, std::string("Deutschland"));
@@ -32,10 +32,10 @@ private slots:
     void closingAListReturnsNothing() {
         ReferenceFixture f;
         whenModal([](QWidget* list) { list->close(); });
-        QVERIFY(!reference::chooseCountry("").has_value());
+        QVERIFY(!reference::chooseCountry(nullptr, "").has_value());
         data::files().QXADRESS.clear();
         whenModal([](QWidget* list) { list->close(); });
-        QVERIFY(!reference::choosePlace(false).has_value());
+        QVERIFY(!reference::choosePlace(nullptr, false).has_value());
     }
 
     void thePlaceSelectedIsReturned() {
@@ -44,7 +44,7 @@ private slots:
         data::files().QXADRESS.clear();
         data::files().QXADRESS.rec.PLZ = "50667";
         whenModal([](QWidget* list) { ReferenceFixture::click(list, "SELECT"); });
-        const auto chosen = reference::choosePlace(false);
+        const auto chosen = reference::choosePlace(nullptr, false);
         QVERIFY(chosen.has_value());
         QCOMPARE(chosen->LD, std::string("D"));
         QCOMPARE(chosen->PLZ, std::string("50667"));

@@ -34,7 +34,7 @@ RecordFormDeclaration placeForm(std::vector<std::string>& chosenFrom) {
             return LookupValue{"A", "Österreich"};
         return std::nullopt;
     };
-    country.choose = [&chosenFrom](const std::string& typed) -> std::optional<LookupValue> {
+    country.choose = [&chosenFrom](QWidget*, const std::string& typed) -> std::optional<LookupValue> {
         chosenFrom.push_back(typed);
         return LookupValue{"CH", "Schweiz"};
     };

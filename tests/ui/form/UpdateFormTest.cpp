@@ -350,6 +350,24 @@ private slots:
         QCOMPARE(topics, (std::vector<std::string>{"qxTestForm", "qxTestForm"}));
     }
 
+    void aFormNeverPlacedOpensCentredOverTheWindowItWasOpenedFrom() {
+        test::ScriptedPrompter prompter;
+        QWidget caller;
+        caller.setGeometry(400, 300, 700, 500);
+        caller.show();
+        caller.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&caller));
+        data::Address record;
+        TestForm form(record);
+        QPoint offset;
+        runForm(form, browse::ChangeRecord, [&](TestForm& f) {
+            offset = f.frameGeometry().center() - caller.frameGeometry().center();
+            f.cancel();
+        });
+        QVERIFY2(std::abs(offset.x()) <= 4 && std::abs(offset.y()) <= 4,
+                 qPrintable(QString("off by %1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
     void windowKeepsItsDesignSizeAndPosition() {
         test::ScriptedPrompter prompter;
         data::Address record;
