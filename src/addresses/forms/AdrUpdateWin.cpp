@@ -216,19 +216,8 @@ void AdrUpdateWin::bindFields() {
 }
 
 void AdrUpdateWin::bindLists() {
-    // Selections by entry number; a number the list does not show stays as stored.
-    auto byNumber = [this](QComboBox* list, std::uint8_t data::Address::*field) {
-        fields_.bind(
-            list,
-            [=](const void* r) { list->setCurrentIndex(static_cast<const data::Address*>(r)->*field - 1); },
-            [=](void* r) {
-                if (list->currentIndex() >= 0)
-                    static_cast<data::Address*>(r)->*field =
-                        static_cast<std::uint8_t>(list->currentIndex() + 1);
-            });
-    };
-    byNumber(status_, &data::Address::STATUS);
-    byNumber(kind_, &data::Address::ADRART);
+    fields_.bindByNumber(status_, "ADR:STATUS");
+    fields_.bindByNumber(kind_, "ADR:ADRART");
     fields_.bind(
         industry_,
         [this](const void* r) {

@@ -115,17 +115,7 @@ void TKPUpdateWin::bindFields() {
     for (const auto& [control, field] : plain)
         fields_.bind(control, field);
 
-    fields_.bind(
-        kind_,
-        [this](const void* r) {
-            kind_->setCurrentIndex(static_cast<const data::ContactPerson*>(r)->KTART - 1);
-        },
-        [this](void* r) {
-            // A kind the list does not show (a shortened list) stays as stored.
-            if (kind_->currentIndex() >= 0)
-                static_cast<data::ContactPerson*>(r)->KTART =
-                    static_cast<std::uint8_t>(kind_->currentIndex() + 1);
-        });
+    fields_.bindByNumber(kind_, "TKP:KTART");
     fields_.bind(
         birthday_,
         [this](const void* r) {

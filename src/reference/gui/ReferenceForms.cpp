@@ -36,7 +36,7 @@ RecordFormDeclaration placeForm() {
         "qxUpdatePLZ", "OrtUpdateWin", &data::files().QXADRORT, {&data::files().QXADRLND}};
     d.insertTitle = "Adding a QXADRORT Record";
     d.changeTitle = "Changing a QXADRORT Record";
-    d.fields = {{"ORT:LD", "Land", {}, countryLookup("LDBUTTON", "LS:LANDNAME")},
+    d.fields = {{.name = "ORT:LD", .prompt = "Land", .lookup = countryLookup("LDBUTTON", "LS:LANDNAME")},
                 {"ORT:PLZ", "PLZ"},
                 {"ORT:VORWAHL", "Vorwahl"},
                 {"ORT:ORT", "Ort"}};

@@ -87,6 +87,23 @@ void FieldBindings::bind(QWidget* control, std::string_view field) {
     }
 }
 
+void FieldBindings::bindByNumber(QComboBox* list, std::string_view field) {
+    const int index = table_.fieldIndex(field);
+    if (index < 0)
+        throw std::logic_error("no field " + std::string(field) + " in " + std::string(table_.name));
+    const data::TableDef& t = table_;
+    bind(
+        list,
+        [=, &t](const void* r) {
+            const std::string number = trim(data::fieldText(t, r, index));
+            list->setCurrentIndex(number.empty() ? -1 : std::stoi(number) - 1);
+        },
+        [=, &t](void* r) {
+            if (list->currentIndex() >= 0)
+                data::setFieldText(t, r, index, std::to_string(list->currentIndex() + 1));
+        });
+}
+
 void FieldBindings::bind(QWidget* control, Show show, Take take) {
     bindings_.push_back({control, std::move(show), std::move(take)});
 }

@@ -1,6 +1,7 @@
 #include "ui/form/FormLayout.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,6 +47,11 @@ QLabel* addLookupField(QGridLayout* grid, int row, int column, const QString& pr
     grid->addWidget(label, row, column);
     grid->addLayout(line, row, column + 1, 1, span);
     return label;
+}
+
+void enableWhile(QWidget* field, QCheckBox* box) {
+    field->setEnabled(box->isChecked());
+    QObject::connect(box, &QCheckBox::toggled, field, &QWidget::setEnabled);
 }
 
 void centreOver(QWidget* window, const QWidget* over) {

@@ -10,6 +10,7 @@
 
 #include <QString>
 
+class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -42,6 +43,9 @@ QLabel* addRow(QGridLayout* grid, const QString& prompt, QWidget* field, int spa
 // also fills in (which takes the remaining width).
 QLabel* addLookupField(QGridLayout* grid, int row, int column, const QString& prompt, QWidget* entry,
                        QPushButton* button, QWidget* beside = nullptr, int span = 1);
+
+// `field` is enabled only while `box` is checked.
+void enableWhile(QWidget* field, QCheckBox* box);
 
 // Moves a top-level `window` so it is centred over the window `over` belongs
 // to, or over the active window when `over` is null. Call it once the window

@@ -9,11 +9,15 @@
 #include "ui/form/PictureEdit.h"
 #include "ui/form/RecordSave.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
+#include <map>
 
 namespace velkora::form {
 
@@ -21,25 +25,57 @@ RecordForm::RecordForm(RecordFormDeclaration declaration, QWidget* parent)
     : UpdateForm(declaration.procedure, parent), declaration_(std::move(declaration)),
       fields_(declaration_.file->table(), declaration_.file->buffer()) {
     setObjectName(QString::fromStdString(declaration_.window));
-    auto* grid = new QGridLayout;
-    int row = 0;
-    for (const FormField& f : declaration_.fields) {
-        QLineEdit* edit =
-            f.picture.empty() ? new QLineEdit : new PictureEdit(QString::fromStdString(f.picture));
-        edit->setObjectName(QString::fromStdString(f.name));
-        if (f.lookup)
-            addLookup(grid, row, f, edit);
-        else
-            addField(grid, row, 0, f.prompt, edit);
-        fields_.bind(edit);
-        ++row;
-    }
-    grid->setColumnStretch(1, 1);
-
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addStretch();
+    QTabWidget* tabs = nullptr;
+    std::map<QString, QGridLayout*> pages;
+    for (const FormField& f : declaration_.fields) {
+        QGridLayout*& grid = pages[f.tab];
+        if (grid == nullptr) {
+            auto* page = new QWidget;
+            grid = new QGridLayout(page);
+            grid->setColumnStretch(1, 1);
+            if (f.tab.isEmpty()) {
+                layout->addWidget(page);
+            } else {
+                if (tabs == nullptr) {
+                    tabs = named(new QTabWidget, "CURRENTTAB");
+                    layout->addWidget(tabs);
+                }
+                tabs->addTab(page, f.tab);
+            }
+        }
+        addControl(grid, f);
+    }
+    for (const FormField& f : declaration_.fields)
+        if (!f.enabledWhile.empty())
+            enableWhile(control(f.name), findChild<QCheckBox*>(QString::fromStdString(f.enabledWhile)));
+    for (auto& [tab, grid] : pages)
+        grid->setRowStretch(grid->rowCount(), 1);
     layout->addLayout(formButtonRow({}));
+}
+
+void RecordForm::addControl(QGridLayout* grid, const FormField& f) {
+    const int row = grid->count() == 0 ? 0 : grid->rowCount();
+    const char* name = f.name.c_str();
+    if (f.checkBox) {
+        auto* box = named(new QCheckBox(f.prompt), name);
+        grid->addWidget(box, row, 1);
+        fields_.bind(box);
+        return;
+    }
+    if (f.values) {
+        auto* list = named(new QComboBox, name);
+        addField(grid, row, 0, f.prompt, list);
+        fields_.bindByNumber(list, f.name);
+        return;
+    }
+    QLineEdit* edit = f.picture.empty() ? new QLineEdit : new PictureEdit(QString::fromStdString(f.picture));
+    edit->setObjectName(name);
+    if (f.lookup)
+        addLookup(grid, row, f, edit);
+    else
+        addField(grid, row, 0, f.prompt, edit);
+    fields_.bind(edit);
 }
 
 RecordForm::~RecordForm() = default;
@@ -105,13 +141,20 @@ int RecordForm::deleteRecord() {
 }
 
 bool RecordForm::enterWindow() {
+    for (const FormField& f : declaration_.fields)
+        if (f.values) {
+            auto* list = findChild<QComboBox*>(QString::fromStdString(f.name));
+            list->clear();
+            for (const std::string& value : f.values())
+                list->addItem(QString::fromStdString(value));
+        }
     fields_.show();
     for (const FormField& f : declaration_.fields)
         if (f.lookup) {
             const std::string stored = clip(file().text(f.name));
             showLookup(f, stored.empty() ? std::nullopt : f.lookup->find(stored), true);
         }
-    entry(declaration_.fields.front().name)->setFocus();
+    control(declaration_.fields.front().name)->setFocus();
     return true;
 }
 
@@ -126,7 +169,7 @@ SaveOutcome RecordForm::save() {
             continue;
         beep();
         i18n::ShowMessage(declaration_.requiredMessage, Icon::Exclamation, "No Data");
-        entry(name)->setFocus();
+        control(name)->setFocus();
         return SaveOutcome::KeepOpen;
     }
     lastSaved(procedure()) = data::RecordCopy(file().table(), file().buffer());
@@ -138,8 +181,12 @@ SaveOutcome RecordForm::save() {
                   takeEntryCopy();
               });
     if (outcome == SaveOutcome::KeepOpen)
-        entry(declaration_.fields.front().name)->setFocus();
+        control(declaration_.fields.front().name)->setFocus();
     return outcome;
+}
+
+QWidget* RecordForm::control(const std::string& field) const {
+    return findChild<QWidget*>(QString::fromStdString(field));
 }
 
 QLineEdit* RecordForm::entry(const std::string& field) const {

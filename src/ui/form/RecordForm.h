@@ -24,6 +24,7 @@
 
 class QGridLayout;
 class QLabel;
+class QComboBox;
 class QLineEdit;
 
 namespace velkora::form {
@@ -46,11 +47,20 @@ struct FieldLookup {
     std::function<std::optional<LookupValue>(QWidget* over, const std::string& typed)> choose;
 };
 
+// One field of the form; most declare a name and a prompt only:
+//   {.name = "AKT:ALARM", .prompt = "Alarm", .checkBox = true},
+//   {.name = "AKT:ALDATUM", .prompt = "am", .picture = "@d17B", .enabledWhile = "AKT:ALARM"},
 struct FormField {
     std::string name;         // "LND:LAND": the control's object name and the field
-    QString prompt;           // "Name"
+    QString prompt;           // "Name"; a check box's text
     std::string picture = {}; // "@n3": the entry takes only what the picture holds
     std::optional<FieldLookup> lookup = {};
+    // A drop list instead of an entry, its entries read when the form opens
+    // (a work-file section); the field holds the number of the entry chosen.
+    std::function<std::vector<std::string>()> values = {};
+    bool checkBox = false;         // a flag, "1" or blank
+    std::string enabledWhile = {}; // the check box that enables this field while it is checked
+    QString tab = {};              // the page the field is on; none: a form without pages
 };
 
 struct RecordFormDeclaration {
@@ -87,8 +97,10 @@ protected:
     void closeFiles() override;
 
 private:
+    QWidget* control(const std::string& field) const;
     QLineEdit* entry(const std::string& field) const;
     data::RecordFile& file() const { return *declaration_.file; }
+    void addControl(QGridLayout* grid, const FormField& field);
     void addLookup(QGridLayout* grid, int row, const FormField& field, QLineEdit* edit);
     void showLookup(const FormField& field, const std::optional<LookupValue>& found, bool keepTyped);
 

@@ -1,6 +1,7 @@
 // A form declared on RecordForm over a file in a data folder: the one layout
 // (prompt, entry, lookup button beside it), a lookup filling its entry and
-// the description beside it, priming and the write of a new record.
+// the description beside it, pages, drop lists, a field a check box enables,
+// priming and the write of a new record.
 
 #include "ui/form/RecordForm.h"
 
@@ -11,10 +12,13 @@
 #include "shared/AppState.h"
 #include "ui/browse/FormRequest.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <filesystem>
 
@@ -38,7 +42,8 @@ RecordFormDeclaration placeForm(std::vector<std::string>& chosenFrom) {
         chosenFrom.push_back(typed);
         return LookupValue{"CH", "Schweiz"};
     };
-    d.fields = {{"ORT:LD", "Land", {}, country}, {"ORT:PLZ", "PLZ"}, {"ORT:ORT", "Ort"}};
+    d.fields = {
+        {.name = "ORT:LD", .prompt = "Land", .lookup = country}, {"ORT:PLZ", "PLZ"}, {"ORT:ORT", "Ort"}};
     d.required = {"ORT:ORT"};
     d.requiredMessage = "M.PLZ_NODATA";
     d.prime = [](data::RecordFile& places) { places.setText("ORT:VORWAHL", "0000"); };
@@ -72,6 +77,7 @@ private slots:
         appState().STARTINI = dir_.file("ORB.INI");
         appState().INITPATH = dir_.str();
         data::files().QXADRORT.clear();
+        data::files().QXADRESS.clear();
     }
 
     void promptsEntriesAndLookupButtonsLineUp() {
@@ -124,6 +130,49 @@ private slots:
         QCOMPARE(stored.LD, std::string("CH"));
         QCOMPARE(stored.ORT, std::string("Zurich"));
         QCOMPARE(stored.VORWAHL, std::string("0000")); // primed
+    }
+
+    void pagesDropListsAndFieldsEnabledByACheckBox() {
+        test::ScriptedPrompter prompter;
+        data::files().QXADRESS.clear();
+        RecordFormDeclaration d{"qxTestAddress", "TestAddressWin", &data::files().QXADRESS};
+        d.fields = {
+            {.name = "ADR:NAME1", .prompt = "Name 1", .tab = "Allgemein"},
+            {.name = "ADR:STATUS",
+             .prompt = "Status",
+             .values =
+                 [] {
+                     return std::vector<std::string>{"Aktiv", "Passiv", "Gesperrt"};
+                 },
+             .tab = "Allgemein"},
+            {.name = "ADR:ALARM", .prompt = "Alarm", .checkBox = true, .tab = "Zusatz"},
+            {.name = "ADR:BEMERK", .prompt = "Bemerkung", .enabledWhile = "ADR:ALARM", .tab = "Zusatz"},
+        };
+        RecordForm form(std::move(d));
+        browse::formExchange() = {browse::InsertRecord, 0, 0};
+        bool enabledAtFirst = true;
+        test::whenModal([&](QWidget* w) {
+            auto* tabs = w->findChild<QTabWidget*>("CURRENTTAB");
+            QCOMPARE(tabs->count(), 2);
+            QCOMPARE(tabs->tabText(1), QString("Zusatz"));
+            retype(w, "ADR:NAME1", "Muster");
+            auto* status = w->findChild<QComboBox*>("ADR:STATUS");
+            QCOMPARE(status->count(), 3);
+            status->setCurrentIndex(2);
+            tabs->setCurrentIndex(1);
+            enabledAtFirst = entry(w, "ADR:BEMERK")->isEnabled();
+            QTest::mouseClick(w->findChild<QCheckBox*>("ADR:ALARM"), Qt::LeftButton, {}, QPoint(4, 4));
+            QVERIFY(entry(w, "ADR:BEMERK")->isEnabled());
+            retype(w, "ADR:BEMERK", "Rueckruf");
+            QTest::mouseClick(w->findChild<QPushButton*>("OK"), Qt::LeftButton);
+        });
+        QCOMPARE(form.run(), int(browse::RequestCompleted));
+        QVERIFY(!enabledAtFirst);
+        const data::Address& stored = data::files().QXADRESS.rec;
+        QCOMPARE(stored.NAME1, std::string("Muster"));
+        QCOMPARE(int(stored.STATUS), 3);
+        QCOMPARE(stored.ALARM, std::string("1"));
+        QCOMPARE(stored.BEMERK, std::string("Rueckruf"));
     }
 };
 
