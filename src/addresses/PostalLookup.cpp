@@ -24,9 +24,4 @@ PostalPlace lookUpPostalCode(const std::string& ld, const std::string& plz) {
     return {places.rec.ORT, streets.rec.STRASSE};
 }
 
-PostalSelection& postalSelection() {
-    static PostalSelection selection;
-    return selection;
-}
-
 } // namespace velkora::addresses

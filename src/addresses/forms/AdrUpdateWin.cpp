@@ -9,6 +9,9 @@
 #include "data/FileServices.h"
 #include "data/StandardWarnings.h"
 #include "i18n/Messages.h"
+#include "reference/Countries.h"
+#include "reference/gui/ReferenceChoices.h"
+#include "reference/gui/ReferenceSettings.h"
 #include "shared/AppState.h"
 #include "shared/Clock.h"
 #include "shared/Pictures.h"
@@ -16,6 +19,7 @@
 #include "shared/Prompter.h"
 #include "shared/Text.h"
 #include "ui/browse/FormRequest.h"
+#include "ui/form/FormLayout.h"
 #include "ui/form/PictureEdit.h"
 #include "ui/form/RecordSave.h"
 
@@ -34,28 +38,11 @@
 namespace velkora::addresses {
 namespace {
 
+using form::addField;
+using form::named;
+
 constexpr int kFeatureDigits = 16;
 constexpr int kContactsTab = 2;
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-// A prompt and its field in a grid row; the field may span several columns.
-void addField(QGridLayout* grid, int row, int column, const char* prompt, QWidget* field, int span = 1) {
-    auto* label = new QLabel(prompt);
-    label->setBuddy(field);
-    grid->addWidget(label, row, column);
-    grid->addWidget(field, row, column + 1, 1, span);
-}
-
-QPushButton* lookupButton(const char* name) {
-    auto* button = named(new QPushButton("..."), name);
-    button->setAutoDefault(false);
-    button->setFixedWidth(button->fontMetrics().horizontalAdvance("...") + 16);
-    return button;
-}
 
 // ADR:MERKM with 16 digits: what is no digit counts as "0".
 std::string featureDigits(std::string stored) {
@@ -105,10 +92,10 @@ QWidget* AdrUpdateWin::buildGeneral() {
     name0_ = named(new QLineEdit, "ADR:NAME0");
     country_ = named(new QLineEdit, "ADR:LD");
     countryName_ = named(new QLineEdit, "ADR:LAND");
-    auto* countryButton = lookupButton("LKBUTTON");
+    auto* countryButton = form::lookupButton("LKBUTTON");
     postalCode_ = named(new QLineEdit, "ADR:PLZ");
     place_ = named(new QLineEdit, "ADR:ORT");
-    auto* postalButton = lookupButton("PLZBUTTON");
+    auto* postalButton = form::lookupButton("PLZBUTTON");
     street_ = named(new QLineEdit, "ADR:STRASSE");
     addition_ = named(new QLineEdit, "ADR:ZUSATZ");
     salutation_ = named(new SalutationCombo, "ADR:BRANR");
@@ -126,12 +113,8 @@ QWidget* AdrUpdateWin::buildGeneral() {
     addField(grid, 1, 0, "Name 1", name1_, 4);
     addField(grid, 2, 0, "Name 2", name2_, 4);
     addField(grid, 3, 0, "Anrede", name0_, 4);
-    addField(grid, 4, 0, "Land", country_);
-    grid->addWidget(countryName_, 4, 2, 1, 2);
-    grid->addWidget(countryButton, 4, 4);
-    addField(grid, 5, 0, "PLZ / Ort", postalCode_);
-    grid->addWidget(place_, 5, 2, 1, 2);
-    grid->addWidget(postalButton, 5, 4);
+    form::addLookupField(grid, 4, 0, "Land", country_, countryButton, countryName_, 4);
+    form::addLookupField(grid, 5, 0, "PLZ / Ort", postalCode_, postalButton, place_, 4);
     addField(grid, 6, 0, "Strasse", street_, 4);
     addField(grid, 7, 0, "Zusatz", addition_, 4);
     addField(grid, 8, 0, "Briefanrede", salutation_, 4);
@@ -233,19 +216,8 @@ void AdrUpdateWin::bindFields() {
 }
 
 void AdrUpdateWin::bindLists() {
-    // Selections by entry number; a number the list does not show stays as stored.
-    auto byNumber = [this](QComboBox* list, std::uint8_t data::Address::*field) {
-        fields_.bind(
-            list,
-            [=](const void* r) { list->setCurrentIndex(static_cast<const data::Address*>(r)->*field - 1); },
-            [=](void* r) {
-                if (list->currentIndex() >= 0)
-                    static_cast<data::Address*>(r)->*field =
-                        static_cast<std::uint8_t>(list->currentIndex() + 1);
-            });
-    };
-    byNumber(status_, &data::Address::STATUS);
-    byNumber(kind_, &data::Address::ADRART);
+    fields_.bindByNumber(status_, "ADR:STATUS");
+    fields_.bindByNumber(kind_, "ADR:ADRART");
     fields_.bind(
         industry_,
         [this](const void* r) {
@@ -370,13 +342,11 @@ void AdrUpdateWin::countryAccepted() {
 }
 
 void AdrUpdateWin::showCountry(const std::string& code) {
-    auto& lnd = data::files().QXADRLND;
-    lnd.rec.LD = code;
     // A code not in the country table is accepted, with no country name.
-    adr_.rec.LD = code;
-    adr_.rec.LAND =
-        lnd.get(*data::Country::table().key("QXADRLN1")) == data::NoError ? lnd.rec.LAND : std::string();
-    country_->setText(QString::fromStdString(code));
+    const auto found = reference::findCountry(code);
+    adr_.rec.LD = found ? found->LD : code;
+    adr_.rec.LAND = found ? found->LAND : std::string();
+    country_->setText(QString::fromStdString(adr_.rec.LD));
     countryName_->setText(QString::fromStdString(adr_.rec.LAND));
 }
 
@@ -392,30 +362,26 @@ void AdrUpdateWin::postalCodeAccepted() {
 }
 
 void AdrUpdateWin::chooseCountry() {
-    fields_.take(); // the list starts on what the address shows now
-    if (browse::callForm("qxLandList", browse::SelectRecord) != browse::RequestCompleted)
+    const auto chosen = reference::chooseCountry(this, clip(country_->text().toStdString()));
+    applyNavigation(); // the list had the toolbar
+    if (!chosen)
         return;
-    const data::Country& chosen = data::files().QXADRLND.rec;
-    country_->setText(QString::fromStdString(chosen.LD));
-    countryName_->setText(QString::fromStdString(chosen.LAND));
+    country_->setText(QString::fromStdString(chosen->LD));
+    countryName_->setText(QString::fromStdString(chosen->LAND));
 }
 
 void AdrUpdateWin::choosePostalCode() {
-    const bool withStreets = profile::readInt(appState().STARTINI, "DEFAULT", "AdrStrExt", 0) > 0;
-    PostalSelection& selected = postalSelection();
-    selected = {};
     fields_.take(); // the list starts on what the address shows now
-    if (browse::callForm(withStreets ? "qxPLZListDEX" : "qxPLZListSTD", browse::SelectRecord) ==
-        browse::RequestCompleted) {
-        if (clip(selected.LD) != clip(country_->text().toStdString())) {
-            showCountry(clip(selected.LD));
-        }
-        postalCode_->setText(QString::fromStdString(clip(selected.PLZ)));
-        place_->setText(QString::fromStdString(selected.ORT));
-        if (!clip(selected.STRASSE).empty() && clip(street_->text().toStdString()).empty())
-            street_->setText(QString::fromStdString(selected.STRASSE));
-    }
-    selected = {};
+    const auto chosen = reference::choosePlace(this, reference::placesWithStreets());
+    applyNavigation(); // the list had the toolbar
+    if (!chosen)
+        return;
+    if (clip(chosen->LD) != clip(country_->text().toStdString()))
+        showCountry(clip(chosen->LD));
+    postalCode_->setText(QString::fromStdString(clip(chosen->PLZ)));
+    place_->setText(QString::fromStdString(chosen->ORT));
+    if (!clip(chosen->STRASSE).empty() && clip(street_->text().toStdString()).empty())
+        street_->setText(QString::fromStdString(chosen->STRASSE));
 }
 
 void AdrUpdateWin::tabChanged(int index) {

@@ -11,24 +11,21 @@
 #include "shared/Prompter.h"
 #include "shared/Text.h"
 #include "ui/browse/FormRequest.h"
+#include "ui/form/FormLayout.h"
 #include "ui/form/PictureEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace velkora::addresses {
 namespace {
 
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
+using form::addRow;
+using form::named;
 
 QLineEdit* stamp(const char* name) {
     auto* edit = named(new QLineEdit, name);
@@ -68,28 +65,30 @@ void TKPUpdateWin::build() {
     time_ = stamp("LOC:AUHR");
 
     auto* general = new QWidget;
-    auto* generalForm = new QFormLayout(general);
-    generalForm->addRow("Kontaktart", kind_);
-    generalForm->addRow("Name 1", name1_);
-    generalForm->addRow("Name 2", name2_);
-    generalForm->addRow("Anrede", name0_);
-    generalForm->addRow("Telefon", tel_);
-    generalForm->addRow("Fax", fax_);
-    generalForm->addRow("e-Mail", email_);
-    generalForm->addRow("Abt./Position", position_);
-    generalForm->addRow("Briefanrede", salutation_);
+    auto* generalGrid = new QGridLayout(general);
+    addRow(generalGrid, "Kontaktart", kind_);
+    addRow(generalGrid, "Name 1", name1_);
+    addRow(generalGrid, "Name 2", name2_);
+    addRow(generalGrid, "Anrede", name0_);
+    addRow(generalGrid, "Telefon", tel_);
+    addRow(generalGrid, "Fax", fax_);
+    addRow(generalGrid, "e-Mail", email_);
+    addRow(generalGrid, "Abt./Position", position_);
+    addRow(generalGrid, "Briefanrede", salutation_);
 
     auto* extra = new QWidget;
-    auto* extraForm = new QFormLayout(extra);
-    extraForm->addRow("Bemerkung", remark_);
-    extraForm->addRow("", alarm_);
-    extraForm->addRow("Geburtstag", birthday_);
-    extraForm->addRow("Geändert von", user_);
-    extraForm->addRow("Datum", date_);
-    extraForm->addRow("Uhrzeit", time_);
+    auto* extraGrid = new QGridLayout(extra);
+    addRow(extraGrid, "Bemerkung", remark_);
+    extraGrid->addWidget(alarm_, extraGrid->rowCount(), 1);
+    addRow(extraGrid, "Geburtstag", birthday_);
+    addRow(extraGrid, "Geändert von", user_);
+    addRow(extraGrid, "Datum", date_);
+    addRow(extraGrid, "Uhrzeit", time_);
 
-    for (QFormLayout* form : {generalForm, extraForm})
-        form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (QGridLayout* grid : {generalGrid, extraGrid}) {
+        grid->setColumnStretch(1, 1);
+        grid->setRowStretch(grid->rowCount(), 1);
+    }
     tabs_ = named(new QTabWidget, "CURRENTTAB");
     // Wide enough for an e-mail address or a salutation at a glance.
     tabs_->setMinimumWidth(fontMetrics().averageCharWidth() * 64);
@@ -116,17 +115,7 @@ void TKPUpdateWin::bindFields() {
     for (const auto& [control, field] : plain)
         fields_.bind(control, field);
 
-    fields_.bind(
-        kind_,
-        [this](const void* r) {
-            kind_->setCurrentIndex(static_cast<const data::ContactPerson*>(r)->KTART - 1);
-        },
-        [this](void* r) {
-            // A kind the list does not show (a shortened list) stays as stored.
-            if (kind_->currentIndex() >= 0)
-                static_cast<data::ContactPerson*>(r)->KTART =
-                    static_cast<std::uint8_t>(kind_->currentIndex() + 1);
-        });
+    fields_.bindByNumber(kind_, "TKP:KTART");
     fields_.bind(
         birthday_,
         [this](const void* r) {

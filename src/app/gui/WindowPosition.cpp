@@ -3,6 +3,7 @@
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
 #include "shared/Text.h"
+#include "ui/form/FormLayout.h"
 
 #include <QGuiApplication>
 #include <QMdiSubWindow>
@@ -58,6 +59,11 @@ void SaveWindowPosition(QWidget* window, const std::string& section, const std::
 
 void RestoreWindowPosition(QWidget* window, const std::string& section, const std::string& file) {
     QWidget* w = outerWindow(window);
+    // A dialog never placed before opens over the window it was opened from.
+    if (w->windowType() == Qt::Dialog && profile::read(file, section, "XPosit").empty()) {
+        form::centreOver(w);
+        return;
+    }
     if (!w->isMaximized()) {
         QRect g = w->geometry();
         g.moveTo(int(profile::readInt(file, section, "XPosit", g.x())),

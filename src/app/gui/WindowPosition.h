@@ -4,7 +4,8 @@
 // ("Main" for the frame): keys Maximize ("Yes"/"No"), XPosit, YPosit, Width, Height.
 // Call RestoreWindowPosition right after a window opens and
 // SaveWindowPosition when it closes. For an MDI child pass the child widget:
-// its sub-window is what is placed.
+// its sub-window is what is placed. A dialog with no stored position opens
+// centred over the window it was opened from.
 
 #include <QWidget>
 #include <string>

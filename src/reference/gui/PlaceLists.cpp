@@ -1,11 +1,9 @@
 #include "reference/gui/PlaceLists.h"
 
 #include "addresses/AddressLocator.h"
-#include "addresses/PostalLookup.h"
 #include "app/gui/Procedures.h"
 #include "data/FileServices.h"
 #include "reference/PlacePositions.h"
-#include "reference/PostalPick.h"
 #include "reference/gui/ReferenceSettings.h"
 #include "reference/gui/StreetList.h"
 #include "shared/FieldTypes.h"
@@ -153,19 +151,13 @@ void OrtListWin::viewEmpty() {
 
 void OrtListWin::rowSelected() {
     const data::Place& place = data::files().QXADRORT.rec;
-    PostalPick pick;
     if (streets_ != nullptr) {
         const bool street =
             !streets_->page().empty() && streets_->page().regetCurrent() == browse::ReadResult::Ok;
-        pick = pickPlaceWithStreet(place, street ? &data::files().QXADRSTR.rec : nullptr);
+        chosen_ = pickPlaceWithStreet(place, street ? &data::files().QXADRSTR.rec : nullptr);
     } else {
-        pick = pickPlace(place);
+        chosen_ = pickPlace(place);
     }
-    addresses::PostalSelection& handOver = addresses::postalSelection();
-    handOver.LD = pick.LD;
-    handOver.PLZ = pick.PLZ;
-    handOver.ORT = pick.ORT;
-    handOver.STRASSE = pick.STRASSE;
 }
 
 void OrtListWin::browseClosing() {

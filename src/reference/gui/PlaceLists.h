@@ -3,8 +3,9 @@
 // streets of the selected place beneath, qxPLZListSTD with the places only.
 // The frame's "Orte" and the address form's postal-code button choose by
 // AdrStrExt. For the address form (request 4) the list starts on what the
-// address points at and hands the selected place or street over.
+// address points at and returns the selected place or street.
 
+#include "reference/PostalPick.h"
 #include "reference/gui/ReferenceList.h"
 
 #include <optional>
@@ -38,6 +39,8 @@ public:
     // postal code (with streets: on the place of the street that has it),
     // or, without streets, on its place name.
     void startFromAddress();
+    // The place or street selected, once the user has selected one.
+    const std::optional<PostalPick>& chosen() const { return chosen_; }
 
 protected:
     void selectionChanged() override;
@@ -51,6 +54,7 @@ private:
     bool withStreets_;
     StreetList* streets_ = nullptr;
     QLineEdit* streetEntry_ = nullptr;
+    std::optional<PostalPick> chosen_;
 };
 
 } // namespace velkora::reference

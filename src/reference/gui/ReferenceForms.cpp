@@ -1,20 +1,15 @@
 #include "reference/gui/ReferenceForms.h"
 
-#include "data/Errors.h"
 #include "data/FileServices.h"
-#include "reference/gui/RecordForm.h"
+#include "reference/gui/ReferenceChoices.h"
 #include "reference/gui/ReferenceSettings.h"
-#include "shared/Text.h"
-#include "ui/browse/FormRequest.h"
-
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include "ui/form/RecordForm.h"
 
 namespace velkora::reference {
 namespace {
+
+using form::RecordForm;
+using form::RecordFormDeclaration;
 
 RecordFormDeclaration countryForm() {
     RecordFormDeclaration d{"qxUpdateLand", "LdUpdateWin", &data::files().QXADRLND};
@@ -41,9 +36,13 @@ RecordFormDeclaration placeForm() {
         "qxUpdatePLZ", "OrtUpdateWin", &data::files().QXADRORT, {&data::files().QXADRLND}};
     d.insertTitle = "Adding a QXADRORT Record";
     d.changeTitle = "Changing a QXADRORT Record";
-    d.fields = {{"ORT:LD", "Land"}, {"ORT:PLZ", "PLZ"}, {"ORT:VORWAHL", "Vorwahl"}, {"ORT:ORT", "Ort"}};
+    d.fields = {{.name = "ORT:LD", .prompt = "Land", .lookup = countryLookup("LDBUTTON", "LS:LANDNAME")},
+                {"ORT:PLZ", "PLZ"},
+                {"ORT:VORWAHL", "Vorwahl"},
+                {"ORT:ORT", "Ort"}};
     d.required = {"ORT:ORT"};
     d.requiredMessage = "M.PLZ_NODATA";
+    d.prime = [](data::RecordFile& places) { places.setText("ORT:LD", defaultCountry()); };
     return d;
 }
 
@@ -55,81 +54,16 @@ RecordFormDeclaration streetForm() {
     d.fields = {{"STR:LD", "Land"}, {"STR:PLZ", "PLZ"}, {"STR:STRASSE", "Strasse"}};
     d.required = {"STR:PLZ", "STR:STRASSE"};
     d.requiredMessage = "M.PLZ_NODATA";
-    return d;
-}
-
-// The name of a country code; empty when the code is not in the table.
-std::string countryName(const std::string& code) {
-    auto& countries = data::files().QXADRLND;
-    countries.rec.LD = code;
-    return !clip(code).empty() && countries.get(*data::Country::table().key("QXADRLN1")) == data::NoError
-               ? countries.rec.LAND
-               : std::string();
-}
-
-// qxUpdatePLZ: the country code with the country list and its name beside it.
-class OrtUpdateWin : public RecordForm {
-public:
-    OrtUpdateWin() : RecordForm(placeForm()) {
-        auto* button = new QPushButton("...");
-        button->setObjectName("LDBUTTON");
-        button->setAutoDefault(false);
-        countryName_ = new QLabel;
-        countryName_->setObjectName("LS:LANDNAME");
-        countryName_->setMinimumWidth(countryName_->fontMetrics().horizontalAdvance(QString(24, 'x')));
-        QLineEdit* code = entry("ORT:LD");
-        code->setMaximumWidth(code->fontMetrics().horizontalAdvance("XXXXXX"));
-        button->setFixedWidth(button->fontMetrics().horizontalAdvance("...") + 16);
-        // Code, list button and name side by side in the code's place.
-        grid()->removeWidget(code);
-        auto* country = new QHBoxLayout;
-        country->addWidget(code);
-        country->addWidget(button);
-        country->addWidget(countryName_, 1);
-        grid()->addLayout(country, rowOf("ORT:LD"), 1);
-        connect(entry("ORT:LD"), &QLineEdit::editingFinished, this, &OrtUpdateWin::showCountryName);
-        connect(button, &QPushButton::clicked, this, &OrtUpdateWin::chooseCountry);
-    }
-
-protected:
-    void primeRecord() override { file().setText("ORT:LD", defaultCountry()); }
-    bool enterWindow() override {
-        RecordForm::enterWindow();
-        showCountryName();
-        return true;
-    }
-
-private:
-    void showCountryName() {
-        countryName_->setText(QString::fromStdString(countryName(entry("ORT:LD")->text().toStdString())));
-    }
-    void chooseCountry() {
-        const int response = browse::callForm("qxLandList", browse::SelectRecord);
-        applyNavigation();
-        if (response != browse::RequestCompleted)
-            return;
-        const data::Country& chosen = data::files().QXADRLND.rec;
-        entry("ORT:LD")->setText(QString::fromStdString(chosen.LD));
-        countryName_->setText(QString::fromStdString(chosen.LAND));
-    }
-
-    QLabel* countryName_;
-};
-
-// qxUpdateSTR: a new street belongs to the place selected in the list.
-class StrUpdateWin : public RecordForm {
-public:
-    StrUpdateWin() : RecordForm(streetForm()) {}
-
-protected:
-    void primeRecord() override {
+    // A new street belongs to the place selected in the list.
+    d.prime = [](data::RecordFile&) {
         const data::Place& place = data::files().QXADRORT.rec;
         data::Street& street = data::files().QXADRSTR.rec;
         street.OKEY = place.OKEY;
         street.LD = place.LD;
         street.PLZ = place.PLZ;
-    }
-};
+    };
+    return d;
+}
 
 } // namespace
 
@@ -142,11 +76,11 @@ int qxUpdateBranche(int) {
 }
 
 int qxUpdatePLZ(int) {
-    return OrtUpdateWin().run();
+    return RecordForm(placeForm()).run();
 }
 
 int qxUpdateSTR(int) {
-    return StrUpdateWin().run();
+    return RecordForm(streetForm()).run();
 }
 
 } // namespace velkora::reference

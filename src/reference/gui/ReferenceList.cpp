@@ -1,9 +1,9 @@
 #include "reference/gui/ReferenceList.h"
 
-#include "addresses/PostalLookup.h"
 #include "app/gui/Procedures.h"
 #include "data/FileServices.h"
 #include "ui/browse/FormRequest.h"
+#include "ui/form/FormLayout.h"
 
 namespace velkora::reference {
 browse::BrowseDeclaration countryListDeclaration() {
@@ -36,29 +36,6 @@ browse::BrowseDeclaration industryListDeclaration() {
     return d;
 }
 
-namespace {
-
-// LdListWin: hands the country over; the address form reads LND:LD and
-// LND:LAND from the record buffer, a postal-code caller from the hand-over.
-class LdListWin : public ReferenceList {
-public:
-    LdListWin()
-        : ReferenceList(countryListDeclaration(), data::files().QXADRLND, {&data::files().QXADRLND},
-                        "Länder") {
-        start();
-    }
-
-protected:
-    void rowSelected() override {
-        const data::Country& country = data::files().QXADRLND.rec;
-        addresses::PostalSelection& handOver = addresses::postalSelection();
-        handOver.PLZ = country.LD;
-        handOver.ORT = country.LAND;
-    }
-};
-
-} // namespace
-
 ReferenceList::ReferenceList(browse::BrowseDeclaration declaration, data::RecordFile& file,
                              std::initializer_list<data::RecordFile*> files, const QString& title,
                              QWidget* parent)
@@ -80,8 +57,11 @@ void ReferenceList::start(QSize size) {
     openBrowse();
 }
 
-int ReferenceList::runSelection() {
-    return filesOpen_ ? BrowseWindow::runSelection() : browse::RequestCancelled;
+int ReferenceList::runSelection(QWidget* over) {
+    if (!filesOpen_)
+        return browse::RequestCancelled;
+    form::centreOver(this, over);
+    return BrowseWindow::runSelection();
 }
 
 void ReferenceList::browseClosing() {
@@ -89,8 +69,16 @@ void ReferenceList::browseClosing() {
     filesOpen_ = false;
 }
 
-ReferenceList* newCountryList() {
-    return new LdListWin;
+LdListWin::LdListWin(QWidget* parent)
+    : ReferenceList(countryListDeclaration(), data::files().QXADRLND, {&data::files().QXADRLND}, "Länder",
+                    parent) {
+    start();
+}
+
+LdListWin::~LdListWin() = default;
+
+void LdListWin::rowSelected() {
+    chosen_ = data::files().QXADRLND.rec;
 }
 
 ReferenceList* newIndustryList() {

@@ -7,35 +7,16 @@
 #include "ui/browse/FormRequest.h"
 
 namespace velkora::reference {
-namespace {
-
 namespace procedures = app::procedures;
-
-int selectCountry(int) {
-    std::unique_ptr<ReferenceList> list(newCountryList());
-    return list->runSelection();
-}
-
-int selectPlace(bool withStreets) {
-    OrtListWin list(withStreets);
-    if (list.filesOpen())
-        list.startFromAddress();
-    return list.runSelection();
-}
-
-} // namespace
 
 void registerReferenceWindows() {
     using app::Instances;
-    app::registerWindow(procedures::CountryList, Instances::Multiple, [] { return newCountryList(); });
+    app::registerWindow(procedures::CountryList, Instances::Multiple, [] { return new LdListWin; });
     app::registerWindow(procedures::IndustryList, Instances::Multiple, [] { return newIndustryList(); });
     app::registerWindow(procedures::PlaceListWithStreets, Instances::Multiple,
                         [] { return new OrtListWin(true); });
     app::registerWindow(procedures::PlaceList, Instances::Multiple, [] { return new OrtListWin(false); });
 
-    browse::registerForm(procedures::CountryList, selectCountry);
-    browse::registerForm(procedures::PlaceListWithStreets, [](int) { return selectPlace(true); });
-    browse::registerForm(procedures::PlaceList, [](int) { return selectPlace(false); });
     browse::registerForm("qxUpdateLand", qxUpdateLand);
     browse::registerForm("qxUpdateBranche", qxUpdateBranche);
     browse::registerForm("qxUpdatePLZ", qxUpdatePLZ);

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
 #include <stdexcept>
 #include <string>
 
@@ -17,12 +18,30 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// An entry takes no more characters than its field holds.
+// An entry takes no more characters than its field holds, and a number
+// field only what makes a number.
 void limitLength(QLineEdit* edit, const data::FieldDef& field) {
-    if (field.type == data::FieldType::String)
+    switch (field.type) {
+    case data::FieldType::String:
         edit->setMaxLength(field.size);
-    else if (field.type == data::FieldType::CString)
+        break;
+    case data::FieldType::CString:
         edit->setMaxLength(field.size - 1);
+        break;
+    case data::FieldType::Byte:
+    case data::FieldType::Short:
+    case data::FieldType::UShort:
+    case data::FieldType::Long:
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression("-?[0-9]*"), edit));
+        break;
+    case data::FieldType::Real:
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression("-?[0-9]*([.,][0-9]*)?"), edit));
+        break;
+    case data::FieldType::Memo:
+    case data::FieldType::Date:
+        break;
+    }
 }
 
 } // namespace
@@ -68,6 +87,23 @@ void FieldBindings::bind(QWidget* control, std::string_view field) {
     }
 }
 
+void FieldBindings::bindByNumber(QComboBox* list, std::string_view field) {
+    const int index = table_.fieldIndex(field);
+    if (index < 0)
+        throw std::logic_error("no field " + std::string(field) + " in " + std::string(table_.name));
+    const data::TableDef& t = table_;
+    bind(
+        list,
+        [=, &t](const void* r) {
+            const std::string number = trim(data::fieldText(t, r, index));
+            list->setCurrentIndex(number.empty() ? -1 : std::stoi(number) - 1);
+        },
+        [=, &t](void* r) {
+            if (list->currentIndex() >= 0)
+                data::setFieldText(t, r, index, std::to_string(list->currentIndex() + 1));
+        });
+}
+
 void FieldBindings::bind(QWidget* control, Show show, Take take) {
     bindings_.push_back({control, std::move(show), std::move(take)});
 }
@@ -101,8 +137,8 @@ bool FieldBindings::showPrevious(const QWidget* focus, const void* record) const
 
 QWidget* FieldBindings::firstUnacceptable() const {
     for (const Binding& b : bindings_)
-        if (auto* picture = qobject_cast<PictureEdit*>(b.control); picture && !picture->acceptable())
-            return picture;
+        if (auto* edit = qobject_cast<QLineEdit*>(b.control); edit && !edit->hasAcceptableInput())
+            return edit;
     return nullptr;
 }
 

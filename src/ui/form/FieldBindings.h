@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+class QComboBox;
+
 namespace velkora::form {
 
 class FieldBindings {
@@ -32,6 +34,9 @@ public:
     void bind(QWidget* control);
     // Binds a control to a field named otherwise ("TKP:NAME1" for "LOC:NAME1").
     void bind(QWidget* control, std::string_view field);
+    // A drop list whose entry number (1 for the first) is the field's value;
+    // a number the list does not show stays as stored.
+    void bindByNumber(QComboBox* list, std::string_view field);
     // A field shown and read by the form's own code.
     void bind(QWidget* control, Show show, Take take);
 

@@ -3,11 +3,61 @@
 #include "shared/Pictures.h"
 #include "shared/Text.h"
 
+#include <QValidator>
 #include <cmath>
 #include <cstdio>
 
 namespace velkora::form {
 namespace {
+
+// Lets into the entry only the characters its picture can hold; a text made
+// of them that is no value yet (a date half typed) is kept for the form to
+// refuse when it is saved.
+class PictureValidator : public QValidator {
+public:
+    PictureValidator(std::string picture, QObject* parent)
+        : QValidator(parent), picture_(std::move(picture)), kind_(parsePicture(picture_).kind) {}
+
+    State validate(QString& input, int&) const override {
+        for (const QChar c : input)
+            if (!allowed(c))
+                return Invalid;
+        const std::string text = input.toStdString();
+        switch (kind_) {
+        case PictureKind::Number:
+            return parseNumber(picture_, text) ? Acceptable : Intermediate;
+        case PictureKind::Date:
+            return parseDate(text) ? Acceptable : Intermediate;
+        case PictureKind::Time:
+            return parseTime(text) ? Acceptable : Intermediate;
+        case PictureKind::Text:
+        case PictureKind::Unknown:
+            break;
+        }
+        return Acceptable;
+    }
+
+private:
+    bool allowed(QChar c) const {
+        if (c.isDigit() || c == ' ')
+            return true;
+        switch (kind_) {
+        case PictureKind::Number:
+            return c == '.' || c == ',' || (c == '-' && parsePicture(picture_).leadingSign);
+        case PictureKind::Date:
+            return c == '.' || c == '/' || c == '-';
+        case PictureKind::Time:
+            return c == ':' || c == '.';
+        case PictureKind::Text:
+        case PictureKind::Unknown:
+            break;
+        }
+        return true;
+    }
+
+    std::string picture_;
+    PictureKind kind_;
+};
 
 std::string numberText(double value) {
     if (value == std::floor(value) && std::fabs(value) < 1e15)
@@ -26,6 +76,8 @@ PictureEdit::PictureEdit(const QString& picture, QWidget* parent)
         setMaxLength(p.size);
     if (p.kind == PictureKind::Number)
         setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (p.kind == PictureKind::Number || p.kind == PictureKind::Date || p.kind == PictureKind::Time)
+        setValidator(new PictureValidator(picture_, this));
 }
 
 void PictureEdit::setStoredValue(std::string_view stored) {

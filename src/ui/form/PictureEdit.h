@@ -22,7 +22,6 @@ public:
     void setStoredValue(std::string_view stored);
     // The stored form of the text shown; nullopt when it does not fit the picture.
     std::optional<std::string> storedValue() const;
-    bool acceptable() const { return storedValue().has_value(); }
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;

@@ -1,6 +1,7 @@
 #include "ui/form/UpdateForm.h"
 
 #include "app/gui/WindowPosition.h"
+#include "i18n/Messages.h"
 #include "i18n/gui/WindowTranslator.h"
 #include "shared/Prompter.h"
 #include "ui/browse/FormRequest.h"
@@ -16,6 +17,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabWidget>
 #include <map>
 
 namespace velkora::form {
@@ -139,7 +141,8 @@ void UpdateForm::navigate(int code) {
 void UpdateForm::complete() {
     if (QWidget* invalid = invalidField()) {
         beep();
-        invalid->setFocus();
+        i18n::ShowMessage("M.FLD_INVALID", Icon::Exclamation, "Invalid Entry");
+        showField(invalid);
         navigation_ = 0;
         return;
     }
@@ -159,6 +162,15 @@ void UpdateForm::complete() {
         finish(browse::RequestCancelled);
         break;
     }
+}
+
+void UpdateForm::showField(QWidget* field) {
+    // A field on a page not shown: its tab comes forward first.
+    for (QTabWidget* tabs : findChildren<QTabWidget*>())
+        for (int page = 0; page < tabs->count(); ++page)
+            if (tabs->widget(page)->isAncestorOf(field))
+                tabs->setCurrentIndex(page);
+    field->setFocus();
 }
 
 void UpdateForm::cancel() {

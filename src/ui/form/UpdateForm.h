@@ -111,6 +111,8 @@ protected:
 
 private:
     void openWindow();
+    // Brings `field` into view and gives it the focus.
+    void showField(QWidget* field);
     void finish(int response);
 
     std::string procedure_;

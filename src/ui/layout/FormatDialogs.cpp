@@ -1,12 +1,12 @@
 #include "ui/layout/FormatDialogs.h"
 
 #include "shared/Prompter.h"
+#include "ui/form/FormLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontDialog>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -37,18 +37,9 @@ constexpr FlagBox kFlagBoxes[] = {
     {'M', "RESIZE", "Resize", "Allow Column Resize with Mouse"},
 };
 
-template <class W> W* named(W* widget, const char* name, const char* tip = nullptr) {
-    widget->setObjectName(name);
-    if (tip != nullptr)
-        widget->setToolTip(tip);
-    return widget;
-}
-
-QPushButton* button(const char* name, const QString& text, const char* tip = nullptr) {
-    auto* b = named(new QPushButton(text), name, tip);
-    b->setAutoDefault(false);
-    return b;
-}
+using form::addRow;
+using form::named;
+using form::plainButton;
 
 QSpinBox* spin(const char* name, int max, const char* tip = nullptr) {
     auto* s = named(new QSpinBox, name, tip);
@@ -82,14 +73,14 @@ public:
         just_ = justBox("JUST");
         width_ = spin("WIDTH", 2000, "Change Column Width");
         dataOffset_ = spin("DOFFSET", 255);
-        auto* form = new QFormLayout(this);
-        form->setContentsMargins(0, 0, 0, 0);
-        form->addRow("Header:", header_);
-        form->addRow("Header Offset:", headerOffset_);
-        form->addRow("Header Justification:", headerJust_);
-        form->addRow("Justification:", just_);
-        form->addRow("Width:", width_);
-        form->addRow("Data Offset:", dataOffset_);
+        auto* grid = new QGridLayout(this);
+        grid->setContentsMargins(0, 0, 0, 0);
+        addRow(grid, "Header:", header_);
+        addRow(grid, "Header Offset:", headerOffset_);
+        addRow(grid, "Header Justification:", headerJust_);
+        addRow(grid, "Justification:", just_);
+        addRow(grid, "Width:", width_);
+        addRow(grid, "Data Offset:", dataOffset_);
         auto* flags = new QHBoxLayout;
         for (const auto& f : kFlagBoxes) {
             auto* box = named(new QCheckBox(f.text), f.name, f.tip);
@@ -102,7 +93,7 @@ public:
                 }
             });
         }
-        form->addRow(flags);
+        grid->addLayout(flags, grid->rowCount(), 0, 1, 2);
         connect(header_, &QLineEdit::textEdited, this,
                 [this](const QString& text) { edit([&](ListColumn& c) { c.header = text.toStdString(); }); });
         connect(headerOffset_, &QSpinBox::valueChanged, this,
@@ -158,7 +149,7 @@ private:
 // Font button and line height, shared by both dialogs.
 QHBoxLayout* fontRow(FormatSession& session, QDialog* dialog) {
     auto* row = new QHBoxLayout;
-    auto* font = button("FONT", "F&ont", "Assign Font");
+    auto* font = plainButton("FONT", "F&ont", "Assign Font");
     auto* lineHeight = spin("LINEHEIGHT", 200, "Adjust Line Height");
     lineHeight->setValue(session.lineHeight);
     row->addWidget(font);
@@ -224,8 +215,8 @@ bool runListFormatDialog(FormatSession& session, int column, QWidget* parent) {
     dialog.setObjectName("ListFormatDialog");
     dialog.setWindowTitle("List Format");
     auto* chooser = named(new QComboBox, "COLUMN");
-    auto* left = button("MOVELEFT", "<..", "Move Left");
-    auto* right = button("MOVERIGHT", "..>", "Move Right");
+    auto* left = plainButton("MOVELEFT", "<..", "Move Left");
+    auto* right = plainButton("MOVERIGHT", "..>", "Move Right");
     ColumnEditor* editor = nullptr;
     const auto fill = [&] {
         chooser->blockSignals(true);
@@ -251,8 +242,8 @@ bool runListFormatDialog(FormatSession& session, int column, QWidget* parent) {
             ++column;
         fill();
     });
-    auto* standard = button("STANDARD", "Standard", "Reset to default settings");
-    auto* ok = button("OK", "Ok");
+    auto* standard = plainButton("STANDARD", "Standard", "Reset to default settings");
+    auto* ok = plainButton("OK", "Ok");
     ok->setDefault(true);
     QObject::connect(standard, &QPushButton::clicked, &dialog, [&] {
         work.format = work.designed;
@@ -293,10 +284,10 @@ bool runFormatListboxDialog(FormatSession& session, QWidget* parent) {
     auto* available = named(new QTreeWidget, "FIELDLIST", "'Right Click to erase field'");
     available->setHeaderLabels({"Field", "Data"});
     available->setRootIsDecorated(false);
-    auto* add = button("ADDCOLUMN", "<< Add", "Add the field to the list");
-    auto* hide = button("HIDECOLUMN", "Hide >>", "Hide the column");
-    auto* left = button("MOVELEFT", "<..", "Move Left");
-    auto* right = button("MOVERIGHT", "..>", "Move Right");
+    auto* add = plainButton("ADDCOLUMN", "<< Add", "Add the field to the list");
+    auto* hide = plainButton("HIDECOLUMN", "Hide >>", "Hide the column");
+    auto* left = plainButton("MOVELEFT", "<..", "Move Left");
+    auto* right = plainButton("MOVERIGHT", "..>", "Move Right");
     int column = 0;
     ColumnEditor* editor = nullptr;
     const auto fill = [&] {
@@ -393,8 +384,8 @@ bool runFormatListboxDialog(FormatSession& session, QWidget* parent) {
     hscroll->setChecked(work.hscroll);
     QObject::connect(vscroll, &QCheckBox::toggled, &dialog, [&](bool on) { work.vscroll = on; });
     QObject::connect(hscroll, &QCheckBox::toggled, &dialog, [&](bool on) { work.hscroll = on; });
-    auto* reset = button("DEFAULT", "&Default", "Reset listbox back to default");
-    auto* close = button("CLOSE", "&Close");
+    auto* reset = plainButton("DEFAULT", "&Default", "Reset listbox back to default");
+    auto* close = plainButton("CLOSE", "&Close");
     QObject::connect(reset, &QPushButton::clicked, &dialog, [&] {
         work.format = work.designed;
         column = 0;

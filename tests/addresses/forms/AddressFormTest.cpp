@@ -227,6 +227,46 @@ private slots:
         QVERIFY(!f.storedAddress(1));
     }
 
+    void numberFieldsTakeDigitsOnlyAndARefusedDateSaysWhy() {
+        ListFixture f;
+        QVERIFY(f.openList());
+        QStringList shown;
+        bool stayed = false;
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:NAME1", "Zahlen GmbH");
+            typeInto(form, "ADR:KLASSE", "a1b2");
+            shown << field(form, "ADR:KLASSE")->text();
+            showTab(form, 1);
+            typeInto(form, "ADR:EKONT", "31.02.2025");
+            click(form, "OK");
+            stayed = form->isVisible() && form->focusWidget() == field(form, "ADR:EKONT");
+            click(form, "CANCEL");
+        });
+        click(f.list.get(), "INSERT:2");
+        QCOMPARE(shown, (QStringList{"12"}));
+        QVERIFY(stayed);
+        QCOMPARE(f.prompter.prompts().size(), std::size_t(1));
+        QVERIFY(f.prompter.last().text.find("Warn:FLD_INVALID") != std::string::npos);
+        QCOMPARE(f.prompter.beeps(), 1);
+    }
+
+    void aTypedCountryCodeIsStoredAsTheTableSpellsIt() {
+        ListFixture f;
+        QVERIFY(f.openList());
+        QStringList shown;
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:NAME1", "Klein GmbH");
+            typeInto(form, "ADR:LD", "d");
+            shown << field(form, "ADR:LD")->text() << field(form, "ADR:LAND")->text();
+            click(form, "OK");
+        });
+        click(f.list.get(), "INSERT:2");
+        QCOMPARE(shown, (QStringList{"D", "Deutschland"}));
+        const auto stored = f.storedAddress(1);
+        QVERIFY(stored);
+        QCOMPARE(stored->LD, std::string("D"));
+    }
+
     void anAlarmWithoutARemarkIsCleared() {
         ListFixture f;
         f.addAddresses(1);
@@ -556,35 +596,6 @@ private slots:
         });
         click(f.list.get(), "INSERT:2");
         QCOMPARE(seen, (QStringList{"Berlin", "Potsdam/", "München/Marienplatz 8", ""}));
-    }
-
-    void aPostalCodeChosenFromTheListFillsTheAddress() {
-        ListFixture f;
-        data::Country a;
-        a.LD = "A";
-        a.LAND = "Österreich";
-        f.add(a);
-        QVERIFY(f.openList());
-        std::string startedOn;
-        browse::registerForm("qxPLZListSTD", [&](int request) {
-            startedOn = data::files().QXADRESS.rec.PLZ + "/" + std::to_string(request);
-            addresses::postalSelection() = {"A", "1010", "Wien", "Graben 1"};
-            return int(browse::RequestCompleted);
-        });
-        QStringList shown;
-        whenModal([&](QWidget* form) {
-            typeInto(form, "ADR:PLZ", "1000");
-            typeInto(form, "ADR:STRASSE", "");
-            click(form, "PLZBUTTON");
-            for (const char* name : {"ADR:LD", "ADR:LAND", "ADR:PLZ", "ADR:ORT", "ADR:STRASSE"})
-                shown << field(form, name)->text();
-            click(form, "CANCEL");
-        });
-        click(f.list.get(), "INSERT:2");
-        browse::unregisterForm("qxPLZListSTD");
-        QCOMPARE(startedOn, std::string("1000/4"));
-        QCOMPARE(shown, (QStringList{"A", "Österreich", "1010", "Wien", "Graben 1"}));
-        QCOMPARE(addresses::postalSelection().PLZ, std::string());
     }
 
     void anUnchangedSaveInTheSameMinuteWritesNothing() {

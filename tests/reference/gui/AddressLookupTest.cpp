@@ -64,7 +64,6 @@ private slots:
             QCOMPARE(ReferenceFixture::text(form, "ADR:ORT"), QString("München"));
             QCOMPARE(ReferenceFixture::text(form, "ADR:STRASSE"), QString());
         });
-        QCOMPARE(velkora::addresses::postalSelection().PLZ, std::string()); // cleared after use
     }
 
     void withStreetsAStreetWithItsOwnCodeHandsCodeAndStreet() {
@@ -131,14 +130,15 @@ private slots:
         });
     }
 
-    void theCountryButtonTakesTheSelectedCountry() {
+    void theCountryButtonStartsOnTheAddressCountryAndTakesTheSelectedOne() {
         ReferenceFixture f;
         velkora::test::FakeNavigationBar toolbar;
         data::files().QXADRESS.clear();
         runAddressForm(browse::InsertRecord, [&](QWidget* form) {
             whenModal([&](QWidget* list) {
                 QCOMPARE(list->objectName(), QString("qxLandList"));
-                QTest::keyClick(ReferenceFixture::table(list), Qt::Key_Down);
+                QCOMPARE(ReferenceFixture::selected(list, 0), QString("D"));
+                QTest::keyClick(ReferenceFixture::table(list), Qt::Key_Up);
                 // The frame's select button (2003) serves the list on top.
                 QVERIFY(toolbar.isNavigationEnabled(velkora::app::NavSelect));
                 toolbar.press(velkora::app::NavSelect);
@@ -146,6 +146,24 @@ private slots:
             ReferenceFixture::click(form, "LKBUTTON");
             QCOMPARE(ReferenceFixture::text(form, "ADR:LD"), QString("CH"));
             QCOMPARE(ReferenceFixture::text(form, "ADR:LAND"), QString("Schweiz"));
+        });
+    }
+
+    void aLookupOpensCentredOverTheForm() {
+        ReferenceFixture f;
+        data::files().QXADRESS.clear();
+        runAddressForm(browse::InsertRecord, [&](QWidget* form) {
+            form->move(300, 200);
+            QPoint listCentre;
+            whenModal([&](QWidget* list) {
+                listCentre = list->frameGeometry().center();
+                list->close();
+            });
+            ReferenceFixture::click(form, "LKBUTTON");
+            const QPoint offset = listCentre - form->frameGeometry().center();
+            // A few pixels for the frame the platform adds once the list is shown.
+            QVERIFY2(std::abs(offset.x()) <= 4 && std::abs(offset.y()) <= 4,
+                     qPrintable(QString("off by %1,%2").arg(offset.x()).arg(offset.y())));
         });
     }
 

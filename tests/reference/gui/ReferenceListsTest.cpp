@@ -220,6 +220,9 @@ private slots:
             QCOMPARE(name->text(), QString("Deutschland"));
             ReferenceFixture::type(form, "ORT:LD", "XX", ReferenceFixture::Tab);
             QCOMPARE(name->text(), QString());
+            ReferenceFixture::type(form, "ORT:LD", "a", ReferenceFixture::Tab);
+            QCOMPARE(ReferenceFixture::text(form, "ORT:LD"), QString("A")); // as the table spells it
+            QCOMPARE(name->text(), QString("Österreich"));
             whenModal([&](QWidget* countries) {
                 QVERIFY(countries->findChild<QPushButton*>("SELECT")->isEnabled());
                 ReferenceFixture::enter(countries, "LS:SEARCHSTRING", "ch");

@@ -298,6 +298,8 @@ private slots:
             f.complete();
             QCOMPARE(f.saves, 0);
             QCOMPARE(prompter.beeps(), 1);
+            QCOMPARE(prompter.prompts().size(), std::size_t(1)); // says why
+            QCOMPARE(f.focusWidget(), static_cast<QWidget*>(f.date_));
             f.date_->setText("1.3.24");
             f.complete();
         });
@@ -346,6 +348,24 @@ private slots:
         });
         setHelpHandler({});
         QCOMPARE(topics, (std::vector<std::string>{"qxTestForm", "qxTestForm"}));
+    }
+
+    void aFormNeverPlacedOpensCentredOverTheWindowItWasOpenedFrom() {
+        test::ScriptedPrompter prompter;
+        QWidget caller;
+        caller.setGeometry(400, 300, 700, 500);
+        caller.show();
+        caller.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&caller));
+        data::Address record;
+        TestForm form(record);
+        QPoint offset;
+        runForm(form, browse::ChangeRecord, [&](TestForm& f) {
+            offset = f.frameGeometry().center() - caller.frameGeometry().center();
+            f.cancel();
+        });
+        QVERIFY2(std::abs(offset.x()) <= 4 && std::abs(offset.y()) <= 4,
+                 qPrintable(QString("off by %1,%2").arg(offset.x()).arg(offset.y())));
     }
 
     void windowKeepsItsDesignSizeAndPosition() {

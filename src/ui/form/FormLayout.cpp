@@ -1,0 +1,66 @@
+#include "ui/form/FormLayout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace velkora::form {
+
+QPushButton* plainButton(const char* name, const QString& text, const char* tip) {
+    auto* button = named(new QPushButton(text), name, tip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* lookupButton(const char* name) {
+    QPushButton* button = plainButton(name, "...");
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance("...") + 16);
+    return button;
+}
+
+QLabel* addField(QGridLayout* grid, int row, int column, const QString& prompt, QWidget* field, int span) {
+    auto* label = new QLabel(prompt);
+    label->setBuddy(field);
+    grid->addWidget(label, row, column);
+    grid->addWidget(field, row, column + 1, 1, span);
+    return label;
+}
+
+QLabel* addRow(QGridLayout* grid, const QString& prompt, QWidget* field, int span) {
+    // An empty grid still counts one row.
+    const int row = grid->count() == 0 ? 0 : grid->rowCount();
+    return addField(grid, row, 0, prompt, field, span);
+}
+
+QLabel* addLookupField(QGridLayout* grid, int row, int column, const QString& prompt, QWidget* entry,
+                       QPushButton* button, QWidget* beside, int span) {
+    auto* label = new QLabel(prompt);
+    label->setBuddy(entry);
+    auto* line = new QHBoxLayout;
+    line->addWidget(entry, beside != nullptr ? 0 : 1);
+    line->addWidget(button);
+    if (beside != nullptr)
+        line->addWidget(beside, 1);
+    grid->addWidget(label, row, column);
+    grid->addLayout(line, row, column + 1, 1, span);
+    return label;
+}
+
+void enableWhile(QWidget* field, QCheckBox* box) {
+    field->setEnabled(box->isChecked());
+    QObject::connect(box, &QCheckBox::toggled, field, &QWidget::setEnabled);
+}
+
+void centreOver(QWidget* window, const QWidget* over) {
+    const QWidget* owner = over != nullptr ? over->window() : QApplication::activeWindow();
+    if (owner == nullptr || owner == window || !window->isWindow())
+        return;
+    QRect placed = window->frameGeometry();
+    placed.moveCenter(owner->frameGeometry().center());
+    window->move(placed.topLeft());
+}
+
+} // namespace velkora::form

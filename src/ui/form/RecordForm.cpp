@@ -1,0 +1,196 @@
+#include "ui/form/RecordForm.h"
+
+#include "data/FileServices.h"
+#include "i18n/Messages.h"
+#include "shared/Prompter.h"
+#include "shared/Text.h"
+#include "ui/browse/FormRequest.h"
+#include "ui/form/FormLayout.h"
+#include "ui/form/PictureEdit.h"
+#include "ui/form/RecordSave.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <map>
+
+namespace velkora::form {
+
+RecordForm::RecordForm(RecordFormDeclaration declaration, QWidget* parent)
+    : UpdateForm(declaration.procedure, parent), declaration_(std::move(declaration)),
+      fields_(declaration_.file->table(), declaration_.file->buffer()) {
+    setObjectName(QString::fromStdString(declaration_.window));
+    auto* layout = new QVBoxLayout(this);
+    QTabWidget* tabs = nullptr;
+    std::map<QString, QGridLayout*> pages;
+    for (const FormField& f : declaration_.fields) {
+        QGridLayout*& grid = pages[f.tab];
+        if (grid == nullptr) {
+            auto* page = new QWidget;
+            grid = new QGridLayout(page);
+            grid->setColumnStretch(1, 1);
+            if (f.tab.isEmpty()) {
+                layout->addWidget(page);
+            } else {
+                if (tabs == nullptr) {
+                    tabs = named(new QTabWidget, "CURRENTTAB");
+                    layout->addWidget(tabs);
+                }
+                tabs->addTab(page, f.tab);
+            }
+        }
+        addControl(grid, f);
+    }
+    for (const FormField& f : declaration_.fields)
+        if (!f.enabledWhile.empty())
+            enableWhile(control(f.name), findChild<QCheckBox*>(QString::fromStdString(f.enabledWhile)));
+    for (auto& [tab, grid] : pages)
+        grid->setRowStretch(grid->rowCount(), 1);
+    layout->addLayout(formButtonRow({}));
+}
+
+void RecordForm::addControl(QGridLayout* grid, const FormField& f) {
+    const int row = grid->count() == 0 ? 0 : grid->rowCount();
+    const char* name = f.name.c_str();
+    if (f.checkBox) {
+        auto* box = named(new QCheckBox(f.prompt), name);
+        grid->addWidget(box, row, 1);
+        fields_.bind(box);
+        return;
+    }
+    if (f.values) {
+        auto* list = named(new QComboBox, name);
+        addField(grid, row, 0, f.prompt, list);
+        fields_.bindByNumber(list, f.name);
+        return;
+    }
+    QLineEdit* edit = f.picture.empty() ? new QLineEdit : new PictureEdit(QString::fromStdString(f.picture));
+    edit->setObjectName(name);
+    if (f.lookup)
+        addLookup(grid, row, f, edit);
+    else
+        addField(grid, row, 0, f.prompt, edit);
+    fields_.bind(edit);
+}
+
+RecordForm::~RecordForm() = default;
+
+void RecordForm::addLookup(QGridLayout* grid, int row, const FormField& field, QLineEdit* edit) {
+    const FieldLookup& lookup = *field.lookup;
+    QPushButton* button = lookupButton(lookup.button.c_str());
+    QLabel* shown = nullptr;
+    if (!lookup.display.empty()) {
+        shown = named(new QLabel, lookup.display.c_str());
+        shown->setMinimumWidth(shown->fontMetrics().averageCharWidth() * 24);
+    }
+    addLookupField(grid, row, 0, field.prompt, edit, button, shown);
+    connect(edit, &QLineEdit::editingFinished, this, [this, &field, edit] {
+        const std::string typed = clip(edit->text().toStdString());
+        showLookup(field, typed.empty() ? std::nullopt : field.lookup->find(typed), false);
+    });
+    connect(button, &QPushButton::clicked, this, [this, &field, edit] {
+        const auto chosen = field.lookup->choose(this, clip(edit->text().toStdString()));
+        applyNavigation(); // the list had the toolbar
+        if (chosen)
+            showLookup(field, chosen, false);
+    });
+}
+
+void RecordForm::showLookup(const FormField& field, const std::optional<LookupValue>& found, bool keepTyped) {
+    if (found && !keepTyped)
+        entry(field.name)->setText(QString::fromStdString(found->value));
+    if (auto* shown = findChild<QLabel*>(QString::fromStdString(field.lookup->display)))
+        shown->setText(found ? QString::fromStdString(found->shown) : QString());
+}
+
+bool RecordForm::openFiles() {
+    if (!files_.open({declaration_.file}))
+        return false;
+    for (data::RecordFile* lookup : declaration_.lookups)
+        if (!files_.open({lookup}))
+            return false;
+    return true;
+}
+
+void RecordForm::closeFiles() {
+    files_.close();
+}
+
+void RecordForm::loadRecord() {
+    // The record is the list's; only the title tells the request.
+    setWindowTitle(request() == browse::InsertRecord ? declaration_.insertTitle : declaration_.changeTitle);
+}
+
+void RecordForm::takeEntryCopy() {
+    data::SnapLinkingFields(file());
+    entry_ = data::RecordCopy(file().table(), file().buffer());
+}
+
+void RecordForm::primeRecord() {
+    if (declaration_.prime)
+        declaration_.prime(file());
+}
+
+int RecordForm::deleteRecord() {
+    return data::DeleteWithIntegrity(file());
+}
+
+bool RecordForm::enterWindow() {
+    for (const FormField& f : declaration_.fields)
+        if (f.values) {
+            auto* list = findChild<QComboBox*>(QString::fromStdString(f.name));
+            list->clear();
+            for (const std::string& value : f.values())
+                list->addItem(QString::fromStdString(value));
+        }
+    fields_.show();
+    for (const FormField& f : declaration_.fields)
+        if (f.lookup) {
+            const std::string stored = clip(file().text(f.name));
+            showLookup(f, stored.empty() ? std::nullopt : f.lookup->find(stored), true);
+        }
+    control(declaration_.fields.front().name)->setFocus();
+    return true;
+}
+
+QWidget* RecordForm::invalidField() const {
+    return fields_.firstUnacceptable();
+}
+
+SaveOutcome RecordForm::save() {
+    fields_.take();
+    for (const std::string& name : declaration_.required) {
+        if (!clip(file().text(name)).empty())
+            continue;
+        beep();
+        i18n::ShowMessage(declaration_.requiredMessage, Icon::Exclamation, "No Data");
+        control(name)->setFocus();
+        return SaveOutcome::KeepOpen;
+    }
+    lastSaved(procedure()) = data::RecordCopy(file().table(), file().buffer());
+    const SaveOutcome outcome =
+        request() == browse::InsertRecord
+            ? addRecord(file(), declaration_.duplicateText)
+            : updateRecord(file(), !sameRecord(file().table(), file().buffer(), entry_.data()), [this] {
+                  fields_.show();
+                  takeEntryCopy();
+              });
+    if (outcome == SaveOutcome::KeepOpen)
+        control(declaration_.fields.front().name)->setFocus();
+    return outcome;
+}
+
+QWidget* RecordForm::control(const std::string& field) const {
+    return findChild<QWidget*>(QString::fromStdString(field));
+}
+
+QLineEdit* RecordForm::entry(const std::string& field) const {
+    return findChild<QLineEdit*>(QString::fromStdString(field));
+}
+
+} // namespace velkora::form
