@@ -1,7 +1,10 @@
 #include "ui/layout/FormatDialogs.h"
 
+#include "i18n/ControlTexts.h"
+#include "i18n/gui/WindowTranslator.h"
 #include "shared/Prompter.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -17,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <functional>
+#include <type_traits>
 
 namespace velkora::layout {
 namespace {
@@ -39,8 +43,12 @@ constexpr FlagBox kFlagBoxes[] = {
 
 template <class W> W* named(W* widget, const char* name, const char* tip = nullptr) {
     widget->setObjectName(name);
-    if (tip != nullptr)
+    // A button's tip comes with its translated text; lists, entries and spin
+    // boxes have no translated text to carry it.
+    if constexpr (std::is_base_of_v<QAbstractButton, W>)
         widget->setToolTip(tip);
+    else if (tip != nullptr)
+        widget->setToolTip(QString::fromStdString(i18n::translated(i18n::StringControl, tip)));
     return widget;
 }
 
@@ -167,7 +175,9 @@ QHBoxLayout* fontRow(FormatSession& session, QDialog* dialog) {
     row->addStretch(1);
     QObject::connect(font, &QPushButton::clicked, dialog, [&session, dialog] {
         bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, session.font, dialog, "Assign Font");
+        const QFont chosen = QFontDialog::getFont(
+            &ok, session.font, dialog,
+            QString::fromStdString(i18n::translated(i18n::WindowControl, "Assign Font")));
         if (ok)
             session.font = chosen;
     });
@@ -224,6 +234,7 @@ bool runListFormatDialog(FormatSession& session, int column, QWidget* parent) {
     dialog.setObjectName("ListFormatDialog");
     dialog.setWindowTitle("List Format");
     auto* chooser = named(new QComboBox, "COLUMN");
+    i18n::setControlType(chooser, i18n::ComboControl); // the list's own headers
     auto* left = button("MOVELEFT", "<..", "Move Left");
     auto* right = button("MOVERIGHT", "..>", "Move Right");
     ColumnEditor* editor = nullptr;
@@ -275,6 +286,7 @@ bool runListFormatDialog(FormatSession& session, int column, QWidget* parent) {
     box->addLayout(fontRow(work, &dialog));
     box->addLayout(bottom);
     column = std::clamp(column, 0, std::max(0, static_cast<int>(work.format.columns.size()) - 1));
+    i18n::TranslateWindow(&dialog, false);
     fill();
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -425,6 +437,9 @@ bool runFormatListboxDialog(FormatSession& session, QWidget* parent) {
     box->addLayout(fontRow(work, &dialog));
     box->addLayout(scrolls);
     box->addLayout(bottom);
+    i18n::TranslateWindow(&dialog, false);
+    i18n::TranslateListHeaders(shown);
+    i18n::TranslateListHeaders(available);
     fill();
     dialog.resize(640, 560);
     if (dialog.exec() != QDialog::Accepted)
