@@ -233,6 +233,17 @@ Opener form(const char* procedure) {
     };
 }
 
+// A list a form looks a value up in; it waits for the user, not as a dialog.
+Opener lookup(const char* procedure) {
+    return [procedure](app::MainFrame&, const Check& check) {
+        test::whenModal([&](QWidget* list) {
+            check(list);
+            list->close();
+        });
+        browse::callForm(procedure, browse::SelectRecord);
+    };
+}
+
 // A modal window one of the frame's commands opens.
 Opener frameCommand(const char* command) {
     return [command](app::MainFrame& frame, const Check& check) {
@@ -287,6 +298,8 @@ const std::vector<WindowCase>& windowCases() {
         {"industry form", form("qxUpdateBranche")},
         {"place form", form("qxUpdatePLZ")},
         {"street form", form("qxUpdateSTR")},
+        {"country lookup", lookup(procedures::CountryList)},
+        {"place lookup", lookup(procedures::PlaceList)},
         {"list format", fromList(procedures::CountryList, click("BRWCFGBUTTON"))},
         {"list box format", fromList(procedures::CountryList, rightClickHeading)},
         {"reorganise addresses", frameCommand("SERVICEDATAUTIL")},
