@@ -27,6 +27,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -252,6 +253,20 @@ Opener frameCommand(const char* command) {
     };
 }
 
+// A window of its own one of the frame's commands opens, found by its design name.
+Opener frameWindow(const char* command, const char* name) {
+    return [command, name](app::MainFrame& frame, const Check& check) {
+        frame.command(command)->trigger();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == name && window->isVisible()) {
+                check(window);
+                window->close();
+                return;
+            }
+        QFAIL(name);
+    };
+}
+
 // A modal dialog a list window opens when `ask` does what the user does.
 Opener fromList(const char* procedure, std::function<void(QWidget*)> ask) {
     return [procedure, ask](app::MainFrame& frame, const Check& check) {
@@ -302,6 +317,8 @@ const std::vector<WindowCase>& windowCases() {
         {"place lookup", lookup(procedures::PlaceList)},
         {"list format", fromList(procedures::CountryList, click("BRWCFGBUTTON"))},
         {"list box format", fromList(procedures::CountryList, rightClickHeading)},
+        {"alarm note", listWindow(procedures::Alarm)},
+        {"help", frameWindow("HELPINDEX", "HelpWindow")},
         {"reorganise addresses", frameCommand("SERVICEDATAUTIL")},
         {"print setup", frameCommand("PRINTSETUP")},
         {"message box", messageBox()},
