@@ -34,9 +34,15 @@ void notFound(std::string_view what, const std::string& name, Icon icon = Icon::
     ask(std::string(what) + ":|" + name + "|NOT FOUND - CHECK SETTINGS!", "Velkora", icon);
 }
 
-// The runtime part of the environment file: the language's short date format.
+// The runtime part of the environment file: the language's short date format
+// and the separators of its numbers.
 void loadEnvironment(const std::string& envFile) {
     setShortDateFormat(profile::read(envFile, "ID", "ShortDate"));
+    const auto separator = [&](const char* key) {
+        const std::string value = profile::read(envFile, "ID", key);
+        return value.empty() ? '\0' : value[0];
+    };
+    setNumberSeparators(separator("DecimalSep"), separator("ThousandSep"));
 }
 
 // An empty path key means the default folder: an empty path would put the

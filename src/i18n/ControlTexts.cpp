@@ -123,6 +123,11 @@ std::string translateHeading(TranslationTable* table, std::string_view heading, 
     return std::string(heading);
 }
 
+std::string translated(int type, std::string_view design) {
+    auto table = openTranslationTable();
+    return translateControl(table.get(), type, {std::string(design)}, appState().WRITETRL != 0).text;
+}
+
 void translateHeadings(std::vector<std::string>& headings) {
     auto table = openTranslationTable();
     const bool writeTrl = appState().WRITETRL != 0;

@@ -60,6 +60,11 @@ ControlTexts translateControl(TranslationTable* table, int type, const ControlTe
 // The heading a list column shows after translation ("L." + heading).
 std::string translateHeading(TranslationTable* table, std::string_view heading, bool writeTrl);
 
+// The translation of a text a window sets while it runs (a title for the
+// request, a tip for the window in front), keyed like a control of `type`
+// designed with `design`; the design text itself when the table lacks it.
+std::string translated(int type, std::string_view design);
+
 // Translates every heading of a list, for lists that are not Qt item views.
 void translateHeadings(std::vector<std::string>& headings);
 

@@ -16,6 +16,15 @@ std::string& dateFormat() {
     return format;
 }
 
+struct Separators {
+    char decimal = ',';
+    char thousands = '.';
+};
+Separators& separators() {
+    static Separators current;
+    return current;
+}
+
 int readInt(std::string_view s, std::size_t& pos) {
     int n = 0;
     while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos])))
@@ -34,7 +43,7 @@ std::string groupDigits(const std::string& digits) {
     const std::size_t n = digits.size();
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)
-            out += ',';
+            out += separators().thousands;
         out += digits[i];
     }
     return out;
@@ -103,6 +112,10 @@ const std::string& shortDateFormat() {
     return dateFormat();
 }
 
+void setNumberSeparators(char decimal, char thousands) {
+    separators() = {decimal ? decimal : ',', thousands ? thousands : '.'};
+}
+
 std::string formatNumber(std::string_view picture, double value) {
     const Picture p = parsePicture(picture);
     if (p.blankZero && value == 0)
@@ -112,7 +125,8 @@ std::string formatNumber(std::string_view picture, double value) {
     std::snprintf(buf, sizeof buf, "%.*f", p.places, std::fabs(value));
     std::string number(buf);
     std::string whole = number.substr(0, number.find('.'));
-    const std::string fraction = p.places > 0 ? number.substr(number.find('.')) : std::string();
+    const std::string fraction =
+        p.places > 0 ? separators().decimal + number.substr(number.find('.') + 1) : std::string();
     if (p.fill == 0)
         whole = groupDigits(whole);
     std::string body = whole + fraction;
@@ -181,7 +195,9 @@ std::string formatValue(std::string_view picture, std::string_view value) {
 std::optional<double> parseNumber(std::string_view picture, std::string_view text) {
     std::string digits;
     for (const char c : trim(text))
-        if (c != ',' && c != ' ')
+        if (c == separators().decimal)
+            digits += '.';
+        else if (c != separators().thousands && c != ' ')
             digits += c;
     if (digits.empty())
         return 0.0;

@@ -2,7 +2,8 @@
 // Display pictures: how a value is shown in a list column or entry field and
 // read back from what the user typed. Supported families:
 //   @s n / @S n      text, cut to n characters
-//   @n / N ...       numbers: [-][fill 0 or _]size[.places][B], e.g. @n_6B, @n-14, @n3, N05, N05B, N02
+//   @n / N ...       numbers: [-][fill 0 or _]size[.places][B], e.g. @n_6B, @n-14, @n3, N05, N05B, N02,
+//                    with the decimal and thousands separators of the language (1.234,50 in German)
 //   @d17 / D17B      dates in the short date format (dd.MM.yyyy unless the environment says otherwise)
 //   @T01 / T01B      times as hh:mm
 // A trailing B shows zero as blank; a trailing justification letter (L, R, C)
@@ -33,6 +34,10 @@ Picture parsePicture(std::string_view picture);
 // The short date format; "dd.MM.yyyy" unless an environment file names another.
 void setShortDateFormat(std::string format);
 const std::string& shortDateFormat();
+
+// The separators numbers are shown and read with; "," and "." (German)
+// unless an environment file names others. 0 keeps the German one.
+void setNumberSeparators(char decimal, char thousands);
 
 std::string formatNumber(std::string_view picture, double value);
 std::string formatDate(std::string_view picture, std::int32_t dayNumber);

@@ -25,8 +25,19 @@ INSTANTIATE_TEST_SUITE_P(Pictures, NumberPictures,
                                          NumberCase{"N02", 123, "123"}, NumberCase{"N3", 5, "  5"},
                                          NumberCase{"@n3", 254, "254"}, NumberCase{"@n_6B", 0, "      "},
                                          NumberCase{"@n_6B", 12345, " 12345"},
-                                         NumberCase{"@n-14", -1234567, "    -1,234,567"},
+                                         NumberCase{"@n-14", -1234567, "    -1.234.567"},
+                                         NumberCase{"@n-14.2", 0, "          0,00"},
+                                         NumberCase{"@n-14.2", 1234.5, "      1.234,50"},
                                          NumberCase{"@n-14", 42, "            42"}));
+
+TEST(NumberPictures, TheEnvironmentMayNameOtherSeparators) {
+    EXPECT_EQ(parseNumber("@n-14.2", "1.234,5"), 1234.5);
+    setNumberSeparators('.', ',');
+    EXPECT_EQ(formatNumber("@n-14.2", 1234.5), "      1,234.50");
+    EXPECT_EQ(parseNumber("@n-14.2", "1,234.5"), 1234.5);
+    setNumberSeparators(0, 0);
+    EXPECT_EQ(formatNumber("@n-14.2", 0), "          0,00");
+}
 
 TEST(DatePictures, GermanShortDateAndBlankZero) {
     const std::int32_t day = dayNumber({2026, 12, 6});

@@ -10,6 +10,7 @@
 #include "app/gui/WindowPosition.h"
 #include "app/gui/WindowRegistry.h"
 #include "data/FileServices.h"
+#include "i18n/ControlTexts.h"
 #include "shared/AppState.h"
 #include "shared/FieldTypes.h"
 #include "shared/ProfileFile.h"
@@ -143,7 +144,7 @@ AdrListWin::AdrListWin(QWidget* parent)
     if (industries.records() == 0) {
         industries.clear();
         industries.rec.BRANCHE = " -";
-        industries.rec.BEZEICHNG = " no Info";
+        industries.rec.BEZEICHNG = i18n::translated(i18n::StringControl, " no Info");
         industries.add();
     }
     openBrowse();

@@ -13,6 +13,7 @@
 #include "shared/Pictures.h"
 #include "shared/ProfileFile.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -325,8 +326,8 @@ void MainFrame::open() {
 void MainFrame::setToolBarTips() {
     for (const auto& b : windowButtons()) {
         const std::string tip = i18n::TranslateText(b.tipKey);
-        if (!tip.empty())
-            command(b.name)->setToolTip(QString::fromStdString(tip));
+        if (!tip.empty()) // the menu item's text, without its accelerator
+            command(b.name)->setToolTip(QString::fromStdString(tip).remove('&'));
     }
 }
 
@@ -443,6 +444,13 @@ void MainFrame::openPlaceList() {
 void MainFrame::printSetup() {
     static QPrinter printer;
     QPageSetupDialog dialog(&printer, this);
+    // Its lists name paper sizes and units, not design texts.
+    for (QComboBox* list : dialog.findChildren<QComboBox*>())
+        i18n::setControlType(list, i18n::ComboControl);
+    i18n::TranslateWindow(&dialog, false);
+    for (QAbstractSpinBox* margin : dialog.findChildren<QAbstractSpinBox*>())
+        margin->setToolTip(
+            QString::fromStdString(i18n::translated(i18n::StringControl, margin->toolTip().toStdString())));
     dialog.exec();
 }
 

@@ -1,5 +1,7 @@
 #include "app/gui/QtPrompter.h"
 
+#include "i18n/ControlTexts.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,12 +14,17 @@ namespace {
 struct ButtonMapping {
     unsigned bit;
     QMessageBox::StandardButton standard;
+    const char* text; // design text, translated like any button's
 };
 constexpr ButtonMapping kButtons[] = {
-    {ButtonOk, QMessageBox::Ok},         {ButtonYes, QMessageBox::Yes},
-    {ButtonNo, QMessageBox::No},         {ButtonAbort, QMessageBox::Abort},
-    {ButtonRetry, QMessageBox::Retry},   {ButtonIgnore, QMessageBox::Ignore},
-    {ButtonCancel, QMessageBox::Cancel}, {ButtonHelp, QMessageBox::Help},
+    {ButtonOk, QMessageBox::Ok, "OK"},
+    {ButtonYes, QMessageBox::Yes, "Yes"},
+    {ButtonNo, QMessageBox::No, "No"},
+    {ButtonAbort, QMessageBox::Abort, "Abort"},
+    {ButtonRetry, QMessageBox::Retry, "Retry"},
+    {ButtonIgnore, QMessageBox::Ignore, "Ignore"},
+    {ButtonCancel, QMessageBox::Cancel, "Cancel"},
+    {ButtonHelp, QMessageBox::Help, "Help"},
 };
 
 QMessageBox::Icon boxIcon(Icon icon) {
@@ -47,8 +54,11 @@ QMessageBox* buildMessageBox(const Prompt& prompt) {
     box->setIcon(boxIcon(prompt.icon));
     const unsigned buttons = prompt.buttons ? prompt.buttons : unsigned(ButtonOk);
     for (const auto& b : kButtons)
-        if (buttons & b.bit)
-            box->addButton(b.standard)->setProperty("velkoraButton", b.bit);
+        if (buttons & b.bit) {
+            QPushButton* button = box->addButton(b.standard);
+            button->setProperty("velkoraButton", b.bit);
+            button->setText(QString::fromStdString(i18n::translated(i18n::ButtonControl, b.text)));
+        }
     const unsigned preferred = defaultAnswer(Prompt{{}, {}, prompt.icon, buttons, prompt.defaultButton});
     for (const auto& b : kButtons)
         if (b.bit == preferred)

@@ -42,8 +42,8 @@ struct ToolbarTip {
     const char* text;
 };
 constexpr ToolbarTip kToolbarTips[] = {
-    {app::NavBottom, "zur letzen Datenseite springen"},
-    {app::NavTop, "zur ertsten Datenseite springen"},
+    {app::NavBottom, "zur letzten Datenseite springen"},
+    {app::NavTop, "zur ersten Datenseite springen"},
     {app::NavPageDown, "zur nächsten Datenseite springen"},
     {app::NavPageUp, "zur vorherigen Datenseite springen"},
     {app::NavDown, "zum nächsten Datensatz springen"},
@@ -687,7 +687,8 @@ void BrowseWindow::updateToolbar() {
     bar->setNavigationEnabled(app::NavSelect, select_ != nullptr && select_->isEnabled());
     bar->setNavigationEnabled(app::NavHistory, false);
     for (const auto& tip : kToolbarTips)
-        bar->setNavigationToolTip(tip.code, QString::fromUtf8(tip.text));
+        bar->setNavigationToolTip(tip.code,
+                                  QString::fromStdString(i18n::translated(i18n::ButtonControl, tip.text)));
 }
 
 bool BrowseWindow::event(QEvent* event) {

@@ -8,7 +8,11 @@
 //   addField(grid, 0, 0, "Name 1", named(new QLineEdit, "ADR:NAME1"), 3);
 //   addLookupField(grid, 1, 0, "Land", code, lookupButton("LKBUTTON"), name);
 
+#include "i18n/ControlTexts.h"
+
+#include <QAbstractButton>
 #include <QString>
+#include <type_traits>
 
 class QCheckBox;
 class QGridLayout;
@@ -18,11 +22,16 @@ class QWidget;
 
 namespace velkora::form {
 
-// Gives a control its design name and, when given, its tooltip.
+// Gives a control its design name and, when given, its tooltip. A button's
+// tip is translated with its text by the window translator; lists, entries
+// and spin boxes have no translated text to carry it, so theirs is
+// translated here.
 template <class W> W* named(W* widget, const char* name, const char* tip = nullptr) {
     widget->setObjectName(name);
-    if (tip != nullptr)
+    if constexpr (std::is_base_of_v<QAbstractButton, W>)
         widget->setToolTip(tip);
+    else if (tip != nullptr)
+        widget->setToolTip(QString::fromStdString(i18n::translated(i18n::StringControl, tip)));
     return widget;
 }
 

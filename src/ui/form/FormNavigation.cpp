@@ -1,5 +1,6 @@
 #include "ui/form/FormNavigation.h"
 
+#include "i18n/ControlTexts.h"
 #include "ui/browse/FormRequest.h"
 
 #include <array>
@@ -14,7 +15,7 @@ struct SaveButton {
     const char* tip;
 };
 
-constexpr const char* kSaveAndNew = "Speichern und ein neuen Datensatz anlegen";
+constexpr const char* kSaveAndNew = "Speichern und einen neuen Datensatz anlegen";
 
 // An insert goes on to a new record whichever of the two is pressed.
 constexpr std::array kInsertButtons{
@@ -47,6 +48,10 @@ const SaveButton* saveButton(int request, int code) {
     return nullptr;
 }
 
+QString tipText(const SaveButton& b) {
+    return QString::fromStdString(i18n::translated(i18n::ButtonControl, b.tip));
+}
+
 } // namespace
 
 bool isSaveAndNavigate(int request, int code) {
@@ -55,7 +60,7 @@ bool isSaveAndNavigate(int request, int code) {
 
 QString saveAndNavigateTip(int request, int code) {
     const SaveButton* b = saveButton(request, code);
-    return b ? QString::fromUtf8(b->tip) : QString();
+    return b ? tipText(*b) : QString();
 }
 
 void disableNavigation(NavigationBar& bar) {
@@ -68,7 +73,7 @@ void showFormNavigation(NavigationBar& bar, int request, bool helpEnabled) {
         const SaveButton* b = saveButton(request, code);
         bar.setNavigationEnabled(code, b != nullptr);
         if (b)
-            bar.setNavigationToolTip(code, QString::fromUtf8(b->tip));
+            bar.setNavigationToolTip(code, tipText(*b));
     }
     bar.setNavigationEnabled(NavHistory, true);
     bar.setNavigationEnabled(NavHelp, helpEnabled);

@@ -1,8 +1,11 @@
 #include "ui/layout/FormatDialogs.h"
 
+#include "i18n/ControlTexts.h"
+#include "i18n/gui/WindowTranslator.h"
 #include "shared/Prompter.h"
 #include "ui/form/FormLayout.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
@@ -17,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <functional>
+#include <type_traits>
 
 namespace velkora::layout {
 namespace {
@@ -158,7 +162,9 @@ QHBoxLayout* fontRow(FormatSession& session, QDialog* dialog) {
     row->addStretch(1);
     QObject::connect(font, &QPushButton::clicked, dialog, [&session, dialog] {
         bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, session.font, dialog, "Assign Font");
+        const QFont chosen = QFontDialog::getFont(
+            &ok, session.font, dialog,
+            QString::fromStdString(i18n::translated(i18n::WindowControl, "Assign Font")));
         if (ok)
             session.font = chosen;
     });
@@ -215,6 +221,7 @@ bool runListFormatDialog(FormatSession& session, int column, QWidget* parent) {
     dialog.setObjectName("ListFormatDialog");
     dialog.setWindowTitle("List Format");
     auto* chooser = named(new QComboBox, "COLUMN");
+    i18n::setControlType(chooser, i18n::ComboControl); // the list's own headers
     auto* left = plainButton("MOVELEFT", "<..", "Move Left");
     auto* right = plainButton("MOVERIGHT", "..>", "Move Right");
     ColumnEditor* editor = nullptr;
@@ -266,6 +273,7 @@ bool runListFormatDialog(FormatSession& session, int column, QWidget* parent) {
     box->addLayout(fontRow(work, &dialog));
     box->addLayout(bottom);
     column = std::clamp(column, 0, std::max(0, static_cast<int>(work.format.columns.size()) - 1));
+    i18n::TranslateWindow(&dialog, false);
     fill();
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -416,6 +424,9 @@ bool runFormatListboxDialog(FormatSession& session, QWidget* parent) {
     box->addLayout(fontRow(work, &dialog));
     box->addLayout(scrolls);
     box->addLayout(bottom);
+    i18n::TranslateWindow(&dialog, false);
+    i18n::TranslateListHeaders(shown);
+    i18n::TranslateListHeaders(available);
     fill();
     dialog.resize(640, 560);
     if (dialog.exec() != QDialog::Accepted)

@@ -339,7 +339,7 @@ private slots:
         QVERIFY(bar.isNavigationEnabled(2000));
         QVERIFY(!bar.isNavigationEnabled(2001));
         QVERIFY(!bar.isNavigationEnabled(2002));
-        QCOMPARE(bar.tip(2004), QString("zur letzen Datenseite springen"));
+        QCOMPARE(bar.tip(2004), QString("zur letzten Datenseite springen"));
         QCOMPARE(bar.tip(2008), QString("zum nächsten Datensatz springen"));
     }
 

@@ -199,8 +199,8 @@ private slots:
                                     code == app::NavHistory || code == app::NavHelp;
                     QVERIFY2(bar.isNavigationEnabled(code) == on, qPrintable(QString::number(code)));
                 }
-                QCOMPARE(bar.tip(app::NavDown), QString("Speichern und ein neuen Datensatz anlegen"));
-                QCOMPARE(bar.tip(app::NavInsert), QString("Speichern und ein neuen Datensatz anlegen"));
+                QCOMPARE(bar.tip(app::NavDown), QString("Speichern und einen neuen Datensatz anlegen"));
+                QCOMPARE(bar.tip(app::NavInsert), QString("Speichern und einen neuen Datensatz anlegen"));
                 f.cancel();
             });
         }
