@@ -128,10 +128,6 @@ struct Shown {
     bool data = false; // a control showing a value, not a design text
 };
 
-// The address form's contact page is about to become the contact list
-// embedded, which is checked as the contact list.
-constexpr const char* kCheckedElsewhere = "velkora::addresses::ContactTab";
-
 bool showsData(const QObject* control) {
     const QVariant type = control->property("velkoraControlType");
     if (type.isValid())
@@ -144,8 +140,7 @@ bool showsData(const QObject* control) {
 // a child window that is checked on its own.
 bool notOfThisWindow(const QWidget* w, const QWidget* window) {
     for (; w && w != window; w = w->parentWidget())
-        if ((w->isHidden() && !qobject_cast<QStackedWidget*>(w->parentWidget())) || w->inherits("QMdiArea") ||
-            w->inherits(kCheckedElsewhere))
+        if ((w->isHidden() && !qobject_cast<QStackedWidget*>(w->parentWidget())) || w->inherits("QMdiArea"))
             return true;
     return false;
 }
