@@ -173,7 +173,6 @@ BrowseList::BrowseList(QWidget* parent)
                 if (!showing_ && current.isValid())
                     emit rowChosen(current.row());
             });
-    connect(table_, &QTableView::doubleClicked, this, [this] { emit action(ListAction::Change); });
     connect(thumb_, &QScrollBar::actionTriggered, this, [this](int act) {
         switch (act) {
         case QAbstractSlider::SliderSingleStepAdd:
@@ -329,6 +328,18 @@ bool BrowseList::eventFilter(QObject* watched, QEvent* event) {
         emit movesDone();
         return true;
     }
+    // Taken before the view sees it: the first click of the pair has shown
+    // the page anew, so the view no longer pairs the two clicks on one row.
+    if (watched == table_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* click = static_cast<QMouseEvent*>(event);
+        const QModelIndex index = table_->indexAt(click->position().toPoint());
+        if (click->button() == Qt::LeftButton && index.isValid()) {
+            if (index.row() != table_->currentIndex().row())
+                emit rowChosen(index.row());
+            emit action(ListAction::Open);
+            return true;
+        }
+    }
     if (watched == table_->viewport() && event->type() == QEvent::Resize)
         checkPageSize();
     return QWidget::eventFilter(watched, event);
@@ -385,11 +396,13 @@ bool BrowseList::reportKey(QKeyEvent* event) {
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (mods == Qt::ControlModifier) {
+        if (mods == Qt::ControlModifier)
             emit action(ListAction::Change);
-            return true;
-        }
-        return false;
+        else if (mods == Qt::NoModifier)
+            emit action(ListAction::Open);
+        else
+            return false;
+        return true;
     case Qt::Key_F12:
         if (mods == Qt::AltModifier) {
             emit action(ListAction::Format);

@@ -509,6 +509,12 @@ void BrowseWindow::act(ListAction action) {
         if (change_->isEnabled())
             ask(ChangeRecord);
         return;
+    case ListAction::Open: // the row in hand: a selection hands it over, a list changes it
+        if (selecting_)
+            select();
+        else if (change_->isEnabled())
+            ask(ChangeRecord);
+        return;
     case ListAction::Format:
         openColumnDialog();
         return;

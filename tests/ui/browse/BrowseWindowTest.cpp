@@ -1,10 +1,14 @@
 // A list declared on the machinery over an in-memory source: what a read
-// error does to the window, and a list without a form.
+// error does to the window, a list without a form, and opening a row with
+// the mouse or the keyboard.
 
 #include "ListFixture.h"
+#include "ui/browse/FormRequest.h"
 
 #include <QPushButton>
+#include <QTimer>
 
+using namespace velkora;
 using velkora::test::ListFixture;
 
 namespace {
@@ -12,6 +16,29 @@ namespace {
 struct Fixture : ListFixture {
     Fixture() { open(); }
 };
+
+// The rows the form was called for, by request.
+struct FormCalls {
+    explicit FormCalls(const ListFixture& f) {
+        browse::registerForm("qxUpdateBranche", [this, &f](int request) {
+            calls.push_back({request, f.source->field("BRA:BRANCHE")});
+            return int(browse::RequestCancelled);
+        });
+    }
+    ~FormCalls() { browse::unregisterForm("qxUpdateBranche"); }
+    std::vector<std::pair<int, std::string>> calls;
+};
+
+browse::BrowseDeclaration withForm(browse::SelectButton select = browse::SelectButton::None) {
+    browse::BrowseDeclaration d = ListFixture::declaration();
+    d.form = "qxUpdateBranche";
+    d.select = select;
+    return d;
+}
+
+QPoint rowCentre(QTableView* table, int row) {
+    return table->visualRect(table->model()->index(row, 0)).center();
+}
 
 } // namespace
 
@@ -47,6 +74,51 @@ private slots:
         QVERIFY(!f.window->findChild<QPushButton*>("CHANGE:2")->isEnabled());
         QTest::keyClick(f.window->list(), Qt::Key_Insert);
         QVERIFY(f.prompter.prompts().empty());
+    }
+
+    // A double click or Enter on a row opens it: the change form in a
+    // list, the hand-over in a list run for selection.
+    void doubleClickAndEnterOpenTheRow() {
+        ListFixture f;
+        FormCalls form(f);
+        f.open(withForm());
+        QVERIFY(QTest::qWaitForWindowExposed(f.window));
+        QTest::mouseDClick(f.table()->viewport(), Qt::LeftButton, {}, rowCentre(f.table(), 2));
+        QTest::keyClick(f.table(), Qt::Key_Down);
+        QTest::keyClick(f.table(), Qt::Key_Return);
+        QTest::keyClick(f.table(), Qt::Key_Enter, Qt::KeypadModifier);
+        const std::vector<std::pair<int, std::string>> expected = {{browse::ChangeRecord, "B1003"},
+                                                                   {browse::ChangeRecord, "B1004"},
+                                                                   {browse::ChangeRecord, "B1004"}};
+        QCOMPARE(form.calls, expected);
+    }
+    void doubleClickAndEnterSelectInASelection_data() {
+        QTest::addColumn<bool>("mouse");
+        QTest::newRow("double click") << true;
+        QTest::newRow("Enter") << false;
+    }
+    void doubleClickAndEnterSelectInASelection() {
+        QFETCH(bool, mouse);
+        ListFixture f;
+        FormCalls form(f);
+        f.open(withForm(browse::SelectButton::WhenSelecting));
+        QVERIFY(QTest::qWaitForWindowExposed(f.window));
+        QTimer::singleShot(0, f.window, [&] {
+            if (mouse) {
+                QTest::mouseDClick(f.table()->viewport(), Qt::LeftButton, {}, rowCentre(f.table(), 1));
+            } else {
+                QTest::mouseClick(f.table()->viewport(), Qt::LeftButton, {}, rowCentre(f.table(), 1));
+                QTest::keyClick(f.table(), Qt::Key_Return);
+            }
+            if (f.window && f.window->isVisible()) // not selected: the list would wait for ever
+                f.window->close();
+        });
+        std::string handedOver; // read before the closed list goes
+        QObject::connect(f.window, &browse::BrowseWindow::closed, f.window,
+                         [&] { handedOver = f.source->field("BRA:BRANCHE"); });
+        QCOMPARE(f.window->runSelection(), int(browse::RequestCompleted));
+        QCOMPARE(handedOver, std::string("B1002"));
+        QVERIFY(form.calls.empty());
     }
 };
 
