@@ -1,6 +1,7 @@
 #include "ui/browse/BrowseWindow.h"
 
 #include "app/gui/HelpWindow.h"
+#include "app/gui/ModalRun.h"
 #include "app/gui/WindowPosition.h"
 #include "data/StandardWarnings.h"
 #include "i18n/ControlTexts.h"
@@ -9,7 +10,6 @@
 #include "ui/browse/FormRequest.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -422,14 +422,13 @@ int BrowseWindow::runSelection() {
     // Over the form that asked, which waits for the answer; the toolbar
     // serves the list meanwhile.
     setWindowFlag(Qt::Dialog);
-    setWindowModality(Qt::ApplicationModal);
+    app::ModalRun run(this);
+    const auto quit = connect(this, &BrowseWindow::closed, this, [&run] { run.quit(); });
     app::NavigationOverride toolbarToThisList(this);
-    QEventLoop loop;
-    connect(this, &BrowseWindow::closed, &loop, &QEventLoop::quit);
     show();
-    activateWindow();
     updateToolbar();
-    loop.exec();
+    run.exec();
+    disconnect(quit);
     return response_;
 }
 
@@ -685,6 +684,9 @@ bool BrowseWindow::isActiveBrowse() const {
 void BrowseWindow::updateToolbar() {
     app::NavigationBar* bar = app::frameNavigation();
     if (bar == nullptr || declaration_.embedded || !isActiveBrowse())
+        return;
+    // A window running on top (a form) has the toolbar until it ends.
+    if (QWidget* modal = app::modalWindow(); modal != nullptr && modal != this)
         return;
     bar->setNavigationEnabled(app::NavInsert, insert_->isEnabled());
     bar->setNavigationEnabled(app::NavChange, change_->isEnabled());

@@ -1,13 +1,15 @@
 // The address form driven through the address list, as a user works:
 // New, Change and Delete on the list, typing in the form, the contact tab
 // with the contact form on top, the frame toolbar's save-and-navigate
-// buttons, and a second station writing the same address.
+// buttons, and a second station writing the same address. The list runs
+// in the real frame, whose toolbar the tests click.
 
-#include "FakeNavigationBar.h"
 #include "FormFixture.h"
+#include "FrameDriver.h"
 #include "addresses/forms/AdrUpdateWin.h"
 #include "addresses/forms/PostalLookup.h"
 #include "addresses/gui/AdrListWin.h"
+#include "app/gui/Procedures.h"
 #include "shared/ProfileFile.h"
 
 #include <QCheckBox>
@@ -82,7 +84,6 @@ public:
     ~ListFixture() {
         if (list)
             list->close();
-        list.reset();
     }
     // "Name 001" ... with the address numbers 1 ...
     static QString name(int n) { return QString("Name %1").arg(n, 3, 10, QChar('0')); }
@@ -91,13 +92,8 @@ public:
             add(address(n, name(n).toStdString()));
     }
     addresses::AdrListWin* openList() {
-        list = std::make_unique<addresses::AdrListWin>();
-        list->resize(900, 400);
-        list->show();
-        list->activateWindow();
-        if (!QTest::qWaitForWindowActive(list.get()))
-            return nullptr;
-        return list.get();
+        list = frame.open(new addresses::AdrListWin, app::procedures::AddressList);
+        return list;
     }
     QTableView* table() const { return list->list()->table(); }
     QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString(); }
@@ -107,8 +103,8 @@ public:
         return stored<data::Address>("QXADRES1", [=](data::Address& a) { a.ADRNR = number; });
     }
 
-    std::unique_ptr<addresses::AdrListWin> list;
-    test::FakeNavigationBar bar;
+    test::FrameDriver frame;
+    QPointer<addresses::AdrListWin> list;
 };
 
 } // namespace
@@ -141,19 +137,18 @@ private slots:
             typeInto(form, "ADR:NAME1", "Alpha GmbH");
             typeInto(form, "ADR:NAME0", "Firma");
             showTab(form, 2);
-            toolbarOffOnContacts =
-                !f.bar.isNavigationEnabled(app::NavDown) && !f.bar.isNavigationEnabled(app::NavHistory);
+            toolbarOffOnContacts = !f.frame.enabled("TBARBRWDOWN") && !f.frame.enabled("TBARBRWHISTORY");
             QVERIFY(!field<QPushButton>(form, "AKCHANGE")->isEnabled());
             addContact(form, "Anna Abel", "(089) 12 34-56");
             addContact(form, "Bernd Bauer", "+49 89 654321");
             QCOMPARE(field<QTreeWidget>(form, "LISTKTP")->topLevelItemCount(), 2);
             QCOMPARE(field<QTreeWidget>(form, "LISTKTP")->topLevelItem(1)->text(4), QString("Bernd Bauer"));
-            QVERIFY(!f.bar.isNavigationEnabled(app::NavDown));
+            QVERIFY(!f.frame.enabled("TBARBRWDOWN"));
             showTab(form, 0);
-            QVERIFY(f.bar.isNavigationEnabled(app::NavDown));
+            QVERIFY(f.frame.enabled("TBARBRWDOWN"));
             click(form, "OK");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
 
         QCOMPARE(title, QString("* Adresse"));
         QCOMPARE(status, QString("Standard"));
@@ -202,7 +197,7 @@ private slots:
             kept = field(form, "ADR:NAME2")->text() + "|" + field(form, "ADR:ORT")->text();
             click(form, "CANCEL");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
         QVERIFY(stayed);
         QCOMPARE(kept, QString("Zweite Zeile|Köln"));
         QCOMPARE(f.prompter.prompts().size(), std::size_t(1));
@@ -220,7 +215,7 @@ private slots:
             field<QCheckBox>(form, "ADR:ALARM")->setChecked(true);
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QCOMPARE(f.storedAddress(1)->ALARM, std::string());
     }
 
@@ -229,15 +224,15 @@ private slots:
     void saveAndMoveOnAtThePageEdge_data() {
         QTest::addColumn<bool>("secondPage");
         QTest::addColumn<bool>("lastRow");
-        QTest::addColumn<int>("button");
+        QTest::addColumn<QByteArray>("button");
         QTest::addColumn<int>("step");
-        QTest::newRow("next on the last row") << false << true << int(app::NavDown) << 1;
-        QTest::newRow("previous on the first row") << true << false << int(app::NavUp) << -1;
+        QTest::newRow("next on the last row") << false << true << QByteArray("TBARBRWDOWN") << 1;
+        QTest::newRow("previous on the first row") << true << false << QByteArray("TBARBRWUP") << -1;
     }
     void saveAndMoveOnAtThePageEdge() {
         QFETCH(bool, secondPage);
         QFETCH(bool, lastRow);
-        QFETCH(int, button);
+        QFETCH(QByteArray, button);
         QFETCH(int, step);
         ListFixture f;
         f.addAddresses(60);
@@ -260,9 +255,9 @@ private slots:
                 secondForm = next->findChild<QLineEdit*>("ADR:NAME1")->text();
                 click(next, "CANCEL");
             });
-            f.bar.press(button);
+            f.frame.click(button.constData());
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QCOMPARE(firstForm, ListFixture::name(edited));
         QCOMPARE(secondForm, ListFixture::name(edited + step));
         QCOMPARE(f.table()->currentIndex().row(), row);
@@ -280,7 +275,7 @@ private slots:
             typeInto(form, "ADR:ORT", "Berlin");
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QString place, name;
         whenModal([&](QWidget* form) {
             QLineEdit* edit = field(form, "ADR:ORT");
@@ -290,7 +285,7 @@ private slots:
             name = field(form, "ADR:NAME1")->text();
             click(form, "CANCEL");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
         QCOMPARE(place, QString("Berlin"));
         QCOMPARE(name, QString());
     }
@@ -316,7 +311,7 @@ private slots:
             shown = field(form, "ADR:NAME1")->text();
             click(form, "CANCEL");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QVERIFY(stayed);
         QCOMPARE(shown, QString("Anders AG"));
         QCOMPARE(f.prompter.prompts().size(), std::size_t(1));
@@ -333,7 +328,7 @@ private slots:
         f.add(contact(2, 1, "Andere"));
         QVERIFY(f.openList());
         f.prompter.setNextAnswer(ButtonOk);
-        click(f.list.get(), "DELETE:2");
+        click(f.list, "DELETE:2");
         QCOMPARE(f.prompter.last().caption, std::string("Confirm Delete"));
         QVERIFY(!f.storedAddress(1));
         QCOMPARE(f.contactsOf(1).size(), std::size_t(0));
@@ -370,7 +365,7 @@ private slots:
             f.sql("QXADRESS", "DROP TRIGGER injected");
             click(form, "OK");
         });
-        click(f.list.get(), insert ? "INSERT:2" : "CHANGE:2");
+        click(f.list, insert ? "INSERT:2" : "CHANGE:2");
         QVERIFY(stayed);
         QCOMPARE(f.prompter.prompts().back().caption,
                  std::string(insert ? "Record Insert Error" : "Record Update Error"));
@@ -395,7 +390,7 @@ private slots:
             addContact(form, "Gut", "2");
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         std::vector<std::string> captions;
         for (const auto& p : f.prompter.prompts())
             captions.push_back(p.caption + ":" + p.text);
@@ -434,7 +429,7 @@ private slots:
             f.sql("QXADRTKP", "UPDATE QXADRTKP SET TKPNR = 9, NAME1 = 'Fremd' WHERE NAME1 = 'Ersetzt'");
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         std::vector<std::string> names;
         for (const auto& c : f.contactsOf(1))
             names.push_back(c.NAME1 + "/" + std::to_string(c.TKPNR));
@@ -456,7 +451,7 @@ private slots:
             click(form, "AKDELETE");
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QVERIFY(!f.storedAddress(1));
         QVERIFY(f.storedAddress(50));
         const auto contacts = f.contactsOf(50);
@@ -499,7 +494,7 @@ private slots:
             seen << field(form, "ADR:LAND")->text();
             click(form, "CANCEL");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
         QCOMPARE(seen, (QStringList{"Berlin", "Potsdam/", "München/Marienplatz 8", ""}));
     }
 
@@ -525,7 +520,7 @@ private slots:
                 shown << field(form, name)->text();
             click(form, "CANCEL");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
         browse::unregisterForm("qxPLZListSTD");
         QCOMPARE(startedOn, std::string("1000/4"));
         QCOMPARE(shown, (QStringList{"A", "Österreich", "1010", "Wien", "Graben 1"}));
@@ -557,9 +552,9 @@ private slots:
                 second = field(nextForm, "ADR:NAME1")->text();
                 click(nextForm, "CANCEL");
             });
-            f.bar.press(app::NavDown);
+            f.frame.click("TBARBRWDOWN");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QCOMPARE(first, QString("Gleich GmbH"));
         QCOMPARE(second, QString("Nächste"));
         QCOMPARE(f.prompter.prompts().size(), std::size_t(0));
