@@ -688,11 +688,14 @@ void BrowseWindow::updateToolbar() {
     // A window running on top (a form) has the toolbar until it ends.
     if (QWidget* modal = app::modalWindow(); modal != nullptr && modal != this)
         return;
+    // Whatever a form left, the list offers its whole set again: every
+    // button, New to Select as the list's own buttons, no previous value.
+    for (int code = app::kFirstNavigationCode; code <= app::kLastNavigationCode; ++code)
+        bar->setNavigationEnabled(code, code != app::NavHistory);
     bar->setNavigationEnabled(app::NavInsert, insert_->isEnabled());
     bar->setNavigationEnabled(app::NavChange, change_->isEnabled());
     bar->setNavigationEnabled(app::NavDelete, delete_->isEnabled());
     bar->setNavigationEnabled(app::NavSelect, select_ != nullptr && select_->isEnabled());
-    bar->setNavigationEnabled(app::NavHistory, false);
     for (const auto& tip : kToolbarTips)
         bar->setNavigationToolTip(tip.code, QString::fromUtf8(tip.text));
 }

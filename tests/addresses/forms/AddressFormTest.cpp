@@ -6,6 +6,7 @@
 
 #include "FormFixture.h"
 #include "FrameDriver.h"
+#include "addresses/contacts/TKPListWin.h"
 #include "addresses/forms/AdrUpdateWin.h"
 #include "addresses/forms/PostalLookup.h"
 #include "addresses/gui/AdrListWin.h"
@@ -20,6 +21,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
+#include <map>
 
 using namespace velkora;
 using velkora::test::field;
@@ -72,6 +74,23 @@ data::ContactPerson contact(std::int32_t adrnr, std::int32_t tkpnr, const std::s
 }
 
 constexpr int kNameColumn = 1;
+
+// The frame's navigation buttons not in the state a list offers, as
+// "2004 2010": New, Change and Delete as the list's own buttons, every other
+// button but Select and previous value on.
+QString buttonsNotAsAListOffers(const test::FrameDriver& frame, const QWidget* list) {
+    const std::map<int, const char*> own = {
+        {app::NavInsert, "INSERT:2"}, {app::NavChange, "CHANGE:2"}, {app::NavDelete, "DELETE:2"}};
+    QStringList wrong;
+    for (int code = app::kFirstNavigationCode; code <= app::kLastNavigationCode; ++code) {
+        const auto it = own.find(code);
+        const bool offered = it != own.end() ? list->findChild<QPushButton*>(it->second)->isEnabled()
+                                             : code != app::NavSelect && code != app::NavHistory;
+        if (frame.enabled(code) != offered)
+            wrong << QString::number(code);
+    }
+    return wrong.join(' ');
+}
 
 class ListFixture : public FormFixture {
 public:
@@ -265,6 +284,65 @@ private slots:
         QCOMPARE(f.number(0), first + step);
         QCOMPARE(f.table()->model()->rowCount(), rows);
         QCOMPARE(f.storedAddress(edited)->STRASSE, std::string("Hauptstr. 1"));
+    }
+
+    // Whatever a form did to the frame's toolbar, the list offers its whole
+    // set again once the form is closed.
+    void theAddressListGivesBackTheWholeToolbar_data() {
+        QTest::addColumn<QByteArray>("listButton");
+        QTest::addColumn<bool>("contactsTab");
+        QTest::addColumn<QByteArray>("formButton");
+        QTest::newRow("new, OK") << QByteArray("INSERT:2") << false << QByteArray("OK");
+        QTest::newRow("new, cancelled") << QByteArray("INSERT:2") << false << QByteArray("CANCEL");
+        QTest::newRow("change, OK") << QByteArray("CHANGE:2") << false << QByteArray("OK");
+        QTest::newRow("change, cancelled") << QByteArray("CHANGE:2") << false << QByteArray("CANCEL");
+        QTest::newRow("Kontakte tab, OK") << QByteArray("CHANGE:2") << true << QByteArray("OK");
+        QTest::newRow("Kontakte tab, cancelled") << QByteArray("CHANGE:2") << true << QByteArray("CANCEL");
+    }
+    void theAddressListGivesBackTheWholeToolbar() {
+        QFETCH(QByteArray, listButton);
+        QFETCH(bool, contactsTab);
+        QFETCH(QByteArray, formButton);
+        ListFixture f;
+        f.addAddresses(3);
+        QVERIFY(f.openList());
+        QCOMPARE(buttonsNotAsAListOffers(f.frame, f.list), QString());
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:NAME1", "Geändert GmbH");
+            if (contactsTab)
+                showTab(form, 2);
+            click(form, formButton.constData());
+        });
+        click(f.list, listButton.constData());
+        QTRY_COMPARE(buttonsNotAsAListOffers(f.frame, f.list), QString());
+    }
+
+    void theContactListGivesBackTheWholeToolbar_data() {
+        QTest::addColumn<bool>("addressTab");
+        QTest::addColumn<QByteArray>("formButton");
+        QTest::newRow("address tab, OK") << true << QByteArray("OKBUTTON");
+        QTest::newRow("address tab, cancelled") << true << QByteArray("CANCELBUTTON");
+        QTest::newRow("all tab, OK") << false << QByteArray("OKBUTTON");
+        QTest::newRow("all tab, cancelled") << false << QByteArray("CANCELBUTTON");
+    }
+    void theContactListGivesBackTheWholeToolbar() {
+        QFETCH(bool, addressTab);
+        QFETCH(QByteArray, formButton);
+        ListFixture f;
+        f.addAddresses(1);
+        f.add(contact(1, 1, "Anna"));
+        appState().ADRNR = addressTab ? 1 : 0;
+        QPointer<addresses::TKPListWin> contacts =
+            f.frame.open(new addresses::TKPListWin, app::procedures::ContactList);
+        QVERIFY(contacts);
+        QCOMPARE(contacts->allAddresses(), !addressTab);
+        whenModal([&](QWidget* form) {
+            typeInto(form, "LOC:NAME1", "Anna Abel");
+            click(form, formButton.constData());
+        });
+        click(contacts, "CHANGE:2");
+        QTRY_COMPARE(buttonsNotAsAListOffers(f.frame, contacts), QString());
+        contacts->close();
     }
 
     void previousValueComesFromTheLastSave() {
