@@ -21,6 +21,7 @@
 
 #include "ui/browse/BrowsePage.h"
 #include "ui/browse/BrowseSort.h"
+#include "ui/layout/ListFormat.h"
 
 #include <QIcon>
 #include <QString>
@@ -79,6 +80,10 @@ struct BrowseDeclaration {
     // saved with its layout either way, but restored only then.
     bool remembersPlacement = false;
 };
+
+// The list format as designed, its columns headed as the column table
+// heads them (by the list's own heading where one is declared).
+layout::ListFormat designedFormat(const BrowseDeclaration& declaration);
 
 // A row with every column formatted from its field by its picture.
 BrowseRow pictureRow(const std::vector<BrowseColumnDef>& columns, const BrowseSource& source);
