@@ -38,6 +38,12 @@ browse::BrowseDeclaration industryListDeclaration() {
 
 namespace {
 
+browse::BrowseDeclaration withFiles(browse::BrowseDeclaration declaration,
+                                    std::initializer_list<data::RecordFile*> files) {
+    declaration.files = files;
+    return declaration;
+}
+
 // LdListWin: hands the country over; the address form reads LND:LD and
 // LND:LAND from the record buffer, a postal-code caller from the hand-over.
 class LdListWin : public ReferenceList {
@@ -62,31 +68,20 @@ protected:
 ReferenceList::ReferenceList(browse::BrowseDeclaration declaration, data::RecordFile& file,
                              std::initializer_list<data::RecordFile*> files, const QString& title,
                              QWidget* parent)
-    : BrowseWindow(std::move(declaration), std::make_unique<browse::ViewSource>(file), parent) {
+    : BrowseWindow(withFiles(std::move(declaration), files), std::make_unique<browse::ViewSource>(file),
+                   parent) {
     setWindowTitle(title);
-    filesOpen_ = files_.open(files);
-    if (!filesOpen_)
-        files_.close();
 }
 
 ReferenceList::~ReferenceList() = default;
 
 void ReferenceList::start(QSize size) {
-    if (!filesOpen_)
+    if (!filesOpen())
         return;
     // The size until the user has left one in the window file.
     resize(size);
     setMinimumSize(minimumSizeHint());
     openBrowse();
-}
-
-int ReferenceList::runSelection() {
-    return filesOpen_ ? BrowseWindow::runSelection() : browse::RequestCancelled;
-}
-
-void ReferenceList::browseClosing() {
-    files_.close();
-    filesOpen_ = false;
 }
 
 ReferenceList* newCountryList() {

@@ -27,6 +27,7 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
     : QWidget(parent), declaration_(std::move(declaration)), source_(std::move(source)),
       list_(new BrowseList), keysTimer_(new QTimer(this)) {
     setObjectName(QString::fromStdString(declaration_.procedure));
+    filesOpen_ = files_.open(declaration_.files);
     if (!declaration_.buildRow) {
         declaration_.buildRow = [columns = declaration_.columns](const BrowseSource& s) {
             return pictureRow(columns, s);
@@ -80,6 +81,8 @@ void BrowseWindow::closeList() {
 }
 
 void BrowseWindow::openBrowse() {
+    if (!filesOpen_)
+        return;
     if (!declaration_.embedded) {
         i18n::TranslateWindow(this, false);
         app::RestoreWindowPosition(this, declaration_.procedure);
@@ -186,6 +189,7 @@ void BrowseWindow::closeEvent(QCloseEvent* event) {
         locatePending_ = false;
         pendingMoves_.clear();
         browseClosing();
+        files_.close();
         if (opened_)
             layout::saveListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,
                                    declaration_.designFormat, currentLayout());

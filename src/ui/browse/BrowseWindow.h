@@ -16,6 +16,7 @@
 // what is still waiting, so the end is always what slow typing gives.
 
 #include "app/gui/Navigation.h"
+#include "data/FileServices.h"
 #include "ui/browse/BrowseControls.h"
 #include "ui/browse/BrowseDeclaration.h"
 #include "ui/browse/BrowseList.h"
@@ -48,6 +49,9 @@ public:
     void openBrowse();
 
     const BrowseDeclaration& declaration() const { return declaration_; }
+    // False when a declared file could not be opened (the application has
+    // ended); the window then shows nothing and a selection is cancelled.
+    bool filesOpen() const { return filesOpen_; }
     BrowseList* list() const { return list_; }
     BrowsePage& page() { return *page_; }
     BrowseSource& source() { return *source_; }
@@ -108,7 +112,8 @@ protected:
     virtual void rowSelected() {}
     // False while a new record would have nowhere to belong (New disabled).
     virtual bool insertAllowed() const { return true; }
-    // The window closes; files and companion windows are released here.
+    // The window closes; companion windows are released here (the declared
+    // files are closed right after).
     virtual void browseClosing() {}
     virtual void helpRequested();
 
@@ -162,6 +167,8 @@ private:
     void closeList();
 
     BrowseDeclaration declaration_;
+    data::OpenedFiles files_;
+    bool filesOpen_ = false;
     std::unique_ptr<BrowseSource> source_;
     std::unique_ptr<BrowsePage> page_;
     layout::ListFormat designed_;

@@ -93,7 +93,7 @@ int BrowseWindow::runSelection() {
     selecting_ = true;
     response_ = RequestCancelled;
     updateButtons();
-    if (closing_)
+    if (closing_ || !filesOpen_)
         return response_;
     // Over the form that asked, which waits for the answer; the toolbar
     // serves the list meanwhile.

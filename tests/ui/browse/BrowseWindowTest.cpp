@@ -1,12 +1,15 @@
 // A list declared on the machinery over an in-memory source: what a read
-// error does to the window, a list without a form, and opening a row with
-// the mouse or the keyboard.
+// error does to the window, a list without a form, the files it declares,
+// and opening a row with the mouse or the keyboard.
 
 #include "ListFixture.h"
+#include "data/FileServices.h"
+#include "shared/ApplicationEnd.h"
 #include "ui/browse/FormRequest.h"
 
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 
 using namespace velkora;
 using velkora::test::ListFixture;
@@ -74,6 +77,35 @@ private slots:
         QVERIFY(!f.window->findChild<QPushButton*>("CHANGE:2")->isEnabled());
         QTest::keyClick(f.window->list(), Qt::Key_Insert);
         QVERIFY(f.prompter.prompts().empty());
+    }
+
+    // The declared files are open while the list is; when one cannot be
+    // opened, those opened before it are closed again and the list stays empty.
+    void declaredFilesAreOpenWhileTheListIs_data() {
+        QTest::addColumn<bool>("secondFails");
+        QTest::newRow("both open") << false;
+        QTest::newRow("the second fails") << true;
+    }
+    void declaredFilesAreOpenWhileTheListIs() {
+        QFETCH(bool, secondFails);
+        ListFixture f;
+        appState().DATAPATH = f.dir.str();
+        if (secondFails) // a folder where the file belongs
+            std::filesystem::create_directories(f.dir.file("QXADRLND.TPS"));
+        setApplicationEndHandler([](std::string_view) {});
+        auto& industries = data::files().QXADRBRA;
+        auto& countries = data::files().QXADRLND;
+        browse::BrowseDeclaration d = ListFixture::declaration();
+        d.files = {&industries, &countries};
+        f.open(d);
+        QCOMPARE(f.window->filesOpen(), !secondFails);
+        QCOMPARE(industries.openCount(), secondFails ? 0 : 1);
+        QCOMPARE(countries.openCount(), secondFails ? 0 : 1);
+        QCOMPARE(f.shown().isEmpty(), secondFails);
+        f.window->close();
+        QCOMPARE(industries.openCount(), 0);
+        QCOMPARE(countries.openCount(), 0);
+        setApplicationEndHandler(nullptr);
     }
 
     // A double click or Enter on a row opens it: the change form in a
