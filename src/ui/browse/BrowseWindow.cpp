@@ -83,10 +83,8 @@ void BrowseWindow::closeList() {
 void BrowseWindow::openBrowse() {
     if (!filesOpen_)
         return;
-    if (!declaration_.embedded) {
+    if (!declaration_.embedded)
         i18n::TranslateWindow(this, false);
-        app::RestoreWindowPosition(this, declaration_.procedure);
-    }
     restored_ = layout::restoreListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,
                                           declaration_.designFormat, currentLayout());
     applyListLook(restored_);
@@ -193,8 +191,6 @@ void BrowseWindow::closeEvent(QCloseEvent* event) {
         if (opened_)
             layout::saveListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,
                                    declaration_.designFormat, currentLayout());
-        if (!declaration_.embedded)
-            app::SaveWindowPosition(this, declaration_.procedure);
         emit closed();
     }
     event->accept();

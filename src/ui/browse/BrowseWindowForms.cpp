@@ -2,9 +2,11 @@
 // codes a form returns, and a list run for selection (request 4).
 
 #include "app/gui/ModalRun.h"
+#include "app/gui/WindowPosition.h"
 #include "ui/browse/BrowseWindow.h"
 #include "ui/browse/FormRequest.h"
 
+#include <QPointer>
 #include <QPushButton>
 
 namespace velkora::browse {
@@ -98,14 +100,25 @@ int BrowseWindow::runSelection() {
     // Over the form that asked, which waits for the answer; the toolbar
     // serves the list meanwhile.
     setWindowFlag(Qt::Dialog);
+    // Not one of the frame's windows: the list keeps its place as a form does.
+    app::RestoreWindowPosition(this, declaration_.procedure);
+    // A list that deletes itself on close may be gone once the run ends:
+    // the answer is taken while it closes.
+    int response = response_;
     app::ModalRun run(this);
-    const auto quit = connect(this, &BrowseWindow::closed, this, [&run] { run.quit(); });
+    const auto quit = connect(this, &BrowseWindow::closed, this, [this, &run, &response] {
+        app::SaveWindowPosition(this, declaration_.procedure);
+        response = response_;
+        run.quit();
+    });
     app::NavigationOverride toolbarToThisList(this);
     show();
     updateToolbar();
+    const QPointer<BrowseWindow> alive(this);
     run.exec();
-    disconnect(quit);
-    return response_;
+    if (alive)
+        disconnect(quit);
+    return response;
 }
 
 void BrowseWindow::select() {

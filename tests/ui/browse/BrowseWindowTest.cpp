@@ -1,10 +1,12 @@
 // A list declared on the machinery over an in-memory source: what a read
 // error does to the window, a list without a form, the files it declares,
-// and opening a row with the mouse or the keyboard.
+// who keeps its place, and opening a row with the mouse or the keyboard.
 
+#include "FrameDriver.h"
 #include "ListFixture.h"
 #include "data/FileServices.h"
 #include "shared/ApplicationEnd.h"
+#include "shared/ProfileFile.h"
 #include "ui/browse/FormRequest.h"
 
 #include <QPushButton>
@@ -106,6 +108,25 @@ private slots:
         QCOMPARE(industries.openCount(), 0);
         QCOMPARE(countries.openCount(), 0);
         setApplicationEndHandler(nullptr);
+    }
+
+    // The frame keeps the place of a list it shows; a list alone keeps none.
+    void theFrameKeepsTheListsPlace() {
+        ListFixture f;
+        f.open();
+        f.window->setGeometry(50, 40, 450, 250);
+        QTest::mouseClick(f.window->findChild<QPushButton*>("CLOSE"), Qt::LeftButton);
+        QCOMPARE(profile::readInt(f.windowFile(), "qxBranchenListe", "XPosit", -1), -1L);
+
+        test::FrameDriver frame;
+        auto* list =
+            new test::PublishingList(ListFixture::declaration(), std::make_unique<test::MemorySource>());
+        QVERIFY(frame.open(list, "qxBranchenListe"));
+        list->openBrowse();
+        list->parentWidget()->setGeometry(30, 20, 400, 300);
+        QTest::mouseClick(list->findChild<QPushButton*>("CLOSE"), Qt::LeftButton);
+        QCOMPARE(profile::readInt(f.windowFile(), "qxBranchenListe", "XPosit", -1), 30L);
+        QCOMPARE(profile::readInt(f.windowFile(), "qxBranchenListe", "Width", -1), 400L);
     }
 
     // A double click or Enter on a row opens it: the change form in a
