@@ -379,8 +379,10 @@ void MainFrame::forwardNavigation(int code) {
 void MainFrame::returnToModal() {
     // A click on the toolbar or a menu made the frame active; the user goes
     // on typing in the form.
-    if (QWidget* modal = modalWindow(); modal != nullptr && modal->isVisible())
+    if (QWidget* modal = modalWindow(); modal != nullptr && modal->isVisible()) {
+        modal->raise();
         modal->activateWindow();
+    }
 }
 
 void MainFrame::enterModal() {
