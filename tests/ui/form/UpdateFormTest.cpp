@@ -24,8 +24,11 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 #include <map>
 
 using namespace velkora;
@@ -330,6 +333,39 @@ private slots:
             QVERIFY(f.alarm_->isChecked());
             f.cancel();
         });
+    }
+
+    // While a form runs the frame keeps only what serves it; its children
+    // and the commands that open or close windows wait, and so does closing.
+    void theFrameWaitsForTheFormButServesIt() {
+        test::ScriptedPrompter prompter;
+        test::FrameDriver frame;
+        app::MainFrame& main = frame.frame;
+        const auto menuOn = [&main](const char* name) {
+            return main.findChild<QMenu*>(name)->menuAction()->isEnabled();
+        };
+        const auto waiting = [&] {
+            return QList<bool>{main.mdiArea()->isEnabled(), main.findChild<QToolBar*>("TOOLBAR")->isEnabled(),
+                               menuOn("FILE"), menuOn("SERVICE"), menuOn("WINDOW")};
+        };
+        const auto serving = [&] {
+            return QList<bool>{main.findChild<QToolBar*>("NAVGROUP")->isEnabled(), menuOn("EDIT"),
+                               menuOn("HELP")};
+        };
+        data::Address record;
+        TestForm form(record);
+        QList<bool> waitingInForm, servingInForm;
+        bool closed = true;
+        runForm(form, browse::ChangeRecord, [&](TestForm& f) {
+            waitingInForm = waiting();
+            servingInForm = serving();
+            closed = main.close();
+            f.cancel();
+        });
+        QCOMPARE(waitingInForm, QList<bool>(5, false));
+        QCOMPARE(servingInForm, QList<bool>(3, true));
+        QVERIFY(!closed);
+        QCOMPARE(waiting(), QList<bool>(5, true));
     }
 
     // The frame's Edit menu works on the form's focused field while the form runs.
