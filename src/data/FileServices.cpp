@@ -263,6 +263,27 @@ void CloseRecordFile(RecordFile& file) {
         file.close();
 }
 
+bool OpenedFiles::open(const std::vector<RecordFile*>& files) {
+    const std::size_t before = open_.size();
+    for (RecordFile* file : files) {
+        if (!OpenRecordFile(*file)) {
+            while (open_.size() > before) {
+                CloseRecordFile(*open_.back());
+                open_.pop_back();
+            }
+            return false;
+        }
+        open_.push_back(file);
+    }
+    return true;
+}
+
+void OpenedFiles::close() {
+    for (RecordFile* file : open_)
+        CloseRecordFile(*file);
+    open_.clear();
+}
+
 void SnapLinkingFields(RecordFile& table) {
     if (const IntegrityRule* rule = ruleFor(table.table()))
         snapshots()[std::string(table.table().name)] = {

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace velkora::data {
 
@@ -44,6 +45,25 @@ Files& files();
 // the warning was shown and the application ended.
 bool OpenRecordFile(RecordFile& file, bool createAllowed = true);
 void CloseRecordFile(RecordFile& file);
+
+// The files a window or form works with, opened through their counters
+// while it runs and closed together when it ends (or is destroyed).
+class OpenedFiles {
+public:
+    OpenedFiles() = default;
+    ~OpenedFiles() { close(); }
+    OpenedFiles(const OpenedFiles&) = delete;
+    OpenedFiles& operator=(const OpenedFiles&) = delete;
+
+    // Opens each file in order; false as soon as one cannot be opened (the
+    // warning was shown and the application has ended), and those this call
+    // opened are closed again.
+    bool open(const std::vector<RecordFile*>& files);
+    void close();
+
+private:
+    std::vector<RecordFile*> open_;
+};
 
 enum UpdateResult : int { Saved = 0, Failed = 1, ChangedByOtherStation = 2 };
 

@@ -2,6 +2,8 @@
 // Drives a modal window from inside its event loop: the steps run once the
 // window is shown, as a user would act on it.
 
+#include "app/gui/ModalRun.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
@@ -11,15 +13,23 @@
 
 namespace velkora::test {
 
+// The window a user has to answer now: a dialog Qt runs modally (a message
+// box), otherwise a form or selection list running over the frame.
+inline QWidget* answeredWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return app::modalWindow();
+}
+
 // Runs `steps` on the next modal window that opens (nested windows too),
 // once it is the active window (where a user's keys go).
 inline void whenModal(std::function<void(QWidget*)> steps) {
     auto* timer = new QTimer;
     timer->setInterval(5);
     // Guarded: a closed form's memory may hold the next form.
-    QPointer<QWidget> before = QApplication::activeModalWidget();
+    QPointer<QWidget> before = answeredWindow();
     QObject::connect(timer, &QTimer::timeout, [timer, before, steps = std::move(steps)] {
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = answeredWindow();
         if (!modal || modal == before || !modal->isVisible())
             return;
         if (!modal->isActiveWindow()) {

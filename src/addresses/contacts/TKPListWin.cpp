@@ -31,8 +31,13 @@ constexpr const char* kMailWindow = "WriteMail";
 enum Tab { AddressTab = 0, AllTab = 1 };
 constexpr std::size_t kHeadingChars = 100;
 
-// The files the list works with: its own and the addresses for the heading.
-data::RecordFile* const kListFiles[] = {&data::files().QXADRTKP, &data::files().QXADRESS};
+// The list's declaration with the files it works with: its own and the
+// addresses for the heading.
+browse::BrowseDeclaration windowDeclaration(std::int32_t* adrnr) {
+    browse::BrowseDeclaration d = contactListDeclaration(loadContactKinds(appState().WORKINI), adrnr);
+    d.files = {&data::files().QXADRTKP, &data::files().QXADRESS};
+    return d;
+}
 
 std::string addressHeading(const data::Address& a) {
     return cutChars(clip(a.NAME1) + " " + clip(a.NAME2) + ", " + clip(a.LD) + " " + clip(a.PLZ) + " " +
@@ -43,8 +48,7 @@ std::string addressHeading(const data::Address& a) {
 } // namespace
 
 TKPListWin::TKPListWin(QWidget* parent)
-    : BrowseWindow(contactListDeclaration(loadContactKinds(appState().WORKINI), &adrnr_),
-                   std::make_unique<ContactSource>(), parent),
+    : BrowseWindow(windowDeclaration(&adrnr_), std::make_unique<ContactSource>(), parent),
       source_(static_cast<ContactSource*>(&source())) {
     setWindowTitle("Kontaktpersonen");
     mail_ = addExtraButton("EMAILBUTTON", "e-Mail", "e-Mail an die Kontaktperson schreiben");
@@ -61,13 +65,8 @@ TKPListWin::TKPListWin(QWidget* parent)
     connect(sheet(), &QTabWidget::currentChanged, this, &TKPListWin::showTab);
     browse::registerForm(kContactListForm, [this](int request) { return runForm(request); });
 
-    for (std::size_t i = 0; i < std::size(kListFiles); ++i)
-        if (!data::OpenRecordFile(*kListFiles[i])) {
-            for (std::size_t j = 0; j < i; ++j)
-                data::CloseRecordFile(*kListFiles[j]);
-            return; // the application has ended
-        }
-    filesOpen_ = true;
+    if (!filesOpen())
+        return; // the application has ended
     dialSettings_ = readDialSettings(appState().WORKINI);
     dial_->setVisible(dialSettings_.enabled);
     setMinimumSize(minimumSizeHint());
@@ -214,13 +213,6 @@ void TKPListWin::dialSelected() {
 void TKPListWin::openMail() {
     if (!clip(source().field("TKP:EMAIL")).empty())
         app::openWindow(kMailWindow);
-}
-
-void TKPListWin::browseClosing() {
-    if (filesOpen_)
-        for (data::RecordFile* file : kListFiles)
-            data::CloseRecordFile(*file);
-    filesOpen_ = false;
 }
 
 void registerContactWindows() {

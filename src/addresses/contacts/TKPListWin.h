@@ -25,8 +25,6 @@ public:
     explicit TKPListWin(QWidget* parent = nullptr);
     ~TKPListWin() override;
 
-    // False when a file could not be opened (the application has ended).
-    bool filesOpen() const { return filesOpen_; }
     bool allAddresses() const { return allAddresses_; }  // LN:ALLADRESS
     std::int32_t shownAddress() const { return adrnr_; } // LN:ADRNR
     const std::string& heading() const { return heading_; }
@@ -35,7 +33,6 @@ protected:
     void selectionChanged() override;
     void viewEmpty() override;
     bool insertAllowed() const override;
-    void browseClosing() override;
     bool event(QEvent* event) override;
 
 private:
@@ -58,7 +55,6 @@ private:
     std::string heading_;       // CSTRING(100)
     std::int32_t adrnr_ = 0;    // LN:ADRNR
     bool allAddresses_ = false; // LN:ALLADRESS
-    bool filesOpen_ = false;
 };
 
 // Registers qxTKPList with the frame.

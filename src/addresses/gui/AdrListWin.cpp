@@ -40,14 +40,6 @@ constexpr const char* kDesignFormat =
 // Column-table entries with computed values (0-based).
 enum Column { StatusColumn = 0, TypeColumn = 4, CountryPostalColumn = 5 };
 
-// The files the list works with, in the order they are opened.
-data::RecordFile* const* listFiles() {
-    static data::RecordFile* const files[] = {&data::files().QXADRBRA, &data::files().QXADRESS,
-                                              &data::files().QXADRTKP};
-    return files;
-}
-constexpr int kListFileCount = 3;
-
 std::string defaultCountry() {
     return clip(profile::read(appState().WORKINI, "DEFAULT", "AdrLd"));
 }
@@ -70,6 +62,7 @@ browse::BrowseDeclaration addressListDeclaration() {
     browse::BrowseDeclaration d;
     d.procedure = procedures::AddressList;
     d.designFormat = kDesignFormat;
+    d.files = {&data::files().QXADRBRA, &data::files().QXADRESS, &data::files().QXADRTKP};
     d.columns = {
         {{"ADR:STATUS", "Adressen Status", "@s1"}, " .."},
         {{"ADR:NAME1", "Name 1", "@s63L"}, ""},
@@ -129,13 +122,8 @@ AdrListWin::AdrListWin(QWidget* parent)
     });
     connect(url_, &QPushButton::clicked, this, &AdrListWin::openUrl);
 
-    for (int i = 0; i < kListFileCount; ++i)
-        if (!data::OpenRecordFile(*listFiles()[i])) {
-            for (int j = 0; j < i; ++j)
-                data::CloseRecordFile(*listFiles()[j]);
-            return; // the application has ended
-        }
-    filesOpen_ = true;
+    if (!filesOpen())
+        return; // the application has ended
     loadAddressQueues(appState().WORKINI);
     setMinimumSize(minimumSizeHint());
     resize(sizeHint());
@@ -182,10 +170,6 @@ void AdrListWin::openUrl() {
 }
 
 void AdrListWin::browseClosing() {
-    if (filesOpen_)
-        for (int i = 0; i < kListFileCount; ++i)
-            data::CloseRecordFile(*listFiles()[i]);
-    filesOpen_ = false;
     closeAlarm();
     if (QWidget* documents = app::runningWindow(procedures::DocumentPreparation))
         app::outerWindow(documents)->close();

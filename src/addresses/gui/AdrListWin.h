@@ -24,8 +24,6 @@ public:
     explicit AdrListWin(QWidget* parent = nullptr);
     ~AdrListWin() override;
 
-    // False when a file could not be opened (the application has ended).
-    bool filesOpen() const { return filesOpen_; }
     // Wide enough for the name, place and street columns at first sight.
     QSize sizeHint() const override { return {980, 520}; }
 
@@ -41,7 +39,6 @@ private:
     QPushButton* print_;
     QPushButton* materialList_;
     QPushButton* url_;
-    bool filesOpen_ = false;
 };
 
 // The list of material sent (AktAttMatListWin) for an address, plugged in by

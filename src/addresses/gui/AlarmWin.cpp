@@ -54,7 +54,6 @@ AlarmWin::AlarmWin(QWidget* parent) : QWidget(parent), text_(new QLabel(this)) {
     box->addWidget(image);
     box->addWidget(text_, 1);
     resize(320, 110);
-    app::RestoreWindowPosition(this, app::procedures::Alarm);
     i18n::TranslateWindow(this, false);
     showText();
     setFocus();
@@ -76,7 +75,6 @@ void AlarmWin::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
         alarmText().clear();
-        app::SaveWindowPosition(this, app::procedures::Alarm);
     }
     event->accept();
 }

@@ -121,6 +121,7 @@ MainFrame::MainFrame(const StartSwitches& switches, QWidget* parent)
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    modalWaiting_.push_back(mdi_);
     buildMenus();
     buildToolBars();
     buildStatusBar();
@@ -138,6 +139,7 @@ MainFrame::MainFrame(const StartSwitches& switches, QWidget* parent)
 
     setWindowHost(this);
     setFrameNavigation(this);
+    setModalFrame(this);
     navGroup_->setVisible(switches_.toolBarNav != 0);
     updateClock();
     updateCommands();
@@ -147,12 +149,19 @@ MainFrame::MainFrame(const StartSwitches& switches, QWidget* parent)
 MainFrame::~MainFrame() {
     // The children that go with the frame must not call back into it.
     disconnect(&windowEvents(), nullptr, this, nullptr);
+    disconnect(mdi_, nullptr, this, nullptr);
     setWindowHost(nullptr);
     setFrameNavigation(nullptr);
+    setModalFrame(nullptr);
 }
 
 QAction* MainFrame::command(const char* name) const {
     return findChild<QAction*>(name);
+}
+
+QAction* MainFrame::navigationCommand(int code) const {
+    const auto it = navigation_.find(code);
+    return it != navigation_.end() ? it->second : nullptr;
 }
 
 QAction* MainFrame::addCommand(QWidget* menuOrBar, const char* name, const char* text,
@@ -176,6 +185,7 @@ QAction* MainFrame::addWindowCommand(QWidget* menuOrBar, const char* name, const
 void MainFrame::buildMenus() {
     QMenu* file = menuBar()->addMenu("File");
     file->setObjectName("FILE");
+    modalWaiting_.push_back(file);
     addCommand(file, "PRGSET", "Settings...", &MainFrame::openSettings);
     addCommand(file, "PRINTSETUP", "Print Setup ...", &MainFrame::printSetup);
     file->addSeparator();
@@ -216,6 +226,7 @@ void MainFrame::buildMenus() {
 
     QMenu* service = menuBar()->addMenu("Service");
     service->setObjectName("SERVICE");
+    modalWaiting_.push_back(service);
     addWindowCommand(service, "ADRADRMMERGE", "AdrMailMerge", procedures::MailMergeList);
     addWindowCommand(service, "SERVICETEMPLATES", "Templates", procedures::TemplateService);
     addWindowCommand(service, "SERVICETRANSLATION", "Translation", procedures::TranslationList);
@@ -225,6 +236,7 @@ void MainFrame::buildMenus() {
 
     QMenu* window = menuBar()->addMenu("Window");
     window->setObjectName("WINDOW");
+    modalWaiting_.push_back(window);
     connect(window->addAction("Tile"), &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
     connect(window->addAction("Cascade"), &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
     addCommand(window, "ARRANGE", "Arrange Icons", &MainFrame::arrangeIcons);
@@ -258,6 +270,7 @@ void MainFrame::buildMenus() {
 void MainFrame::buildToolBars() {
     QToolBar* windows = addToolBar("Windows");
     windows->setObjectName("TOOLBAR");
+    modalWaiting_.push_back(windows);
     windows->setMovable(false);
     windows->setIconSize(QSize(24, 24));
     const struct {
@@ -361,21 +374,51 @@ void MainFrame::forwardNavigation(int code) {
             target = dynamic_cast<NavigationTarget*>(active->widget());
     if (target)
         target->navigate(code);
+    returnToModal();
+}
+
+void MainFrame::returnToModal() {
+    // A click on the toolbar or a menu made the frame active; the user goes
+    // on typing in the form.
+    if (QWidget* modal = modalWindow(); modal != nullptr && modal->isVisible()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+void MainFrame::enterModal() {
+    focusBeforeModal_ = focusWidget();
+    enableWaitingParts(false);
+}
+
+void MainFrame::leaveModal() {
+    enableWaitingParts(true);
+    if (focusBeforeModal_ != nullptr)
+        focusBeforeModal_->setFocus();
+}
+
+void MainFrame::enableWaitingParts(bool enabled) {
+    for (QWidget* part : modalWaiting_) {
+        if (auto* menu = qobject_cast<QMenu*>(part))
+            menu->menuAction()->setEnabled(enabled); // greyed in the menu bar, does not open
+        else
+            part->setEnabled(enabled);
+    }
 }
 
 void MainFrame::setNavigationEnabled(int code, bool enabled) {
-    if (auto it = navigation_.find(code); it != navigation_.end())
-        it->second->setEnabled(enabled);
+    if (QAction* action = navigationCommand(code))
+        action->setEnabled(enabled);
 }
 
 void MainFrame::setNavigationToolTip(int code, const QString& tip) {
-    if (auto it = navigation_.find(code); it != navigation_.end())
-        it->second->setToolTip(tip);
+    if (QAction* action = navigationCommand(code))
+        action->setToolTip(tip);
 }
 
 bool MainFrame::isNavigationEnabled(int code) const {
-    const auto it = navigation_.find(code);
-    return it != navigation_.end() && it->second->isEnabled();
+    const QAction* action = navigationCommand(code);
+    return action != nullptr && action->isEnabled();
 }
 
 QWidget* MainFrame::show(QWidget* window, const std::string& procedure) {
@@ -411,6 +454,10 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
+    if (modalWindow() != nullptr) { // the form on top is finished first
+        event->ignore();
+        return;
+    }
     if (QWidget* alarm = runningWindow(procedures::Alarm))
         alarm->close();
     mdi_->closeAllSubWindows();
@@ -455,11 +502,14 @@ void MainFrame::printSetup() {
 }
 
 void MainFrame::editCommand(const char* slot) {
-    QWidget* focus = QApplication::focusWidget();
+    // The menu made the frame active: the field meant is the form's.
+    QWidget* modal = modalWindow();
+    QWidget* focus = modal != nullptr ? modal->focusWidget() : QApplication::focusWidget();
     if (auto* combo = qobject_cast<QComboBox*>(focus))
         focus = combo->lineEdit();
     if (focus)
         QMetaObject::invokeMethod(focus, slot);
+    returnToModal();
 }
 
 void MainFrame::arrangeIcons() {

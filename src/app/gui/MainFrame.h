@@ -3,14 +3,19 @@
 // registry, single-instance windows disable their commands while open, the
 // navigation buttons (2000-2012) go to the active child, the status bar
 // shows the date and time, and closing the frame saves its position.
+// While a form runs modally over it only the navigation buttons and the
+// Edit and Help menus stay in use (ModalRun.h).
 
 #include "app/Startup.h"
+#include "app/gui/ModalRun.h"
 #include "app/gui/Navigation.h"
 #include "app/gui/WindowRegistry.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <map>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -20,7 +25,7 @@ class QToolBar;
 
 namespace velkora::app {
 
-class MainFrame : public QMainWindow, public WindowHost, public NavigationBar {
+class MainFrame : public QMainWindow, public WindowHost, public NavigationBar, public ModalFrame {
     Q_OBJECT
 
 public:
@@ -35,6 +40,8 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     // A menu item or toolbar button by its design name ("ADRBUTTON").
     QAction* command(const char* name) const;
+    // The navigation button of control number `code` (2000 to 2012).
+    QAction* navigationCommand(int code) const;
 
     // WindowHost
     QWidget* show(QWidget* window, const std::string& procedure) override;
@@ -43,6 +50,9 @@ public:
     void setNavigationEnabled(int code, bool enabled) override;
     void setNavigationToolTip(int code, const QString& tip) override;
     bool isNavigationEnabled(int code) const override;
+    // ModalFrame
+    void enterModal() override;
+    void leaveModal() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,6 +70,8 @@ private:
     void updateCommands();
     void updateClock();
     void forwardNavigation(int code);
+    void returnToModal();
+    void enableWaitingParts(bool enabled);
 
     void openSettings();
     void openPlaceList();
@@ -73,6 +85,9 @@ private:
     StartSwitches switches_;
     QMdiArea* mdi_ = nullptr;
     QToolBar* navGroup_ = nullptr;
+    // What waits while a form runs: the menus but Edit and Help, the window buttons, the children.
+    std::vector<QWidget*> modalWaiting_;
+    QPointer<QWidget> focusBeforeModal_;
     QLabel* actPath_ = nullptr;
     QLabel* workPath_ = nullptr;
     QLabel* date_ = nullptr;

@@ -2,10 +2,13 @@
 // Windows remember position, size and maximised state in the window file
 // ORBWin.INI (start folder), one section per window named after its procedure
 // ("Main" for the frame): keys Maximize ("Yes"/"No"), XPosit, YPosit, Width, Height.
-// Call RestoreWindowPosition right after a window opens and
-// SaveWindowPosition when it closes. For an MDI child pass the child widget:
-// its sub-window is what is placed. A dialog with no stored position opens
-// centred over the window it was opened from.
+// The frame keeps the place of every window it shows (MainFrame::show and
+// its close filter); windows do not keep their own as well. Only a window
+// that runs outside the frame (a form, a list run for selection) calls
+// RestoreWindowPosition as it opens and SaveWindowPosition as it closes.
+// For an MDI child pass the child widget: its sub-window is what is placed.
+// A dialog with no stored position opens centred over the window it was
+// opened from.
 
 #include <QWidget>
 #include <string>

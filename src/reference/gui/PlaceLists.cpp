@@ -163,7 +163,6 @@ void OrtListWin::rowSelected() {
 void OrtListWin::browseClosing() {
     if (streets_ != nullptr)
         streets_->close();
-    ReferenceList::browseClosing();
 }
 
 } // namespace velkora::reference

@@ -3,7 +3,6 @@
 #include "app/gui/Procedures.h"
 #include "data/FileServices.h"
 #include "ui/browse/FormRequest.h"
-#include "ui/form/FormLayout.h"
 
 namespace velkora::reference {
 browse::BrowseDeclaration countryListDeclaration() {
@@ -36,37 +35,33 @@ browse::BrowseDeclaration industryListDeclaration() {
     return d;
 }
 
+namespace {
+
+browse::BrowseDeclaration withFiles(browse::BrowseDeclaration declaration,
+                                    std::initializer_list<data::RecordFile*> files) {
+    declaration.files = files;
+    return declaration;
+}
+
+} // namespace
+
 ReferenceList::ReferenceList(browse::BrowseDeclaration declaration, data::RecordFile& file,
                              std::initializer_list<data::RecordFile*> files, const QString& title,
                              QWidget* parent)
-    : BrowseWindow(std::move(declaration), std::make_unique<browse::ViewSource>(file), parent) {
+    : BrowseWindow(withFiles(std::move(declaration), files), std::make_unique<browse::ViewSource>(file),
+                   parent) {
     setWindowTitle(title);
-    filesOpen_ = files_.open(files);
-    if (!filesOpen_)
-        files_.close();
 }
 
 ReferenceList::~ReferenceList() = default;
 
 void ReferenceList::start(QSize size) {
-    if (!filesOpen_)
+    if (!filesOpen())
         return;
     // The size until the user has left one in the window file.
     resize(size);
     setMinimumSize(minimumSizeHint());
     openBrowse();
-}
-
-int ReferenceList::runSelection(QWidget* over) {
-    if (!filesOpen_)
-        return browse::RequestCancelled;
-    form::centreOver(this, over);
-    return BrowseWindow::runSelection();
-}
-
-void ReferenceList::browseClosing() {
-    files_.close();
-    filesOpen_ = false;
 }
 
 LdListWin::LdListWin(QWidget* parent)

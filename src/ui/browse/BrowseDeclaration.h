@@ -13,6 +13,12 @@
 //   auto* w = new BrowseWindow(std::move(d), std::make_unique<ViewSource>(data::files().QXADRBRA));
 //   w->openBrowse();
 //
+// The record files the list works with are named in `files`
+// (d.files = {&data::files().QXADRBRA}): the window opens them as it is
+// built, closing again those it opened when one fails (filesOpen() is then
+// false and the window does not open its view), and closes them when it
+// closes.
+//
 // Optional parts: sortMappings (a list's own order for a column), locate
 // (how a locator text becomes the values the view is positioned at),
 // buildRow (computed columns, icons, colours), icons, tabs, the Select
@@ -21,6 +27,7 @@
 
 #include "ui/browse/BrowsePage.h"
 #include "ui/browse/BrowseSort.h"
+#include "ui/layout/ListFormat.h"
 
 #include <QIcon>
 #include <QString>
@@ -28,6 +35,10 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace velkora::data {
+class RecordFile;
+}
 
 namespace velkora::browse {
 
@@ -61,6 +72,7 @@ struct BrowseDeclaration {
     std::string listName = "?Browse:1";   // suffix of the list's layout keys
     std::string designFormat;             // the list format as designed (ListFormat.h)
     std::vector<BrowseColumnDef> columns; // the column table, in order
+    std::vector<data::RecordFile*> files; // opened while the window is open, in this order
     std::vector<SortMapping> sortMappings;
     LocatorMapping locate;           // default: the text itself
     RowBuilder buildRow;             // default: every column from its field and picture
@@ -81,6 +93,10 @@ struct BrowseDeclaration {
     // saved with its layout either way, but restored only then.
     bool remembersPlacement = false;
 };
+
+// The list format as designed, its columns headed as the column table
+// heads them (by the list's own heading where one is declared).
+layout::ListFormat designedFormat(const BrowseDeclaration& declaration);
 
 // A row with every column formatted from its field by its picture.
 BrowseRow pictureRow(const std::vector<BrowseColumnDef>& columns, const BrowseSource& source);

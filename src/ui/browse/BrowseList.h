@@ -27,7 +27,8 @@ enum class ListAction {
     Bottom,
     Insert,
     Delete,
-    Change, // double click or Ctrl+Enter
+    Change, // Ctrl+Enter
+    Open,   // double click or Enter on a row
     Format, // Alt+F12
     Help,   // F1
 };

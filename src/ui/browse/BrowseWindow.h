@@ -16,6 +16,8 @@
 // what is still waiting, so the end is always what slow typing gives.
 
 #include "app/gui/Navigation.h"
+#include "data/FileServices.h"
+#include "ui/browse/BrowseControls.h"
 #include "ui/browse/BrowseDeclaration.h"
 #include "ui/browse/BrowseList.h"
 #include "ui/layout/FormatDialogs.h"
@@ -29,8 +31,6 @@
 #include <vector>
 
 class QBoxLayout;
-class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -49,6 +49,9 @@ public:
     void openBrowse();
 
     const BrowseDeclaration& declaration() const { return declaration_; }
+    // False when a declared file could not be opened (the application has
+    // ended); the window then shows nothing and a selection is cancelled.
+    bool filesOpen() const { return filesOpen_; }
     BrowseList* list() const { return list_; }
     BrowsePage& page() { return *page_; }
     BrowseSource& source() { return *source_; }
@@ -72,8 +75,10 @@ public:
 
     // Request 4: runs the list as a modal window over its caller until the
     // user selects a row (response 1, the row in the source's buffer) or
-    // closes the list (response 2). Returns the response.
-    int runSelection();
+    // closes the list (response 2). Returns the response. The list opens
+    // centred over `over`, the window that asks, unless the user left it
+    // somewhere else.
+    int runSelection(QWidget* over = nullptr);
     bool selecting() const { return selecting_; }
     // ?SELECT and toolbar 2003: hands the selected row over and closes.
     void select();
@@ -109,33 +114,46 @@ protected:
     virtual void rowSelected() {}
     // False while a new record would have nowhere to belong (New disabled).
     virtual bool insertAllowed() const { return true; }
-    // The window closes; files and companion windows are released here.
+    // The window closes; companion windows are released here (the declared
+    // files are closed right after).
     virtual void browseClosing() {}
     virtual void helpRequested();
 
     // Where derived windows put their own buttons (left of New).
-    QBoxLayout* extraButtons() const { return extraButtons_; }
+    QBoxLayout* extraButtons() const { return controls_.extraButtons; }
     // A button of the derived window there, named by its design name.
     QPushButton* addExtraButton(const char* name, const QString& text, const QString& tip);
-    QTabWidget* sheet() const { return sheet_; }
-    QPushButton* insertButton() const { return insert_; }
-    QPushButton* changeButton() const { return change_; }
-    QPushButton* deleteButton() const { return delete_; }
+    QTabWidget* sheet() const { return controls_.sheet; }
+    QPushButton* insertButton() const { return controls_.insert; }
+    QPushButton* changeButton() const { return controls_.change; }
+    QPushButton* deleteButton() const { return controls_.remove; }
 
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    // Paging (BrowseWindowKeys.cpp).
+    void connectList();
     void act(ListAction action);
     // Runs what earlier keys left waiting: a locate or scroll steps.
     void catchUp();
     void showPendingMoves();
-    // Shows the page, re-reads the selection and updates buttons.
-    void pageMoved();
-    void readFailed();
-    void reopenView();
-    void showSortMarker();
+    void pageSizeChanged(int rows);
+    // Locator (BrowseWindowLocator.cpp).
+    void connectLocator();
+    void showLocatorPrompt();
     QString sortHeader() const;
+    void scheduleLocate();
+    // Order (BrowseWindowSort.cpp).
+    void reopenView();
+    // Opens the view again and reads the page around the selected record.
+    void reopenAtSelection();
+    void showSortMarker();
+    // Form calls (BrowseWindowForms.cpp).
+    bool followNavigation(int& request);
+    // Frame toolbar (BrowseWindowToolbar.cpp).
+    void updateToolbar();
+    // Look (BrowseWindowFormat.cpp).
     layout::FormatSession formatSession() const;
     void applySession(const layout::FormatSession& session);
     // Font, colour, line height and scroll bars as the window file keeps them.
@@ -143,33 +161,23 @@ private:
     // For a list that remembers its placement: puts it there (a rectangle
     // without width or height leaves it filling its sheet).
     void placeList(const QRect& placement);
-    void showLocatorPrompt();
-    void scheduleLocate();
-    void updateButtons();
-    void updateToolbar();
-    void pageSizeChanged(int rows);
     void moveListToTab(int index);
-    bool followNavigation(int& request);
+    // Shows the page, re-reads the selection and updates buttons.
+    void pageMoved();
+    void readFailed();
+    void updateButtons();
     void closeList();
 
     BrowseDeclaration declaration_;
+    data::OpenedFiles files_;
+    bool filesOpen_ = false;
     std::unique_ptr<BrowseSource> source_;
     std::unique_ptr<BrowsePage> page_;
     layout::ListFormat designed_;
     layout::ListLayout restored_;
     QRect placement_; // empty: the list fills its sheet
     BrowseList* list_;
-    QTabWidget* sheet_;
-    QLabel* searchPrompt_;
-    QLineEdit* searchEntry_;
-    QPushButton* insert_;
-    QPushButton* change_;
-    QPushButton* delete_;
-    QPushButton* select_ = nullptr;
-    QPushButton* close_;
-    QPushButton* help_;
-    QPushButton* config_;
-    QBoxLayout* extraButtons_;
+    BrowseControls controls_{};
     QTimer* keysTimer_; // fires once the keys queued so far are handled
     bool locatePending_ = false;
     std::vector<Scroll> pendingMoves_;

@@ -1,5 +1,6 @@
 #include "ui/form/UpdateForm.h"
 
+#include "app/gui/ModalRun.h"
 #include "app/gui/WindowPosition.h"
 #include "i18n/Messages.h"
 #include "i18n/gui/WindowTranslator.h"
@@ -96,7 +97,10 @@ void UpdateForm::openWindow() {
     if (layout())
         layout()->activate();
     setMinimumSize(sizeHint());
-    setWindowModality(Qt::ApplicationModal);
+    // Modal to everything but the frame's toolbar and Edit and Help menus,
+    // which serve the form while it runs.
+    ModalRun run(this);
+    const auto quit = connect(this, &QDialog::finished, this, [&run] { run.quit(); });
     NavigationOverride toolbarToThisForm(this);
     // Shown first, so a form without a stored position opens where the
     // platform places it rather than in a corner.
@@ -107,7 +111,8 @@ void UpdateForm::openWindow() {
         setWindowTitle(QStringLiteral("* ") + windowTitle());
     applyNavigation();
     if (enterWindow())
-        exec();
+        run.exec();
+    disconnect(quit);
     SaveWindowPosition(this, procedure_);
     hide();
 }

@@ -1,13 +1,16 @@
 // The address form driven through the address list, as a user works:
 // New, Change and Delete on the list, typing in the form, the contact tab
 // with the contact form on top, the frame toolbar's save-and-navigate
-// buttons, and a second station writing the same address.
+// buttons, and a second station writing the same address. The list runs
+// in the real frame, whose toolbar the tests click.
 
-#include "FakeNavigationBar.h"
 #include "FormFixture.h"
+#include "FrameDriver.h"
 #include "addresses/PostalLookup.h"
+#include "addresses/contacts/TKPListWin.h"
 #include "addresses/forms/AdrUpdateWin.h"
 #include "addresses/gui/AdrListWin.h"
+#include "app/gui/Procedures.h"
 #include "shared/ProfileFile.h"
 #include "ui/browse/BrowseList.h"
 
@@ -18,6 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <map>
 
 using namespace velkora;
 using velkora::test::field;
@@ -87,6 +91,23 @@ data::ContactPerson contact(std::int32_t adrnr, std::int32_t tkpnr, const std::s
 
 constexpr int kNameColumn = 1;
 
+// The frame's navigation buttons not in the state a list offers, as
+// "2004 2010": New, Change and Delete as the list's own buttons, every other
+// button but Select and previous value on.
+QString buttonsNotAsAListOffers(const test::FrameDriver& frame, const QWidget* list) {
+    const std::map<int, const char*> own = {
+        {app::NavInsert, "INSERT:2"}, {app::NavChange, "CHANGE:2"}, {app::NavDelete, "DELETE:2"}};
+    QStringList wrong;
+    for (int code = app::kFirstNavigationCode; code <= app::kLastNavigationCode; ++code) {
+        const auto it = own.find(code);
+        const bool offered = it != own.end() ? list->findChild<QPushButton*>(it->second)->isEnabled()
+                                             : code != app::NavSelect && code != app::NavHistory;
+        if (frame.enabled(code) != offered)
+            wrong << QString::number(code);
+    }
+    return wrong.join(' ');
+}
+
 class ListFixture : public FormFixture {
 public:
     ListFixture() {
@@ -98,7 +119,6 @@ public:
     ~ListFixture() {
         if (list)
             list->close();
-        list.reset();
     }
     // "Name 001" ... with the address numbers 1 ...
     static QString name(int n) { return QString("Name %1").arg(n, 3, 10, QChar('0')); }
@@ -107,13 +127,8 @@ public:
             add(address(n, name(n).toStdString()));
     }
     addresses::AdrListWin* openList() {
-        list = std::make_unique<addresses::AdrListWin>();
-        list->resize(900, 400);
-        list->show();
-        list->activateWindow();
-        if (!QTest::qWaitForWindowActive(list.get()))
-            return nullptr;
-        return list.get();
+        list = frame.open(new addresses::AdrListWin, app::procedures::AddressList);
+        return list;
     }
     QTableView* table() const { return list->list()->table(); }
     QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString(); }
@@ -123,8 +138,8 @@ public:
         return stored<data::Address>("QXADRES1", [=](data::Address& a) { a.ADRNR = number; });
     }
 
-    std::unique_ptr<addresses::AdrListWin> list;
-    test::FakeNavigationBar bar;
+    test::FrameDriver frame;
+    QPointer<addresses::AdrListWin> list;
 };
 
 } // namespace
@@ -157,19 +172,18 @@ private slots:
             typeInto(form, "ADR:NAME1", "Alpha GmbH");
             typeInto(form, "ADR:NAME0", "Firma");
             showTab(form, 2);
-            toolbarOffOnContacts =
-                !f.bar.isNavigationEnabled(app::NavDown) && !f.bar.isNavigationEnabled(app::NavHistory);
+            toolbarOffOnContacts = !f.frame.enabled("TBARBRWDOWN") && !f.frame.enabled("TBARBRWHISTORY");
             QVERIFY(!field<QPushButton>(form, "AKCHANGE")->isEnabled());
             addContact(form, "Anna Abel", "(089) 12 34-56");
             addContact(form, "Bernd Bauer", "+49 89 654321");
             QCOMPARE(contactCount(form), 2);
             QCOMPARE(contactText(form, 1), QString("Bernd Bauer"));
-            QVERIFY(!f.bar.isNavigationEnabled(app::NavDown));
+            QVERIFY(!f.frame.enabled("TBARBRWDOWN"));
             showTab(form, 0);
-            QVERIFY(f.bar.isNavigationEnabled(app::NavDown));
+            QVERIFY(f.frame.enabled("TBARBRWDOWN"));
             click(form, "OK");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
 
         QCOMPARE(title, QString("* Adresse"));
         QCOMPARE(status, QString("Standard"));
@@ -218,7 +232,7 @@ private slots:
             kept = field(form, "ADR:NAME2")->text() + "|" + field(form, "ADR:ORT")->text();
             click(form, "CANCEL");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
         QVERIFY(stayed);
         QCOMPARE(kept, QString("Zweite Zeile|Köln"));
         QCOMPARE(f.prompter.prompts().size(), std::size_t(1));
@@ -242,7 +256,7 @@ private slots:
             stayed = form->isVisible() && form->focusWidget() == field(form, "ADR:EKONT");
             click(form, "CANCEL");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
         QCOMPARE(shown, (QStringList{"12"}));
         QVERIFY(stayed);
         QCOMPARE(f.prompter.prompts().size(), std::size_t(1));
@@ -260,7 +274,7 @@ private slots:
             shown << field(form, "ADR:LD")->text() << field(form, "ADR:LAND")->text();
             click(form, "OK");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
         QCOMPARE(shown, (QStringList{"D", "Deutschland"}));
         const auto stored = f.storedAddress(1);
         QVERIFY(stored);
@@ -276,7 +290,7 @@ private slots:
             field<QCheckBox>(form, "ADR:ALARM")->setChecked(true);
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QCOMPARE(f.storedAddress(1)->ALARM, std::string());
     }
 
@@ -285,15 +299,15 @@ private slots:
     void saveAndMoveOnAtThePageEdge_data() {
         QTest::addColumn<bool>("secondPage");
         QTest::addColumn<bool>("lastRow");
-        QTest::addColumn<int>("button");
+        QTest::addColumn<QByteArray>("button");
         QTest::addColumn<int>("step");
-        QTest::newRow("next on the last row") << false << true << int(app::NavDown) << 1;
-        QTest::newRow("previous on the first row") << true << false << int(app::NavUp) << -1;
+        QTest::newRow("next on the last row") << false << true << QByteArray("TBARBRWDOWN") << 1;
+        QTest::newRow("previous on the first row") << true << false << QByteArray("TBARBRWUP") << -1;
     }
     void saveAndMoveOnAtThePageEdge() {
         QFETCH(bool, secondPage);
         QFETCH(bool, lastRow);
-        QFETCH(int, button);
+        QFETCH(QByteArray, button);
         QFETCH(int, step);
         ListFixture f;
         f.addAddresses(60);
@@ -316,9 +330,9 @@ private slots:
                 secondForm = next->findChild<QLineEdit*>("ADR:NAME1")->text();
                 click(next, "CANCEL");
             });
-            f.bar.press(button);
+            f.frame.click(button.constData());
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QCOMPARE(firstForm, ListFixture::name(edited));
         QCOMPARE(secondForm, ListFixture::name(edited + step));
         QCOMPARE(f.table()->currentIndex().row(), row);
@@ -326,6 +340,65 @@ private slots:
         QCOMPARE(f.number(0), first + step);
         QCOMPARE(f.table()->model()->rowCount(), rows);
         QCOMPARE(f.storedAddress(edited)->STRASSE, std::string("Hauptstr. 1"));
+    }
+
+    // Whatever a form did to the frame's toolbar, the list offers its whole
+    // set again once the form is closed.
+    void theAddressListGivesBackTheWholeToolbar_data() {
+        QTest::addColumn<QByteArray>("listButton");
+        QTest::addColumn<bool>("contactsTab");
+        QTest::addColumn<QByteArray>("formButton");
+        QTest::newRow("new, OK") << QByteArray("INSERT:2") << false << QByteArray("OK");
+        QTest::newRow("new, cancelled") << QByteArray("INSERT:2") << false << QByteArray("CANCEL");
+        QTest::newRow("change, OK") << QByteArray("CHANGE:2") << false << QByteArray("OK");
+        QTest::newRow("change, cancelled") << QByteArray("CHANGE:2") << false << QByteArray("CANCEL");
+        QTest::newRow("Kontakte tab, OK") << QByteArray("CHANGE:2") << true << QByteArray("OK");
+        QTest::newRow("Kontakte tab, cancelled") << QByteArray("CHANGE:2") << true << QByteArray("CANCEL");
+    }
+    void theAddressListGivesBackTheWholeToolbar() {
+        QFETCH(QByteArray, listButton);
+        QFETCH(bool, contactsTab);
+        QFETCH(QByteArray, formButton);
+        ListFixture f;
+        f.addAddresses(3);
+        QVERIFY(f.openList());
+        QCOMPARE(buttonsNotAsAListOffers(f.frame, f.list), QString());
+        whenModal([&](QWidget* form) {
+            typeInto(form, "ADR:NAME1", "Geändert GmbH");
+            if (contactsTab)
+                showTab(form, 2);
+            click(form, formButton.constData());
+        });
+        click(f.list, listButton.constData());
+        QTRY_COMPARE(buttonsNotAsAListOffers(f.frame, f.list), QString());
+    }
+
+    void theContactListGivesBackTheWholeToolbar_data() {
+        QTest::addColumn<bool>("addressTab");
+        QTest::addColumn<QByteArray>("formButton");
+        QTest::newRow("address tab, OK") << true << QByteArray("OKBUTTON");
+        QTest::newRow("address tab, cancelled") << true << QByteArray("CANCELBUTTON");
+        QTest::newRow("all tab, OK") << false << QByteArray("OKBUTTON");
+        QTest::newRow("all tab, cancelled") << false << QByteArray("CANCELBUTTON");
+    }
+    void theContactListGivesBackTheWholeToolbar() {
+        QFETCH(bool, addressTab);
+        QFETCH(QByteArray, formButton);
+        ListFixture f;
+        f.addAddresses(1);
+        f.add(contact(1, 1, "Anna"));
+        appState().ADRNR = addressTab ? 1 : 0;
+        QPointer<addresses::TKPListWin> contacts =
+            f.frame.open(new addresses::TKPListWin, app::procedures::ContactList);
+        QVERIFY(contacts);
+        QCOMPARE(contacts->allAddresses(), !addressTab);
+        whenModal([&](QWidget* form) {
+            typeInto(form, "LOC:NAME1", "Anna Abel");
+            click(form, formButton.constData());
+        });
+        click(contacts, "CHANGE:2");
+        QTRY_COMPARE(buttonsNotAsAListOffers(f.frame, contacts), QString());
+        contacts->close();
     }
 
     void previousValueComesFromTheLastSave() {
@@ -336,7 +409,7 @@ private slots:
             typeInto(form, "ADR:ORT", "Berlin");
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QString place, name;
         whenModal([&](QWidget* form) {
             QLineEdit* edit = field(form, "ADR:ORT");
@@ -346,7 +419,7 @@ private slots:
             name = field(form, "ADR:NAME1")->text();
             click(form, "CANCEL");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
         QCOMPARE(place, QString("Berlin"));
         QCOMPARE(name, QString());
     }
@@ -372,7 +445,7 @@ private slots:
             shown = field(form, "ADR:NAME1")->text();
             click(form, "CANCEL");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QVERIFY(stayed);
         QCOMPARE(shown, QString("Anders AG"));
         QCOMPARE(f.prompter.prompts().size(), std::size_t(1));
@@ -389,7 +462,7 @@ private slots:
         f.add(contact(2, 1, "Andere"));
         QVERIFY(f.openList());
         f.prompter.setNextAnswer(ButtonOk);
-        click(f.list.get(), "DELETE:2");
+        click(f.list, "DELETE:2");
         QCOMPARE(f.prompter.last().caption, std::string("Confirm Delete"));
         QVERIFY(!f.storedAddress(1));
         QCOMPARE(f.contactsOf(1).size(), std::size_t(0));
@@ -426,7 +499,7 @@ private slots:
             f.sql("QXADRESS", "DROP TRIGGER injected");
             click(form, "OK");
         });
-        click(f.list.get(), insert ? "INSERT:2" : "CHANGE:2");
+        click(f.list, insert ? "INSERT:2" : "CHANGE:2");
         QVERIFY(stayed);
         QCOMPARE(f.prompter.prompts().back().caption,
                  std::string(insert ? "Record Insert Error" : "Record Update Error"));
@@ -451,7 +524,7 @@ private slots:
             addContact(form, "Gut", "2");
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         std::vector<std::string> captions;
         for (const auto& p : f.prompter.prompts())
             captions.push_back(p.caption + ":" + p.text);
@@ -489,7 +562,7 @@ private slots:
             f.sql("QXADRTKP", "UPDATE QXADRTKP SET TKPNR = 9, NAME1 = 'Fremd' WHERE NAME1 = 'Ersetzt'");
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         std::vector<std::string> names;
         for (const auto& c : f.contactsOf(1))
             names.push_back(c.NAME1 + "/" + std::to_string(c.TKPNR));
@@ -515,7 +588,7 @@ private slots:
                     next = field(nextForm, "LOC:NAME1")->text();
                     click(nextForm, "CANCELBUTTON");
                 });
-                f.bar.press(app::NavDown);
+                f.frame.click("TBARBRWDOWN");
             });
             // A double-click is a click followed by the second press.
             QTableView* table = contactTable(form);
@@ -529,7 +602,7 @@ private slots:
             QCOMPARE(contactCount(form), 1);
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QCOMPARE(opened, QString("Erste"));
         QCOMPARE(next, QString("Zweite"));
         const auto contacts = f.contactsOf(1);
@@ -551,7 +624,7 @@ private slots:
             click(form, "AKDELETE");
             click(form, "OK");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QVERIFY(!f.storedAddress(1));
         QVERIFY(f.storedAddress(50));
         const auto contacts = f.contactsOf(50);
@@ -594,7 +667,7 @@ private slots:
             seen << field(form, "ADR:LAND")->text();
             click(form, "CANCEL");
         });
-        click(f.list.get(), "INSERT:2");
+        click(f.list, "INSERT:2");
         QCOMPARE(seen, (QStringList{"Berlin", "Potsdam/", "München/Marienplatz 8", ""}));
     }
 
@@ -623,9 +696,9 @@ private slots:
                 second = field(nextForm, "ADR:NAME1")->text();
                 click(nextForm, "CANCEL");
             });
-            f.bar.press(app::NavDown);
+            f.frame.click("TBARBRWDOWN");
         });
-        click(f.list.get(), "CHANGE:2");
+        click(f.list, "CHANGE:2");
         QCOMPARE(first, QString("Gleich GmbH"));
         QCOMPARE(second, QString("Nächste"));
         QCOMPARE(f.prompter.prompts().size(), std::size_t(0));

@@ -3,7 +3,7 @@
 // starts, what a selected place or street hands over, the country button,
 // and the postal-code lookup while typing.
 
-#include "FakeNavigationBar.h"
+#include "FrameDriver.h"
 #include "ModalDriver.h"
 #include "ReferenceFixture.h"
 #include "addresses/PostalLookup.h"
@@ -132,7 +132,7 @@ private slots:
 
     void theCountryButtonStartsOnTheAddressCountryAndTakesTheSelectedOne() {
         ReferenceFixture f;
-        velkora::test::FakeNavigationBar toolbar;
+        velkora::test::FrameDriver frame;
         data::files().QXADRESS.clear();
         runAddressForm(browse::InsertRecord, [&](QWidget* form) {
             whenModal([&](QWidget* list) {
@@ -140,8 +140,8 @@ private slots:
                 QCOMPARE(ReferenceFixture::selected(list, 0), QString("D"));
                 QTest::keyClick(ReferenceFixture::table(list), Qt::Key_Up);
                 // The frame's select button (2003) serves the list on top.
-                QVERIFY(toolbar.isNavigationEnabled(velkora::app::NavSelect));
-                toolbar.press(velkora::app::NavSelect);
+                QVERIFY(frame.enabled("TBARBRWSELECT"));
+                frame.click("TBARBRWSELECT");
             });
             ReferenceFixture::click(form, "LKBUTTON");
             QCOMPARE(ReferenceFixture::text(form, "ADR:LD"), QString("CH"));

@@ -4,7 +4,7 @@
 
 #include "ui/form/UpdateForm.h"
 
-#include "FakeNavigationBar.h"
+#include "FrameDriver.h"
 #include "ModalDriver.h"
 #include "ScriptedPrompter.h"
 #include "TempDir.h"
@@ -20,10 +20,15 @@
 #include "ui/form/PictureEdit.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 #include <map>
 
 using namespace velkora;
@@ -189,7 +194,7 @@ private slots:
 
     void toolbarOffersTheButtonsOfTheRequest() {
         test::ScriptedPrompter prompter;
-        test::FakeNavigationBar bar;
+        test::FrameDriver frame;
         data::Address record;
         {
             TestForm form(record);
@@ -197,10 +202,10 @@ private slots:
                 for (int code = app::NavInsert; code <= app::NavHelp; ++code) {
                     const bool on = code == app::NavInsert || code == app::NavDown ||
                                     code == app::NavHistory || code == app::NavHelp;
-                    QVERIFY2(bar.isNavigationEnabled(code) == on, qPrintable(QString::number(code)));
+                    QVERIFY2(frame.enabled(code) == on, qPrintable(QString::number(code)));
                 }
-                QCOMPARE(bar.tip(app::NavDown), QString("Speichern und einen neuen Datensatz anlegen"));
-                QCOMPARE(bar.tip(app::NavInsert), QString("Speichern und einen neuen Datensatz anlegen"));
+                QCOMPARE(frame.tip(app::NavDown), QString("Speichern und einen neuen Datensatz anlegen"));
+                QCOMPARE(frame.tip(app::NavInsert), QString("Speichern und einen neuen Datensatz anlegen"));
                 f.cancel();
             });
         }
@@ -208,18 +213,18 @@ private slots:
         form.help_->setEnabled(false);
         runForm(form, browse::ChangeRecord, [&](TestForm& f) {
             for (int code = app::NavBottom; code <= app::NavUp; ++code)
-                QVERIFY(bar.isNavigationEnabled(code));
-            QVERIFY(bar.isNavigationEnabled(app::NavInsert));
-            QVERIFY(!bar.isNavigationEnabled(app::NavChange));
-            QVERIFY(!bar.isNavigationEnabled(app::NavDelete));
-            QVERIFY(!bar.isNavigationEnabled(app::NavLocate));
-            QVERIFY(!bar.isNavigationEnabled(app::NavHelp));
-            QCOMPARE(bar.tip(app::NavBottom), QString("Speichern und zum letzten Datensatz springen"));
-            QCOMPARE(bar.tip(app::NavTop), QString("Speichern und zum ersten Datensatz springen"));
-            QCOMPARE(bar.tip(app::NavPageDown), QString("Speichern und eine Seite vor springen"));
-            QCOMPARE(bar.tip(app::NavPageUp), QString("Speichern und eine Seite zurück springen"));
-            QCOMPARE(bar.tip(app::NavDown), QString("Speichern und zum nächsten Datensatz springen"));
-            QCOMPARE(bar.tip(app::NavUp), QString("Speichern und zum vorherigen Datensatz springen"));
+                QVERIFY(frame.enabled(code));
+            QVERIFY(frame.enabled(app::NavInsert));
+            QVERIFY(!frame.enabled(app::NavChange));
+            QVERIFY(!frame.enabled(app::NavDelete));
+            QVERIFY(!frame.enabled(app::NavLocate));
+            QVERIFY(!frame.enabled(app::NavHelp));
+            QCOMPARE(frame.tip(app::NavBottom), QString("Speichern und zum letzten Datensatz springen"));
+            QCOMPARE(frame.tip(app::NavTop), QString("Speichern und zum ersten Datensatz springen"));
+            QCOMPARE(frame.tip(app::NavPageDown), QString("Speichern und eine Seite vor springen"));
+            QCOMPARE(frame.tip(app::NavPageUp), QString("Speichern und eine Seite zurück springen"));
+            QCOMPARE(frame.tip(app::NavDown), QString("Speichern und zum nächsten Datensatz springen"));
+            QCOMPARE(frame.tip(app::NavUp), QString("Speichern und zum vorherigen Datensatz springen"));
             f.cancel();
         });
         QCOMPARE(app::navigationOverride(), nullptr);
@@ -241,12 +246,12 @@ private slots:
         QFETCH(int, code);
         QFETCH(int, navigation);
         test::ScriptedPrompter prompter;
-        test::FakeNavigationBar bar;
+        test::FrameDriver frame;
         data::Address record;
         TestForm form(record);
         const int response = runForm(form, request, [&](TestForm& f) {
             f.name_->setText("Geändert");
-            bar.press(code);
+            frame.click(code);
             if (f.isVisible())
                 f.cancel();
         });
@@ -256,12 +261,12 @@ private slots:
 
     void unchangedSaveCompletesOnlyWithoutNavigation() {
         test::ScriptedPrompter prompter;
-        test::FakeNavigationBar bar;
+        test::FrameDriver frame;
         data::Address record;
         record.NAME1 = "Alt";
         TestForm form(record);
         form.outcome = SaveOutcome::Unchanged;
-        QCOMPARE(runForm(form, browse::ChangeRecord, [&](TestForm&) { bar.press(app::NavDown); }),
+        QCOMPARE(runForm(form, browse::ChangeRecord, [&](TestForm&) { frame.click(app::NavDown); }),
                  int(browse::RequestCancelled));
         QCOMPARE(formExchange().navigation, int(app::NavDown));
 
@@ -273,16 +278,16 @@ private slots:
 
     void keepingTheFormOpenClearsTheCode() {
         test::ScriptedPrompter prompter;
-        test::FakeNavigationBar bar;
+        test::FrameDriver frame;
         data::Address record;
         TestForm form(record);
         form.outcome = SaveOutcome::KeepOpen;
         bool stayed = false;
         runForm(form, browse::ChangeRecord, [&](TestForm& f) {
-            bar.press(app::NavDown);
+            frame.click(app::NavDown);
             stayed = f.isVisible() && f.navigationCode() == 0;
             f.outcome = SaveOutcome::GiveUp;
-            bar.press(app::NavDown);
+            frame.click(app::NavDown);
         });
         QVERIFY(stayed);
         QCOMPARE(form.response(), int(browse::RequestCancelled));
@@ -309,7 +314,7 @@ private slots:
 
     void previousValueFillsTheFocusedFieldOnly() {
         test::ScriptedPrompter prompter;
-        test::FakeNavigationBar bar;
+        test::FrameDriver frame;
         data::Address record;
         data::Address last;
         last.NAME1 = "Zuletzt GmbH";
@@ -323,7 +328,7 @@ private slots:
             QCOMPARE(f.name_->text(), QString("Zuletzt GmbH"));
             QCOMPARE(f.date_->text(), QString());
             f.date_->setFocus();
-            bar.press(app::NavHistory);
+            frame.click(app::NavHistory);
             QCOMPARE(f.date_->text(), QString("04.05.2020"));
             f.alarm_->setFocus();
             QTest::keyClick(f.alarm_, Qt::Key_Apostrophe, Qt::ControlModifier);
@@ -332,15 +337,65 @@ private slots:
         });
     }
 
+    // While a form runs the frame keeps only what serves it; its children
+    // and the commands that open or close windows wait, and so does closing.
+    void theFrameWaitsForTheFormButServesIt() {
+        test::ScriptedPrompter prompter;
+        test::FrameDriver frame;
+        app::MainFrame& main = frame.frame;
+        const auto menuOn = [&main](const char* name) {
+            return main.findChild<QMenu*>(name)->menuAction()->isEnabled();
+        };
+        const auto waiting = [&] {
+            return QList<bool>{main.mdiArea()->isEnabled(), main.findChild<QToolBar*>("TOOLBAR")->isEnabled(),
+                               menuOn("FILE"), menuOn("SERVICE"), menuOn("WINDOW")};
+        };
+        const auto serving = [&] {
+            return QList<bool>{main.findChild<QToolBar*>("NAVGROUP")->isEnabled(), menuOn("EDIT"),
+                               menuOn("HELP")};
+        };
+        data::Address record;
+        TestForm form(record);
+        QList<bool> waitingInForm, servingInForm;
+        bool closed = true;
+        runForm(form, browse::ChangeRecord, [&](TestForm& f) {
+            waitingInForm = waiting();
+            servingInForm = serving();
+            closed = main.close();
+            f.cancel();
+        });
+        QCOMPARE(waitingInForm, QList<bool>(5, false));
+        QCOMPARE(servingInForm, QList<bool>(3, true));
+        QVERIFY(!closed);
+        QCOMPARE(waiting(), QList<bool>(5, true));
+    }
+
+    // The frame's Edit menu works on the form's focused field while the form runs.
+    void editMenuPastesIntoTheFormsField() {
+        test::ScriptedPrompter prompter;
+        test::FrameDriver frame;
+        QGuiApplication::clipboard()->setText("Eingefügt");
+        data::Address record;
+        TestForm form(record);
+        QString pasted;
+        runForm(form, browse::ChangeRecord, [&](TestForm& f) {
+            f.name_->setFocus();
+            frame.clickMenu("EDIT", "PASTE");
+            pasted = f.name_->text();
+            f.cancel();
+        });
+        QCOMPARE(pasted, QString("Eingefügt"));
+    }
+
     void helpGoesToTheHelpButton() {
         test::ScriptedPrompter prompter;
-        test::FakeNavigationBar bar;
+        test::FrameDriver frame;
         std::vector<std::string> topics;
         setHelpHandler([&](const std::string& topic) { topics.push_back(topic); });
         data::Address record;
         TestForm form(record);
         runForm(form, browse::ChangeRecord, [&](TestForm& f) {
-            bar.press(app::NavHelp);
+            frame.click(app::NavHelp);
             QTest::keyClick(f.name_, Qt::Key_F1);
             f.help_->setEnabled(false);
             f.pressHelp();

@@ -1,0 +1,67 @@
+// The list window's order: the sort column and direction, the view opened
+// in that order, and re-reading the page around the selected record.
+
+#include "data/StandardWarnings.h"
+#include "ui/browse/BrowseWindow.h"
+
+#include <QLineEdit>
+
+namespace velkora::browse {
+
+void BrowseWindow::sortBy(int field) {
+    if (field < 1 || field > static_cast<int>(declaration_.columns.size()))
+        return;
+    catchUp();
+    if (field == sortField_) {
+        descending_ = !descending_;
+    } else {
+        sortField_ = field;
+        descending_ = false;
+    }
+    locator_.clear();
+    controls_.searchEntry->clear();
+    showSortMarker();
+    showLocatorPrompt();
+    if (opened_)
+        reopenAtSelection();
+}
+
+void BrowseWindow::reopenView() {
+    const auto order = sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
+                                 declaration_.sortMappings);
+    if (!source_->open(order.expression))
+        data::ShowStandardWarning(data::Warn::ViewOpenError);
+}
+
+void BrowseWindow::showSortMarker() {
+    list_->setSortMarker(sortField_, descending_);
+}
+
+void BrowseWindow::refresh() {
+    if (!opened_ || closing_)
+        return;
+    catchUp();
+    reopenAtSelection();
+}
+
+void BrowseWindow::reopenAtSelection() {
+    const BrowseRow* row = page_->currentRow();
+    const std::string position = row != nullptr ? row->position : std::string();
+    reopenView();
+    if (position.empty())
+        page_->top();
+    else
+        page_->resetTo(position);
+    pageMoved();
+}
+
+void BrowseWindow::showRecord(const std::string& position) {
+    if (!opened_ || closing_)
+        return;
+    catchUp();
+    reopenView();
+    page_->resetTo(position);
+    pageMoved();
+}
+
+} // namespace velkora::browse
