@@ -21,7 +21,8 @@ std::string& alarmText() {
 
 void showAlarm(const std::string& flag, const std::string& remark) {
     const char* procedure = app::procedures::Alarm;
-    if (!trim(flag).empty()) {
+    // A note without a remark would be an empty window that only takes room.
+    if (!trim(flag).empty() && !trim(remark).empty()) {
         beep();
         alarmText() = toCStringField(remark, 255);
         if (app::runningWindow(procedure) != nullptr)

@@ -411,6 +411,26 @@ private slots:
         QTRY_VERIFY(velkora::app::runningWindow("qxShowAlarm") == nullptr);
     }
 
+    void alarmWithoutARemarkShowsNothing() {
+        AddressListFixture f;
+        f.addAddresses({{"A Alarm", "D", "1", "", 0, 0, "", "1", "Bitte zurückrufen"},
+                        {"B leer", "D", "2", "", 0, 0, "", "1", ""},
+                        {"C blank", "D", "3", "", 0, 0, "", "1", "   "}});
+        velkora::appState().SHOWALARM = 1;
+        QVERIFY(f.openWindow());
+        f.clickHeader(Name1);
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        QTest::keyClick(f.list(), Qt::Key_Up);
+        QVERIFY(velkora::app::runningWindow("qxShowAlarm") != nullptr);
+        const int beeps = f.prompter.beeps();
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        QTRY_VERIFY(velkora::app::runningWindow("qxShowAlarm") == nullptr);
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        QCoreApplication::processEvents();
+        QVERIFY(velkora::app::runningWindow("qxShowAlarm") == nullptr);
+        QCOMPARE(f.prompter.beeps(), beeps);
+    }
+
     void alarmsSwitchedOffOpenNothing() {
         AddressListFixture f;
         f.addAddresses({{"A Alarm", "D", "1", "", 0, 0, "", "1", "Bitte zurückrufen"}, {"B", "D", "2", ""}});
