@@ -58,7 +58,10 @@ AlarmWin::AlarmWin(QWidget* parent) : QWidget(parent), text_(new QLabel(this)) {
     app::RestoreWindowPosition(this, app::procedures::Alarm);
     i18n::TranslateWindow(this, false);
     showText();
-    setFocus();
+    // The note shows beside the list: the keys and the frame's buttons stay
+    // with the list, which goes on moving through the records.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void AlarmWin::showText() {

@@ -387,6 +387,16 @@ QWidget* MainFrame::show(QWidget* window, const std::string& procedure) {
     window->setProperty("velkoraSection", QString::fromStdString(procedure));
     window->installEventFilter(this);
     RestoreWindowPosition(window, procedure);
+    // A window that shows beside the user's work (the alarm note) leaves
+    // the active window and its focus where they are.
+    if (window->testAttribute(Qt::WA_ShowWithoutActivating)) {
+        QMdiSubWindow* active = mdi_->activeSubWindow();
+        sub->show(); // the area activates every child it shows
+        if (active != nullptr)
+            mdi_->setActiveSubWindow(active);
+        sub->raise(); // in sight over the active one
+        return sub;
+    }
     sub->show();
     window->setFocus();
     return sub;
