@@ -37,6 +37,8 @@ protected:
 
 private:
     void openUrl();
+    // Enabled while the selected address has a web address.
+    void showUrlButton();
 
     QPushButton* print_;
     QPushButton* materialList_;

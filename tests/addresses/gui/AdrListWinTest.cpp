@@ -249,6 +249,23 @@ private slots:
         QCOMPARE(velkora::appState().ADRNR, 2);
     }
 
+    void urlButtonFollowsAWebAddressEnteredInTheForm() {
+        AddressListFixture f;
+        f.addAddresses({{"A ohne", "D", "1", ""}, {"B ohne", "D", "2", ""}});
+        browse::registerForm("qxUpdateAdressMain", [](int) {
+            auto& adr = data::files().QXADRESS;
+            adr.rec.URL = adr.rec.URL.empty() ? "www.example.de" : "";
+            return adr.put() == 0 ? browse::RequestCompleted : browse::RequestCancelled;
+        });
+        QVERIFY(f.openWindow());
+        auto* url = f.control<QPushButton>("URLBUTTON");
+        QVERIFY(!url->isEnabled());
+        QTest::mouseClick(f.control<QPushButton>("CHANGE:2"), Qt::LeftButton);
+        QVERIFY(url->isEnabled());
+        QTest::mouseClick(f.control<QPushButton>("CHANGE:2"), Qt::LeftButton);
+        QVERIFY(!url->isEnabled());
+    }
+
     void saveAndNextShiftsThePageAndReopensTheForm() {
         AddressListFixture f;
         f.addNumbered(40);
