@@ -12,6 +12,7 @@
 #include "shared/Clock.h"
 #include "shared/Pictures.h"
 #include "shared/ProfileFile.h"
+#include "shared/Text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -324,7 +325,8 @@ void MainFrame::open() {
 
 void MainFrame::setToolBarTips() {
     for (const auto& b : windowButtons()) {
-        const std::string tip = i18n::TranslateText(b.tipKey);
+        // The keys are the menu's texts, with their shortcut markers.
+        const std::string tip = withoutMnemonic(i18n::TranslateText(b.tipKey));
         if (!tip.empty())
             command(b.name)->setToolTip(QString::fromStdString(tip));
     }

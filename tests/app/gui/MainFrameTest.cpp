@@ -287,6 +287,19 @@ private slots:
         frame.close();
     }
 
+    void windowButtonTipsShowNoShortcutMarker() {
+        test::MemoryTranslations mem;
+        mem.put("P.20_AKTIVITAETEN", "Akti&vitäten");
+        mem.put("P.20_KONTAKTE", "Kontakte && Personen");
+        app::MainFrame frame({});
+        frame.open();
+        QCOMPARE(frame.command("ADRESSAKTLIST")->text(),
+                 QString("Akti&vitäten")); // the menu keeps its shortcut
+        QCOMPARE(frame.command("AKTBUTTON")->toolTip(), QString("Aktivitäten"));
+        QCOMPARE(frame.command("TKPBUTTON")->toolTip(), QString("Kontakte & Personen"));
+        frame.close();
+    }
+
     void writeTrlCollectsTheFrameKeys() {
         test::MemoryTranslations mem;
         appState().WRITETRL = 1;
