@@ -3,6 +3,7 @@
 #include "app/gui/FrameIcons.h"
 #include "app/gui/HelpWindow.h"
 #include "app/gui/Procedures.h"
+#include "app/gui/ProgramPrinter.h"
 #include "app/gui/ReorganiseDialog.h"
 #include "app/gui/WindowPosition.h"
 #include "i18n/ControlTexts.h"
@@ -23,8 +24,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -453,9 +452,7 @@ void MainFrame::openPlaceList() {
 }
 
 void MainFrame::printSetup() {
-    static QPrinter printer;
-    QPageSetupDialog dialog(&printer, this);
-    dialog.exec();
+    runPrinterSetup(this);
 }
 
 void MainFrame::editCommand(const char* slot) {

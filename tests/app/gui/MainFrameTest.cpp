@@ -4,6 +4,7 @@
 #include "FrameFixture.h"
 #include "ScriptedPrompter.h"
 #include "app/gui/Procedures.h"
+#include "app/gui/ProgramPrinter.h"
 #include "shared/Clock.h"
 #include "shared/ProfileFile.h"
 
@@ -16,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -298,6 +300,27 @@ private slots:
         QCOMPARE(frame.command("AKTBUTTON")->toolTip(), QString("Aktivitäten"));
         QCOMPARE(frame.command("TKPBUTTON")->toolTip(), QString("Kontakte & Personen"));
         frame.close();
+    }
+
+    void printSetupChoosesThePrinterTheProgramPrintsOn() {
+        const app::PrinterSetupDialog platformDialog = app::printerSetupDialog();
+        const auto restore = qScopeGuard([&] { app::printerSetupDialog() = platformDialog; });
+        std::vector<QPrinter*> offered;
+        app::printerSetupDialog() = [&](QPrinter& printer, QWidget*) {
+            offered.push_back(&printer);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            printer.setPageSize(QPageSize(QPageSize::A5));
+            return true;
+        };
+        app::MainFrame frame({});
+        frame.command("PRINTSETUP")->trigger();
+        QCOMPARE(offered, std::vector<QPrinter*>{&app::programPrinter()});
+        QCOMPARE(app::programPrinter().pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(app::programPrinter().pageLayout().pageSize().id(), QPageSize::A5);
+        // The next set-up starts from that choice, on the same printer.
+        frame.command("PRINTSETUP")->trigger();
+        QCOMPARE(offered.size(), std::size_t{2});
+        QCOMPARE(offered.back(), &app::programPrinter());
     }
 
     void writeTrlCollectsTheFrameKeys() {
