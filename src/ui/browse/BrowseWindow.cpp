@@ -748,6 +748,7 @@ layout::FormatSession BrowseWindow::formatSession() const {
     session.hscroll = list_->table()->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
     session.vscroll = !list_->thumbBar()->isHidden();
     session.placement = list_->geometry();
+    session.placeable = declaration_.remembersPlacement;
     return session;
 }
 
