@@ -90,6 +90,13 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
         };
     }
     page_ = std::make_unique<BrowsePage>(*source_, declaration_.buildRow);
+    if (const auto& key = declaration_.keyOrder) {
+        // The locator prompt names the column of the field the key locates on.
+        keyOrder_ = true;
+        for (std::size_t i = 0; i < declaration_.columns.size(); ++i)
+            if (declaration_.columns[i].field == key->locatorField)
+                sortField_ = static_cast<int>(i) + 1;
+    }
     // The designed columns show the headers of the column table.
     designed_ = layout::parseListFormat(declaration_.designFormat).value_or(layout::ListFormat{});
     for (std::size_t i = 0; i < designed_.columns.size(); ++i) {
@@ -291,6 +298,7 @@ void BrowseWindow::openBrowse() {
     if (field >= 1 && field <= static_cast<int>(declaration_.columns.size())) {
         sortField_ = field;
         descending_ = restored_.prevCol < 0;
+        keyOrder_ = false;
     }
     showSortMarker();
     showLocatorPrompt();
@@ -302,14 +310,19 @@ void BrowseWindow::openBrowse() {
 }
 
 void BrowseWindow::reopenView() {
-    const auto order = sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
-                                 declaration_.sortMappings);
-    if (!source_->open(order.expression))
+    if (!source_->open(currentOrder().expression))
         data::ShowStandardWarning(data::Warn::ViewOpenError);
 }
 
+SortOrder BrowseWindow::currentOrder() const {
+    if (keyOrder_)
+        return *declaration_.keyOrder;
+    return sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
+                     declaration_.sortMappings);
+}
+
 void BrowseWindow::showSortMarker() {
-    list_->setSortMarker(sortField_, descending_);
+    list_->setSortMarker(keyOrder_ ? 0 : sortField_, descending_);
 }
 
 // The sort column's header without its marker: as the list shows it, or
@@ -334,12 +347,13 @@ void BrowseWindow::sortBy(int field) {
     if (field < 1 || field > static_cast<int>(declaration_.columns.size()))
         return;
     catchUp();
-    if (field == sortField_) {
+    if (field == sortField_ && !keyOrder_) {
         descending_ = !descending_;
     } else {
         sortField_ = field;
         descending_ = false;
     }
+    keyOrder_ = false;
     locator_.clear();
     searchEntry_->clear();
     showSortMarker();
@@ -381,8 +395,7 @@ void BrowseWindow::locate() {
     if (!opened_)
         return;
     showPendingMoves();
-    const auto order = sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
-                                 declaration_.sortMappings);
+    const SortOrder order = currentOrder();
     const std::string text = clip(locator_.text());
     const auto values = declaration_.locate ? declaration_.locate(order.locatorField, text)
                                             : std::optional<std::vector<std::string>>({text});
@@ -726,7 +739,7 @@ layout::ListLayout BrowseWindow::currentLayout() const {
     for (const auto& style : kStyleBits)
         if ((font.*style.get)())
             out.style |= style.bit;
-    out.prevCol = descending_ ? -sortField_ : sortField_;
+    out.prevCol = keyOrder_ ? 0 : descending_ ? -sortField_ : sortField_;
     return out;
 }
 

@@ -134,6 +134,8 @@ private:
     void pageMoved();
     void readFailed();
     void reopenView();
+    // The key order while the user has chosen no column, else the sort column's.
+    SortOrder currentOrder() const;
     void showSortMarker();
     QString sortHeader() const;
     layout::FormatSession formatSession() const;
@@ -176,6 +178,7 @@ private:
     Locator locator_;
     int sortField_ = 1;
     bool descending_ = false;
+    bool keyOrder_ = false; // in the declaration's key order, not sorted by a column
     // Position of the record published last; empty after an empty view.
     std::optional<std::string> selected_;
     bool opened_ = false;

@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -145,6 +146,36 @@ private slots:
         contacts->close();
         adrList->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Until the user sorts by a column, each tab shows its key's order: by
+    // kind and number for one address, by kind and name for all of them.
+    void startsInTheOrderOfTheTabsKey() {
+        ContactListFixture f;
+        f.addAddress(1, "Alpha GmbH", "München");
+        f.addAddress(2, "Beta AG", "Berlin");
+        f.addContacts({{1, 1, "Zeta", "", 2},
+                       {1, 2, "Adam", "", 1},
+                       {1, 3, "Berta", "", 2},
+                       {1, 4, "Cem", "", 1},
+                       {2, 1, "Anton", "", 2},
+                       {2, 2, "Xaver", "", 1}});
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        QCOMPARE(f.column(Name), QStringList({"Adam", "Cem", "Zeta", "Berta"}));
+        QVERIFY(!f.headerText(Name).startsWith('>'));
+        QCOMPARE(f.control<QLabel>("LS:SEARCHPROMPT")->text(), QString("K-Art:"));
+        QTest::mouseClick(f.control<QCheckBox>("LN:ALLADRESS"), Qt::LeftButton);
+        QCOMPARE(f.column(Name), QStringList({"Adam", "Cem", "Xaver", "Anton", "Berta", "Zeta"}));
+        QTest::keyClicks(f.list(), "pr"); // the kind locates
+        QTRY_COMPARE(f.selectedText(Name).trimmed(), QString("Anton"));
+        // A header click sorts by that column, here and after the next opening.
+        f.clickHeader(Name);
+        QCOMPARE(f.column(Name), QStringList({"Adam", "Anton", "Berta", "Cem", "Xaver", "Zeta"}));
+        f.closeWindow();
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        QCOMPARE(f.column(Name), QStringList({"Adam", "Berta", "Cem", "Zeta"}));
     }
 
     void publishesTheSelectedContact() {
