@@ -283,6 +283,10 @@ void BrowseWindow::closeList() {
 void BrowseWindow::openBrowse() {
     if (!declaration_.embedded) {
         i18n::TranslateWindow(this, false);
+        // Translated texts can be longer than the designed ones: the window
+        // never gets narrower than they need (activating measures them anew).
+        layout()->activate();
+        setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
         app::RestoreWindowPosition(this, declaration_.procedure);
     }
     restored_ = layout::restoreListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,

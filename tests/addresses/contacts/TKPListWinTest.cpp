@@ -3,6 +3,7 @@
 // sorting and locating by telephone number, and dialling through a
 // recording dialler in the program folder.
 
+#include "../../i18n/MemoryTranslationTable.h"
 #include "../forms/FormFixture.h"
 #include "ContactListFixture.h"
 #include "SortIndexes.h"
@@ -176,6 +177,22 @@ private slots:
         appState().ADRNR = 1;
         QVERIFY(f.openWindow());
         QCOMPARE(f.column(Name), QStringList({"Adam", "Berta", "Cem", "Zeta"}));
+    }
+
+    // Translated texts are longer than the designed ones: the window never
+    // gets narrower than its translated controls need.
+    void theTranslatedAllAdressShowsInFullAtTheSmallestWidth() {
+        velkora::test::MemoryTranslations mem;
+        mem.put("P.12_ALLADRESS", "Alle Adressen");
+        ContactListFixture f;
+        addTwoAddresses(f);
+        QVERIFY(f.openWindow());
+        auto* all = f.control<QCheckBox>("LN:ALLADRESS");
+        QCOMPARE(all->text(), QString("Alle Adressen"));
+        f.window->resize(f.window->minimumSize());
+        QCoreApplication::processEvents();
+        QVERIFY2(all->width() >= all->sizeHint().width(),
+                 qPrintable(QString("%1 < %2").arg(all->width()).arg(all->sizeHint().width())));
     }
 
     void publishesTheSelectedContact() {
