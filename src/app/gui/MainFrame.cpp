@@ -27,6 +27,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 namespace velkora::app {
 namespace {
@@ -224,8 +225,9 @@ void MainFrame::buildMenus() {
 
     QMenu* window = menuBar()->addMenu("Window");
     window->setObjectName("WINDOW");
-    connect(window->addAction("Tile"), &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
-    connect(window->addAction("Cascade"), &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+    connect(window->addAction("Tile"), &QAction::triggered, this, &MainFrame::tile);
+    connect(window->addAction("Cascade"), &QAction::triggered, this,
+            [this] { arrange(&QMdiArea::cascadeSubWindows); });
     addCommand(window, "ARRANGE", "Arrange Icons", &MainFrame::arrangeIcons);
     window->actions()[0]->setObjectName("TILE");
     window->actions()[1]->setObjectName("CASCADE");
@@ -396,11 +398,59 @@ QWidget* MainFrame::show(QWidget* window, const std::string& procedure) {
         if (active != nullptr)
             mdi_->setActiveSubWindow(active);
         sub->raise(); // in sight over the active one
+        keepInside(sub);
         return sub;
     }
     sub->show();
+    keepInside(sub);
     window->setFocus();
     return sub;
+}
+
+void MainFrame::tile() {
+    QList<QMdiSubWindow*> shown;
+    QSize needed;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (sub->isMinimized() || !sub->isVisible())
+            continue;
+        sub->showNormal();
+        shown << sub;
+        needed = needed.expandedTo(sub->minimumSizeHint());
+    }
+    // The grid with the most columns whose cells still give every window
+    // its smallest size: wide lists lie one above the other.
+    const QSize area = mdi_->maximumViewportSize();
+    const int count = static_cast<int>(shown.size());
+    for (int columns = count; columns >= 1; --columns) {
+        const int rows = (count + columns - 1) / columns;
+        const QSize cell(area.width() / columns, area.height() / rows);
+        if (cell.width() < needed.width() || cell.height() < needed.height())
+            continue;
+        for (int i = 0; i < count; ++i)
+            shown[i]->setGeometry(
+                QRect(QPoint(i % columns * cell.width(), i / columns * cell.height()), cell));
+        return;
+    }
+    arrange(&QMdiArea::tileSubWindows); // too many to lie side by side: they overlap, in sight
+}
+
+void MainFrame::arrange(void (QMdiArea::*arrangement)()) {
+    (mdi_->*arrangement)();
+    // The area's arrangements give no window less than its smallest size
+    // and so push windows out of sight when they do not fit side by side.
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        keepInside(sub);
+}
+
+void MainFrame::keepInside(QMdiSubWindow* sub) {
+    if (sub->isMinimized() || sub->isMaximized())
+        return;
+    const QSize area = mdi_->maximumViewportSize();
+    QRect g = sub->geometry();
+    g.setSize(g.size().boundedTo(area).expandedTo(sub->minimumSizeHint()));
+    g.moveTo(std::clamp(g.x(), 0, std::max(0, area.width() - g.width())),
+             std::clamp(g.y(), 0, std::max(0, area.height() - g.height())));
+    sub->setGeometry(g);
 }
 
 void MainFrame::activate(QWidget* window) {
