@@ -348,6 +348,24 @@ private slots:
         QVERIFY(f.prompter.prompts().empty());
     }
 
+    void mailAndDialButtonsFollowWhatTheFormEntered() {
+        ContactListFixture f;
+        f.addAddress(1, "Alpha GmbH", "München");
+        f.addContacts({{1, 1, "Anna"}});
+        browse::registerForm("qxUpdateTKP", [](int) {
+            addresses::TkpExchange().EMAIL = "anna@example.de";
+            addresses::TkpExchange().TEL = "089 1";
+            return int(browse::RequestCompleted);
+        });
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        QVERIFY(!f.control("EMAILBUTTON")->isEnabled());
+        QVERIFY(!f.control("TAPIBUTTON")->isEnabled());
+        QTest::mouseClick(f.control("CHANGE:2"), Qt::LeftButton);
+        QVERIFY(f.control("EMAILBUTTON")->isEnabled());
+        QVERIFY(f.control("TAPIBUTTON")->isEnabled());
+    }
+
     void aFailedWriteIsTriedAgainOnYes() {
         ContactListFixture f;
         addTwoAddresses(f);
