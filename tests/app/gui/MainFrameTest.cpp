@@ -2,6 +2,7 @@
 
 #include "../../i18n/MemoryTranslationTable.h"
 #include "FrameFixture.h"
+#include "ModalDriver.h"
 #include "ScriptedPrompter.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/ProgramPrinter.h"
@@ -17,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTest>
 #include <QToolBar>
@@ -321,6 +323,22 @@ private slots:
         frame.command("PRINTSETUP")->trigger();
         QCOMPARE(offered.size(), std::size_t{2});
         QCOMPARE(offered.back(), &app::programPrinter());
+    }
+
+    void printSetupIsThePrintDialogOnTheProgramPrinter() {
+        app::MainFrame frame({});
+        frame.open();
+        QString shown;
+        test::whenModal([&shown](QWidget* dialog) {
+            auto* print = qobject_cast<QPrintDialog*>(dialog);
+            QVERIFY(print != nullptr);
+            QCOMPARE(print->printer(), &app::programPrinter());
+            shown = print->windowTitle();
+            print->reject();
+        });
+        frame.command("PRINTSETUP")->trigger();
+        QCOMPARE(shown, QString("Print Setup"));
+        frame.close();
     }
 
     void writeTrlCollectsTheFrameKeys() {
