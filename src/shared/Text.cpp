@@ -252,6 +252,16 @@ int compareFolded(std::string_view a, std::string_view b) {
     return fa.compare(fb) < 0 ? -1 : (fa == fb ? 0 : 1);
 }
 
+std::string withoutMnemonic(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        out += text[i];
+    }
+    return out;
+}
+
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
     if (from.empty())
         return std::string(text);

@@ -49,6 +49,10 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos);
 // Appends `cp` in UTF-8 (a kRawByte value as its byte).
 void appendCodePoint(std::string& out, char32_t cp);
 
+// A menu or button text as a tooltip: without the "&" that marks its
+// shortcut letter ("&&" stands for one "&").
+std::string withoutMnemonic(std::string_view text);
+
 // Replaces every occurrence of `from` by `to`.
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 // `pattern` with %1 to %9 replaced by the values given (empty for a value not given).

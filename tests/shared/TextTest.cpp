@@ -34,6 +34,14 @@ TEST(Text, CutsNeverSplitACharacter) {
               "a"); // invalid bytes count one each
 }
 
+TEST(Text, TipsLoseTheShortcutMarkerButKeepALiteralAmpersand) {
+    EXPECT_EQ(withoutMnemonic("Akti&vitäten"), "Aktivitäten");
+    EXPECT_EQ(withoutMnemonic("&Datei"), "Datei");
+    EXPECT_EQ(withoutMnemonic("Kontakte && Personen"), "Kontakte & Personen");
+    EXPECT_EQ(withoutMnemonic("Ende &"), "Ende &");
+    EXPECT_EQ(withoutMnemonic(""), "");
+}
+
 TEST(Text, FieldTypesClipByCharacters) {
     EXPECT_EQ(toStringField("Ölmühle", 9), "Ölmühle  ");
     EXPECT_EQ(toStringField("Ölmühle", 3), "Ölm");

@@ -2,6 +2,7 @@
 
 #include "addresses/PhoneIndex.h"
 #include "addresses/ValueLists.h"
+#include "addresses/contacts/ContactSource.h"
 #include "app/gui/Procedures.h"
 #include "shared/Pictures.h"
 #include "shared/Text.h"
@@ -72,6 +73,7 @@ browse::BrowseDeclaration contactListDeclaration(std::vector<std::string> kinds,
         // The window's own address number is the same for every row.
         {"LN:ADRNR", "LN:ADRNR", "TKP:ADRNR", "-TKP:ADRNR", 1},
     };
+    d.keyOrder = browse::SortOrder{kAllContactsKey, "TKP:KTART", 1};
     d.locate = [kinds](const std::string& field, const std::string& text) {
         return contactLocatorValues(field, text, kinds);
     };

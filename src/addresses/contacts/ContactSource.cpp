@@ -23,6 +23,8 @@ bool ContactSource::applyOrder() {
     if (!address_)
         return ViewSource::open(order_);
     view().setRange({data::Value(std::int64_t{*address_})});
+    if (order_ == kAllContactsKey)
+        return ViewSource::open(kAddressContactsKey);
     const std::string order = trim(order_);
     const bool descending = startsWith(order, "-");
     std::string first = trim(order.substr(0, order.find(',')));

@@ -11,6 +11,12 @@
 
 namespace velkora::addresses {
 
+// The keys the tabs show until the user sorts by a column: all contacts by
+// kind and name; one address's contacts by kind and number. The view is
+// opened with the first; limited to an address it reads the second.
+inline constexpr const char* kAllContactsKey = "TKP:QXADRTK3";
+inline constexpr const char* kAddressContactsKey = "TKP:QXADRTK2";
+
 class ContactSource : public browse::ViewSource {
 public:
     ContactSource();

@@ -157,10 +157,19 @@ void TKPListWin::selectionChanged() {
     }
     app::postToWindow(procedures::DocumentPreparation, app::RefreshEvent);
     app::postToWindow(kMailWindow, app::RefreshEvent);
-    dial_->setEnabled(!clip(source().field("TKP:TEL")).empty());
-    mail_->setEnabled(!clip(source().field("TKP:EMAIL")).empty());
+    showRowButtons();
     if (appState().SHOWALARM != 0 && isActiveBrowse())
         showAlarm(source().field("TKP:ALARM"), source().field("TKP:BEMERK"));
+}
+
+// The form may have changed the telephone number or e-mail address of the row that stays selected.
+void TKPListWin::formCompleted(int) {
+    showRowButtons();
+}
+
+void TKPListWin::showRowButtons() {
+    dial_->setEnabled(!clip(source().field("TKP:TEL")).empty());
+    mail_->setEnabled(!clip(source().field("TKP:EMAIL")).empty());
 }
 
 void TKPListWin::viewEmpty() {

@@ -32,6 +32,7 @@ public:
 protected:
     void selectionChanged() override;
     void viewEmpty() override;
+    void formCompleted(int request) override;
     bool insertAllowed() const override;
     bool event(QEvent* event) override;
 
@@ -43,6 +44,8 @@ private:
     void selectTab(int index);
     void showTab(int index);
     void showTitle();
+    // Dial and e-mail are enabled while the selected contact has a number and an address.
+    void showRowButtons();
     void dialSelected();
     void openMail();
 

@@ -146,7 +146,7 @@ void AdrListWin::selectionChanged() {
     for (const char* follower :
          {procedures::ContactList, procedures::ActivityList, procedures::DocumentPreparation})
         app::postToWindow(follower, app::RefreshEvent);
-    url_->setEnabled(!clip(source().field("ADR:URL")).empty());
+    showUrlButton();
     if (appState().SHOWALARM != 0 && isActiveBrowse())
         showAlarm(source().field("ADR:ALARM"), source().field("ADR:BEMERK"));
 }
@@ -158,8 +158,14 @@ void AdrListWin::viewEmpty() {
 }
 
 void AdrListWin::formCompleted(int request) {
+    // The form may have changed the web address of the row that stays selected.
+    showUrlButton();
     if (request == browse::InsertRecord || request == browse::ChangeRecord)
         app::postToWindow(procedures::ContactList, app::RefreshEvent);
+}
+
+void AdrListWin::showUrlButton() {
+    url_->setEnabled(!clip(source().field("ADR:URL")).empty());
 }
 
 void AdrListWin::openUrl() {

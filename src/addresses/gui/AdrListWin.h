@@ -35,6 +35,8 @@ protected:
 
 private:
     void openUrl();
+    // Enabled while the selected address has a web address.
+    void showUrlButton();
 
     QPushButton* print_;
     QPushButton* materialList_;

@@ -21,7 +21,8 @@ std::string& alarmText() {
 
 void showAlarm(const std::string& flag, const std::string& remark) {
     const char* procedure = app::procedures::Alarm;
-    if (!trim(flag).empty()) {
+    // A note without a remark would be an empty window that only takes room.
+    if (!trim(flag).empty() && !trim(remark).empty()) {
         beep();
         alarmText() = toCStringField(remark, 255);
         if (app::runningWindow(procedure) != nullptr)
@@ -56,7 +57,10 @@ AlarmWin::AlarmWin(QWidget* parent) : QWidget(parent), text_(new QLabel(this)) {
     resize(320, 110);
     i18n::TranslateWindow(this, false);
     showText();
-    setFocus();
+    // The note shows beside the list: the keys and the frame's buttons stay
+    // with the list, which goes on moving through the records.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void AlarmWin::showText() {

@@ -15,8 +15,8 @@ std::string& alarmText();
 
 // The alarm protocol of a list on a new selection, to be called only while
 // alarms are switched on (GN:SHOWALARM) and the list is the active window:
-// a set flag beeps, takes `remark` as the alarm text and opens or notifies
-// the note; a blank flag closes the note when it is open.
+// a set flag with a remark beeps, takes `remark` as the alarm text and opens
+// or notifies the note; a blank flag or remark closes the note when it is open.
 void showAlarm(const std::string& flag, const std::string& remark);
 // Closes the note when it is open (a list that drives it closes).
 void closeAlarm();

@@ -3,6 +3,7 @@
 #include "app/gui/FrameIcons.h"
 #include "app/gui/HelpWindow.h"
 #include "app/gui/Procedures.h"
+#include "app/gui/ProgramPrinter.h"
 #include "app/gui/ReorganiseDialog.h"
 #include "app/gui/WindowPosition.h"
 #include "i18n/ControlTexts.h"
@@ -12,8 +13,8 @@
 #include "shared/Clock.h"
 #include "shared/Pictures.h"
 #include "shared/ProfileFile.h"
+#include "shared/Text.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,11 +24,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 namespace velkora::app {
 namespace {
@@ -237,8 +237,9 @@ void MainFrame::buildMenus() {
     QMenu* window = menuBar()->addMenu("Window");
     window->setObjectName("WINDOW");
     modalWaiting_.push_back(window);
-    connect(window->addAction("Tile"), &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
-    connect(window->addAction("Cascade"), &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+    connect(window->addAction("Tile"), &QAction::triggered, this, &MainFrame::tile);
+    connect(window->addAction("Cascade"), &QAction::triggered, this,
+            [this] { arrange(&QMdiArea::cascadeSubWindows); });
     addCommand(window, "ARRANGE", "Arrange Icons", &MainFrame::arrangeIcons);
     window->actions()[0]->setObjectName("TILE");
     window->actions()[1]->setObjectName("CASCADE");
@@ -338,9 +339,10 @@ void MainFrame::open() {
 
 void MainFrame::setToolBarTips() {
     for (const auto& b : windowButtons()) {
-        const std::string tip = i18n::TranslateText(b.tipKey);
-        if (!tip.empty()) // the menu item's text, without its accelerator
-            command(b.name)->setToolTip(QString::fromStdString(tip).remove('&'));
+        // The keys are the menu's texts, with their shortcut markers.
+        const std::string tip = withoutMnemonic(i18n::TranslateText(b.tipKey));
+        if (!tip.empty())
+            command(b.name)->setToolTip(QString::fromStdString(tip));
     }
 }
 
@@ -431,9 +433,67 @@ QWidget* MainFrame::show(QWidget* window, const std::string& procedure) {
     window->setProperty("velkoraSection", QString::fromStdString(procedure));
     window->installEventFilter(this);
     RestoreWindowPosition(window, procedure);
+    // A window that shows beside the user's work (the alarm note) leaves
+    // the active window and its focus where they are.
+    if (window->testAttribute(Qt::WA_ShowWithoutActivating)) {
+        QMdiSubWindow* active = mdi_->activeSubWindow();
+        sub->show(); // the area activates every child it shows
+        if (active != nullptr)
+            mdi_->setActiveSubWindow(active);
+        sub->raise(); // in sight over the active one
+        keepInside(sub);
+        return sub;
+    }
     sub->show();
+    keepInside(sub);
     window->setFocus();
     return sub;
+}
+
+void MainFrame::tile() {
+    QList<QMdiSubWindow*> shown;
+    QSize needed;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (sub->isMinimized() || !sub->isVisible())
+            continue;
+        sub->showNormal();
+        shown << sub;
+        needed = needed.expandedTo(sub->minimumSizeHint());
+    }
+    // The grid with the most columns whose cells still give every window
+    // its smallest size: wide lists lie one above the other.
+    const QSize area = mdi_->maximumViewportSize();
+    const int count = static_cast<int>(shown.size());
+    for (int columns = count; columns >= 1; --columns) {
+        const int rows = (count + columns - 1) / columns;
+        const QSize cell(area.width() / columns, area.height() / rows);
+        if (cell.width() < needed.width() || cell.height() < needed.height())
+            continue;
+        for (int i = 0; i < count; ++i)
+            shown[i]->setGeometry(
+                QRect(QPoint(i % columns * cell.width(), i / columns * cell.height()), cell));
+        return;
+    }
+    arrange(&QMdiArea::tileSubWindows); // too many to lie side by side: they overlap, in sight
+}
+
+void MainFrame::arrange(void (QMdiArea::*arrangement)()) {
+    (mdi_->*arrangement)();
+    // The area's arrangements give no window less than its smallest size
+    // and so push windows out of sight when they do not fit side by side.
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        keepInside(sub);
+}
+
+void MainFrame::keepInside(QMdiSubWindow* sub) {
+    if (sub->isMinimized() || sub->isMaximized())
+        return;
+    const QSize area = mdi_->maximumViewportSize();
+    QRect g = sub->geometry();
+    g.setSize(g.size().boundedTo(area).expandedTo(sub->minimumSizeHint()));
+    g.moveTo(std::clamp(g.x(), 0, std::max(0, area.width() - g.width())),
+             std::clamp(g.y(), 0, std::max(0, area.height() - g.height())));
+    sub->setGeometry(g);
 }
 
 void MainFrame::activate(QWidget* window) {
@@ -489,16 +549,7 @@ void MainFrame::openPlaceList() {
 }
 
 void MainFrame::printSetup() {
-    static QPrinter printer;
-    QPageSetupDialog dialog(&printer, this);
-    // Its lists name paper sizes and units, not design texts.
-    for (QComboBox* list : dialog.findChildren<QComboBox*>())
-        i18n::setControlType(list, i18n::ComboControl);
-    i18n::TranslateWindow(&dialog, false);
-    for (QAbstractSpinBox* margin : dialog.findChildren<QAbstractSpinBox*>())
-        margin->setToolTip(
-            QString::fromStdString(i18n::translated(i18n::StringControl, margin->toolTip().toStdString())));
-    dialog.exec();
+    runPrinterSetup(this);
 }
 
 void MainFrame::editCommand(const char* slot) {

@@ -20,6 +20,7 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QTimer;
 class QToolBar;
 
@@ -78,6 +79,12 @@ private:
     void printSetup();
     void editCommand(const char* slot);
     void arrangeIcons();
+    // Side by side where the windows fit so, else overlapping, all in sight.
+    void tile();
+    // Tile or cascade as the area does them, with every window kept in sight.
+    void arrange(void (QMdiArea::*arrangement)());
+    // Moves and shrinks a child window into the area, down to its smallest size.
+    void keepInside(QMdiSubWindow* sub);
     void toggleAlarm(bool on);
     void reorganiseAddresses();
     void showHelp(const char* page);

@@ -74,6 +74,10 @@ struct BrowseDeclaration {
     std::vector<BrowseColumnDef> columns; // the column table, in order
     std::vector<data::RecordFile*> files; // opened while the window is open, in this order
     std::vector<SortMapping> sortMappings;
+    // The order the list shows until the user sorts by a column (and while
+    // no column is saved): a key of the file and the field its locator
+    // fills; no header carries the sort marker then. Without it: column 1.
+    std::optional<SortOrder> keyOrder;
     LocatorMapping locate;           // default: the text itself
     RowBuilder buildRow;             // default: every column from its field and picture
     std::vector<QIcon> icons;        // icon numbers 1..n of the rows

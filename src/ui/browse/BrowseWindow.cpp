@@ -36,6 +36,13 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
     if (declaration_.tabs.empty())
         declaration_.tabs.push_back({"TAB:1", QString()});
     page_ = std::make_unique<BrowsePage>(*source_, declaration_.buildRow);
+    if (const auto& key = declaration_.keyOrder) {
+        // The locator prompt names the column of the field the key locates on.
+        keyOrder_ = true;
+        for (std::size_t i = 0; i < declaration_.columns.size(); ++i)
+            if (declaration_.columns[i].field == key->locatorField)
+                sortField_ = static_cast<int>(i) + 1;
+    }
     designed_ = designedFormat(declaration_);
 
     // The list's design name: "?Browse:1" is BROWSE:1, "?LIST" is LIST.
@@ -83,8 +90,13 @@ void BrowseWindow::closeList() {
 void BrowseWindow::openBrowse() {
     if (!filesOpen_)
         return;
-    if (!declaration_.embedded)
+    if (!declaration_.embedded) {
         i18n::TranslateWindow(this, false);
+        // Translated texts can be longer than the designed ones: the window
+        // never gets narrower than they need (activating measures them anew).
+        layout()->activate();
+        setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
+    }
     restored_ = layout::restoreListLayout(app::windowFile(), declaration_.procedure, declaration_.listName,
                                           declaration_.designFormat, currentLayout());
     applyListLook(restored_);
@@ -98,6 +110,7 @@ void BrowseWindow::openBrowse() {
     if (field >= 1 && field <= static_cast<int>(declaration_.columns.size())) {
         sortField_ = field;
         descending_ = restored_.prevCol < 0;
+        keyOrder_ = false;
     }
     showSortMarker();
     showLocatorPrompt();

@@ -146,6 +146,8 @@ private:
     void scheduleLocate();
     // Order (BrowseWindowSort.cpp).
     void reopenView();
+    // The key order while the user has chosen no column, else the sort column's.
+    SortOrder currentOrder() const;
     // Opens the view again and reads the page around the selected record.
     void reopenAtSelection();
     void showSortMarker();
@@ -183,6 +185,7 @@ private:
     std::vector<Scroll> pendingMoves_;
     Locator locator_;
     int sortField_ = 1;
+    bool keyOrder_ = false; // in the declaration's key order, not sorted by a column
     bool descending_ = false;
     // Position of the record published last; empty after an empty view.
     std::optional<std::string> selected_;

@@ -83,7 +83,7 @@ layout::ListLayout BrowseWindow::currentLayout() const {
     for (const auto& style : kStyleBits)
         if ((font.*style.get)())
             out.style |= style.bit;
-    out.prevCol = descending_ ? -sortField_ : sortField_;
+    out.prevCol = keyOrder_ ? 0 : descending_ ? -sortField_ : sortField_;
     return out;
 }
 
@@ -105,6 +105,7 @@ layout::FormatSession BrowseWindow::formatSession() const {
     session.hscroll = list_->table()->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
     session.vscroll = !list_->thumbBar()->isHidden();
     session.placement = list_->geometry();
+    session.placeable = declaration_.remembersPlacement;
     return session;
 }
 

@@ -71,8 +71,7 @@ void BrowseWindow::locate() {
     if (!opened_)
         return;
     showPendingMoves();
-    const auto order = sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
-                                 declaration_.sortMappings);
+    const SortOrder order = currentOrder();
     const std::string text = clip(locator_.text());
     const auto values = declaration_.locate ? declaration_.locate(order.locatorField, text)
                                             : std::optional<std::vector<std::string>>({text});

@@ -12,12 +12,13 @@ void BrowseWindow::sortBy(int field) {
     if (field < 1 || field > static_cast<int>(declaration_.columns.size()))
         return;
     catchUp();
-    if (field == sortField_) {
+    if (field == sortField_ && !keyOrder_) {
         descending_ = !descending_;
     } else {
         sortField_ = field;
         descending_ = false;
     }
+    keyOrder_ = false;
     locator_.clear();
     controls_.searchEntry->clear();
     showSortMarker();
@@ -27,14 +28,19 @@ void BrowseWindow::sortBy(int field) {
 }
 
 void BrowseWindow::reopenView() {
-    const auto order = sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
-                                 declaration_.sortMappings);
-    if (!source_->open(order.expression))
+    if (!source_->open(currentOrder().expression))
         data::ShowStandardWarning(data::Warn::ViewOpenError);
 }
 
+SortOrder BrowseWindow::currentOrder() const {
+    if (keyOrder_)
+        return *declaration_.keyOrder;
+    return sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
+                     declaration_.sortMappings);
+}
+
 void BrowseWindow::showSortMarker() {
-    list_->setSortMarker(sortField_, descending_);
+    list_->setSortMarker(keyOrder_ ? 0 : sortField_, descending_);
 }
 
 void BrowseWindow::refresh() {

@@ -366,7 +366,10 @@ bool runFormatListboxDialog(FormatSession& session, QWidget* parent) {
         fill();
     });
 
-    auto* place = new QGridLayout;
+    auto* placement = new QWidget;
+    placement->setVisible(work.placeable);
+    auto* place = new QGridLayout(placement);
+    place->setContentsMargins(0, 0, 0, 0);
     auto* x = spin("XPOS", 4000);
     auto* y = spin("YPOS", 4000);
     auto* w = spin("LISTWIDTH", 4000);
@@ -420,7 +423,7 @@ bool runFormatListboxDialog(FormatSession& session, QWidget* parent) {
     auto* box = new QVBoxLayout(&dialog);
     box->addLayout(lists, 1);
     box->addWidget(editor);
-    box->addLayout(place);
+    box->addWidget(placement);
     box->addLayout(fontRow(work, &dialog));
     box->addLayout(scrolls);
     box->addLayout(bottom);

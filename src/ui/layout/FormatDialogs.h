@@ -32,6 +32,9 @@ struct FormatSession {
     bool hscroll = true;
     bool vscroll = true;
     QRect placement; // the list box within its window
+    // Whether the list keeps a placement of its own; others fill their
+    // window, and the dialog offers no placement for them.
+    bool placeable = false;
 };
 
 // A new display column for entry `field` (1-based) of the column table.

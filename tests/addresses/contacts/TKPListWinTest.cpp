@@ -3,6 +3,7 @@
 // sorting and locating by telephone number, and dialling through a
 // recording dialler in the program folder.
 
+#include "../../i18n/MemoryTranslationTable.h"
 #include "../forms/FormFixture.h"
 #include "ContactListFixture.h"
 #include "SortIndexes.h"
@@ -17,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -145,6 +147,52 @@ private slots:
         contacts->close();
         adrList->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Until the user sorts by a column, each tab shows its key's order: by
+    // kind and number for one address, by kind and name for all of them.
+    void startsInTheOrderOfTheTabsKey() {
+        ContactListFixture f;
+        f.addAddress(1, "Alpha GmbH", "München");
+        f.addAddress(2, "Beta AG", "Berlin");
+        f.addContacts({{1, 1, "Zeta", "", 2},
+                       {1, 2, "Adam", "", 1},
+                       {1, 3, "Berta", "", 2},
+                       {1, 4, "Cem", "", 1},
+                       {2, 1, "Anton", "", 2},
+                       {2, 2, "Xaver", "", 1}});
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        QCOMPARE(f.column(Name), QStringList({"Adam", "Cem", "Zeta", "Berta"}));
+        QVERIFY(!f.headerText(Name).startsWith('>'));
+        QCOMPARE(f.control<QLabel>("LS:SEARCHPROMPT")->text(), QString("K-Art:"));
+        QTest::mouseClick(f.control<QCheckBox>("LN:ALLADRESS"), Qt::LeftButton);
+        QCOMPARE(f.column(Name), QStringList({"Adam", "Cem", "Xaver", "Anton", "Berta", "Zeta"}));
+        QTest::keyClicks(f.list(), "pr"); // the kind locates
+        QTRY_COMPARE(f.selectedText(Name).trimmed(), QString("Anton"));
+        // A header click sorts by that column, here and after the next opening.
+        f.clickHeader(Name);
+        QCOMPARE(f.column(Name), QStringList({"Adam", "Anton", "Berta", "Cem", "Xaver", "Zeta"}));
+        f.closeWindow();
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        QCOMPARE(f.column(Name), QStringList({"Adam", "Berta", "Cem", "Zeta"}));
+    }
+
+    // Translated texts are longer than the designed ones: the window never
+    // gets narrower than its translated controls need.
+    void theTranslatedAllAdressShowsInFullAtTheSmallestWidth() {
+        velkora::test::MemoryTranslations mem;
+        mem.put("P.12_ALLADRESS", "Alle Adressen");
+        ContactListFixture f;
+        addTwoAddresses(f);
+        QVERIFY(f.openWindow());
+        auto* all = f.control<QCheckBox>("LN:ALLADRESS");
+        QCOMPARE(all->text(), QString("Alle Adressen"));
+        f.window->resize(f.window->minimumSize());
+        QCoreApplication::processEvents();
+        QVERIFY2(all->width() >= all->sizeHint().width(),
+                 qPrintable(QString("%1 < %2").arg(all->width()).arg(all->sizeHint().width())));
     }
 
     void publishesTheSelectedContact() {
@@ -298,6 +346,24 @@ private slots:
         QCOMPARE(stored(1, 1)->TFX, std::string("49891"));
         QCOMPARE(f.selectedText(Name).trimmed(), QString("Adam Neu"));
         QVERIFY(f.prompter.prompts().empty());
+    }
+
+    void mailAndDialButtonsFollowWhatTheFormEntered() {
+        ContactListFixture f;
+        f.addAddress(1, "Alpha GmbH", "München");
+        f.addContacts({{1, 1, "Anna"}});
+        browse::registerForm("qxUpdateTKP", [](int) {
+            addresses::TkpExchange().EMAIL = "anna@example.de";
+            addresses::TkpExchange().TEL = "089 1";
+            return int(browse::RequestCompleted);
+        });
+        appState().ADRNR = 1;
+        QVERIFY(f.openWindow());
+        QVERIFY(!f.control("EMAILBUTTON")->isEnabled());
+        QVERIFY(!f.control("TAPIBUTTON")->isEnabled());
+        QTest::mouseClick(f.control("CHANGE:2"), Qt::LeftButton);
+        QVERIFY(f.control("EMAILBUTTON")->isEnabled());
+        QVERIFY(f.control("TAPIBUTTON")->isEnabled());
     }
 
     void aFailedWriteIsTriedAgainOnYes() {

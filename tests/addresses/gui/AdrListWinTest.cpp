@@ -6,6 +6,7 @@
 #include "AddressListFixture.h"
 #include "SortIndexes.h"
 #include "addresses/gui/AlarmWin.h"
+#include "app/gui/MainFrame.h"
 #include "app/gui/Navigation.h"
 #include "app/gui/WindowPosition.h"
 #include "app/gui/WindowRegistry.h"
@@ -15,6 +16,8 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
 using velkora::test::AddressListFixture;
@@ -246,6 +249,23 @@ private slots:
         QCOMPARE(velkora::appState().ADRNR, 2);
     }
 
+    void urlButtonFollowsAWebAddressEnteredInTheForm() {
+        AddressListFixture f;
+        f.addAddresses({{"A ohne", "D", "1", ""}, {"B ohne", "D", "2", ""}});
+        browse::registerForm("qxUpdateAdressMain", [](int) {
+            auto& adr = data::files().QXADRESS;
+            adr.rec.URL = adr.rec.URL.empty() ? "www.example.de" : "";
+            return adr.put() == 0 ? browse::RequestCompleted : browse::RequestCancelled;
+        });
+        QVERIFY(f.openWindow());
+        auto* url = f.control<QPushButton>("URLBUTTON");
+        QVERIFY(!url->isEnabled());
+        QTest::mouseClick(f.control<QPushButton>("CHANGE:2"), Qt::LeftButton);
+        QVERIFY(url->isEnabled());
+        QTest::mouseClick(f.control<QPushButton>("CHANGE:2"), Qt::LeftButton);
+        QVERIFY(!url->isEnabled());
+    }
+
     void saveAndNextShiftsThePageAndReopensTheForm() {
         AddressListFixture f;
         f.addNumbered(40);
@@ -393,7 +413,9 @@ private slots:
         QTRY_COMPARE(note->findChild<QLabel*>("LS:ALARMSTRING")->text(), QString("Bitte zurückrufen"));
         QVERIFY(note->findChild<QLabel*>("IMAGE1") != nullptr);
         const int beeps = f.prompter.beeps();
-        const auto backToTheList = [&] { // the note took the focus; the user clicks into the list
+        // Alone, without the frame, the note is a window of its own, and this
+        // platform activates every new window: the user clicks back into the list.
+        const auto backToTheList = [&] {
             f.window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         };
@@ -409,6 +431,67 @@ private slots:
         // Closing the list closes the note.
         f.closeWindow();
         QTRY_VERIFY(velkora::app::runningWindow("qxShowAlarm") == nullptr);
+    }
+
+    void alarmWithoutARemarkShowsNothing() {
+        AddressListFixture f;
+        f.addAddresses({{"A Alarm", "D", "1", "", 0, 0, "", "1", "Bitte zurückrufen"},
+                        {"B leer", "D", "2", "", 0, 0, "", "1", ""},
+                        {"C blank", "D", "3", "", 0, 0, "", "1", "   "}});
+        velkora::appState().SHOWALARM = 1;
+        QVERIFY(f.openWindow());
+        f.clickHeader(Name1);
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        QTest::keyClick(f.list(), Qt::Key_Up);
+        QVERIFY(velkora::app::runningWindow("qxShowAlarm") != nullptr);
+        const int beeps = f.prompter.beeps();
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        QTRY_VERIFY(velkora::app::runningWindow("qxShowAlarm") == nullptr);
+        QTest::keyClick(f.list(), Qt::Key_Down);
+        QCoreApplication::processEvents();
+        QVERIFY(velkora::app::runningWindow("qxShowAlarm") == nullptr);
+        QCOMPARE(f.prompter.beeps(), beeps);
+    }
+
+    // Inside the frame the note shows beside the list: the keys and the
+    // frame's buttons go on moving through the addresses.
+    void alarmNoteLeavesTheFocusInTheList() {
+        AddressListFixture f;
+        f.addAddresses({{"A still", "D", "1", ""},
+                        {"B Alarm", "D", "2", "", 0, 0, "", "1", "Bitte zurückrufen"},
+                        {"C Alarm", "D", "3", "", 0, 0, "", "1", "Mahnung offen"},
+                        {"D still", "D", "4", ""}});
+        velkora::appState().SHOWALARM = 1;
+        velkora::app::MainFrame frame({});
+        const auto closeFrame = qScopeGuard([&frame] { frame.close(); });
+        frame.open();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QWidget* list = velkora::app::openWindow("qxAdressMain");
+        QVERIFY(list != nullptr);
+        QWidget* table = list->findChild<QWidget*>("BROWSE:1");
+        auto* rows = table->findChild<QTableView*>();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualRect(rows->model()->index(0, 1)).center());
+        QVERIFY(table->isAncestorOf(QApplication::focusWidget()));
+        const auto keyOnFocus = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        keyOnFocus(Qt::Key_Down);
+        QCOMPARE(velkora::appState().ADRNR, 2);
+        QWidget* note = velkora::app::runningWindow("qxShowAlarm");
+        QVERIFY(note != nullptr);
+        QCoreApplication::processEvents();
+        QCOMPARE(note->findChild<QLabel*>("LS:ALARMSTRING")->text(), QString("Bitte zurückrufen"));
+        QVERIFY(table->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(frame.mdiArea()->activeSubWindow()->widget(), list);
+        QCOMPARE(frame.mdiArea()->subWindowList(QMdiArea::StackingOrder).last()->widget(), note);
+        keyOnFocus(Qt::Key_Down);
+        QCOMPARE(velkora::appState().ADRNR, 3);
+        QTRY_COMPARE(note->findChild<QLabel*>("LS:ALARMSTRING")->text(), QString("Mahnung offen"));
+        frame.command("TBARBRWDOWN")->trigger();
+        QCOMPARE(velkora::appState().ADRNR, 4);
+        QTRY_VERIFY(velkora::app::runningWindow("qxShowAlarm") == nullptr);
+        frame.command("TBARBRWUP")->trigger();
+        QCOMPARE(velkora::appState().ADRNR, 3);
+        QVERIFY(velkora::app::runningWindow("qxShowAlarm") != nullptr);
     }
 
     void alarmsSwitchedOffOpenNothing() {

@@ -2,8 +2,10 @@
 
 #include "../../i18n/MemoryTranslationTable.h"
 #include "FrameFixture.h"
+#include "ModalDriver.h"
 #include "ScriptedPrompter.h"
 #include "app/gui/Procedures.h"
+#include "app/gui/ProgramPrinter.h"
 #include "shared/Clock.h"
 #include "shared/ProfileFile.h"
 
@@ -16,6 +18,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -284,6 +288,56 @@ private slots:
         QCOMPARE(frame.command("REMINDER")->toolTip(), QString("Reminders"));
         QCOMPARE(frame.command("CALENDAR")->toolTip(), QString("Kalender")); // kept when the key is missing
         QCOMPARE(frame.command("TBARBRWLOCATE")->toolTip(), QString("Locate a record"));
+        frame.close();
+    }
+
+    void windowButtonTipsShowNoShortcutMarker() {
+        test::MemoryTranslations mem;
+        mem.put("P.20_AKTIVITAETEN", "Akti&vitäten");
+        mem.put("P.20_KONTAKTE", "Kontakte && Personen");
+        app::MainFrame frame({});
+        frame.open();
+        QCOMPARE(frame.command("ADRESSAKTLIST")->text(),
+                 QString("Akti&vitäten")); // the menu keeps its shortcut
+        QCOMPARE(frame.command("AKTBUTTON")->toolTip(), QString("Aktivitäten"));
+        QCOMPARE(frame.command("TKPBUTTON")->toolTip(), QString("Kontakte & Personen"));
+        frame.close();
+    }
+
+    void printSetupChoosesThePrinterTheProgramPrintsOn() {
+        const app::PrinterSetupDialog platformDialog = app::printerSetupDialog();
+        const auto restore = qScopeGuard([&] { app::printerSetupDialog() = platformDialog; });
+        std::vector<QPrinter*> offered;
+        app::printerSetupDialog() = [&](QPrinter& printer, QWidget*) {
+            offered.push_back(&printer);
+            printer.setPageOrientation(QPageLayout::Landscape);
+            printer.setPageSize(QPageSize(QPageSize::A5));
+            return true;
+        };
+        app::MainFrame frame({});
+        frame.command("PRINTSETUP")->trigger();
+        QCOMPARE(offered, std::vector<QPrinter*>{&app::programPrinter()});
+        QCOMPARE(app::programPrinter().pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(app::programPrinter().pageLayout().pageSize().id(), QPageSize::A5);
+        // The next set-up starts from that choice, on the same printer.
+        frame.command("PRINTSETUP")->trigger();
+        QCOMPARE(offered.size(), std::size_t{2});
+        QCOMPARE(offered.back(), &app::programPrinter());
+    }
+
+    void printSetupIsThePrintDialogOnTheProgramPrinter() {
+        app::MainFrame frame({});
+        frame.open();
+        QString shown;
+        test::whenModal([&shown](QWidget* dialog) {
+            auto* print = qobject_cast<QPrintDialog*>(dialog);
+            QVERIFY(print != nullptr);
+            QCOMPARE(print->printer(), &app::programPrinter());
+            shown = print->windowTitle();
+            print->reject();
+        });
+        frame.command("PRINTSETUP")->trigger();
+        QCOMPARE(shown, QString("Print Setup"));
         frame.close();
     }
 

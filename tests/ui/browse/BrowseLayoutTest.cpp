@@ -95,6 +95,7 @@ private slots:
         QCOMPARE(f.window->list()->geometry(), QRect(10, 12, 300, 150));
         // Changed in "Format Listbox...", kept after closing.
         velkora::test::whenModal([](QWidget* d) {
+            QVERIFY(d->findChild<QSpinBox*>("XPOS")->isVisible());
             d->findChild<QSpinBox*>("XPOS")->setValue(6);
             d->findChild<QSpinBox*>("LISTWIDTH")->setValue(320);
             QTest::mouseClick(d->findChild<QPushButton*>("CLOSE"), Qt::LeftButton);
@@ -109,6 +110,20 @@ private slots:
         store(f, {{"XploreWidth-", "0"}});
         f.open(remembering);
         QVERIFY(f.window->list()->width() > 400);
+    }
+
+    void aListThatFillsItsSheetOffersNoPlacement() {
+        ListFixture f;
+        f.open();
+        bool offered = true;
+        velkora::test::whenModal([&offered](QWidget* d) {
+            offered = false;
+            for (const char* name : {"XPOS", "YPOS", "LISTWIDTH", "LISTHEIGHT"})
+                offered = offered || d->findChild<QSpinBox*>(name)->isVisible();
+            QTest::mouseClick(d->findChild<QPushButton*>("CLOSE"), Qt::LeftButton);
+        });
+        f.window->openListboxDialog();
+        QVERIFY(!offered);
     }
 
     void changedFontAndLineHeightComeBack() {
