@@ -5,8 +5,10 @@
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace velkora::app {
 
@@ -23,6 +25,10 @@ PrinterSetupDialog& printerSetupDialog() {
         setup.setWindowTitle("Print Setup");
         // Set-up chooses the printer and its paper; what to print is asked when printing.
         setup.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+        // Set-up prints nothing: its accept button says OK, not "Print".
+        if (auto* buttons = setup.findChild<QDialogButtonBox*>())
+            if (QPushButton* accept = buttons->button(QDialogButtonBox::Ok))
+                accept->setText("OK");
         // Qt's own dialog: its lists name printers and paper sizes, not
         // design texts; its labels and tips go through the table.
         for (QComboBox* list : setup.findChildren<QComboBox*>())

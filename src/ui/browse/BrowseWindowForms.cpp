@@ -4,9 +4,8 @@
 #include "app/gui/ModalRun.h"
 #include "app/gui/WindowPosition.h"
 #include "ui/browse/BrowseWindow.h"
-
-#include "ui/form/FormLayout.h"
 #include "ui/browse/FormRequest.h"
+#include "ui/form/FormLayout.h"
 
 #include <QPointer>
 #include <QPushButton>
