@@ -30,7 +30,8 @@ install_into() {
 }
 expect_no_build_paths() {
     local found
-    found=$(grep -rlF -e "$source" -e "$build" "$1" || true)
+    # With the slash: a short checkout path like /velkora must not match velkora.org.
+    found=$(grep -rlF -e "$source/" -e "$build/" "$1" || true)
     [ -z "$found" ] || fail "installed files name the source or build folder: $found"
 }
 # A new demo workspace made by the velkora-cli in `bin`, checked record by record.
