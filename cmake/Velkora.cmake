@@ -60,8 +60,10 @@ function(velkora_gtest name)
     add_executable(${name} ${ARGN})
     target_compile_options(${name} PRIVATE ${VELKORA_WARNINGS})
     target_link_libraries(${name} PRIVATE velkora_test_support GTest::gtest GTest::gtest_main)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
-        "VELKORA_SOURCE_DIR=${PROJECT_SOURCE_DIR};VELKORA_RESOURCES=${PROJECT_SOURCE_DIR}/resources")
+    # One variable a property: gtest_discover_tests would split a list of them.
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES
+        ENVIRONMENT "VELKORA_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+        ENVIRONMENT_MODIFICATION "VELKORA_RESOURCES=set:${PROJECT_SOURCE_DIR}/resources")
 endfunction()
 
 # A QtTest program over windows, run on the offscreen platform.
