@@ -17,6 +17,27 @@ endif()
 
 set_property(GLOBAL PROPERTY VELKORA_CORE_TARGETS "")
 
+# The programs find their shared files (workspace template, help, icons) by
+# this path from their own folder, so an installed copy works wherever it
+# was installed. The build folder is laid out the same way: programs in
+# bin/, and share/velkora linking to the resources of the source tree.
+file(RELATIVE_PATH VELKORA_SHARED_DATA_FROM_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/velkora)
+set(VELKORA_BUILD_PROGRAM_DIR ${PROJECT_BINARY_DIR}/${CMAKE_INSTALL_BINDIR})
+cmake_path(ABSOLUTE_PATH VELKORA_SHARED_DATA_FROM_PROGRAM BASE_DIRECTORY ${VELKORA_BUILD_PROGRAM_DIR}
+           NORMALIZE OUTPUT_VARIABLE VELKORA_BUILD_SHARED_DATA_DIR)
+file(MAKE_DIRECTORY ${VELKORA_BUILD_SHARED_DATA_DIR})
+foreach(folder demo icons)
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/resources/${folder} ${VELKORA_BUILD_SHARED_DATA_DIR}/${folder} SYMBOLIC)
+endforeach()
+
+# A program of the installed set: built into the build folder's bin/ and
+# installed into the prefix's.
+function(velkora_program name)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${VELKORA_BUILD_PROGRAM_DIR})
+    install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()
+
 # A core library: standard C++ (and SQLite) only. It must never reach Qt,
 # so the command line tool and batch jobs run without a display.
 function(velkora_core_library name)
@@ -39,7 +60,10 @@ function(velkora_gtest name)
     add_executable(${name} ${ARGN})
     target_compile_options(${name} PRIVATE ${VELKORA_WARNINGS})
     target_link_libraries(${name} PRIVATE velkora_test_support GTest::gtest GTest::gtest_main)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "VELKORA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    # One variable a property: gtest_discover_tests would split a list of them.
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES
+        ENVIRONMENT "VELKORA_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+        ENVIRONMENT_MODIFICATION "VELKORA_RESOURCES=set:${PROJECT_SOURCE_DIR}/resources")
 endfunction()
 
 # A QtTest program over windows, run on the offscreen platform.
@@ -49,7 +73,7 @@ function(velkora_qtest name)
     target_link_libraries(${name} PRIVATE velkora_test_support Qt6::Test Qt6::Widgets)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen;VELKORA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+        "QT_QPA_PLATFORM=offscreen;VELKORA_SOURCE_DIR=${PROJECT_SOURCE_DIR};VELKORA_RESOURCES=${PROJECT_SOURCE_DIR}/resources")
 endfunction()
 
 # Fails the configure step when a core library links Qt, directly or through

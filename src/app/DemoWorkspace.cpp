@@ -1,10 +1,10 @@
 #include "app/DemoWorkspace.h"
 
+#include "app/InstallLayout.h"
 #include "data/DemoData.h"
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -63,24 +63,19 @@ bool seedRecords(const fs::path& seeds, const fs::path& workspace, WorkspaceCont
     return ok;
 }
 
-// The dialler belongs in the program folder, where the settings look for it.
+// The dialler belongs in the program folder, where the settings look for it;
+// the copy is the one installed beside the running program.
 void shipDialler(const fs::path& workspace) {
     std::error_code ec;
-    const fs::path dialler = fs::read_symlink("/proc/self/exe", ec).parent_path() / "velkora-dial";
-    if (!ec && fs::exists(dialler) && !fs::exists(workspace / "velkora-dial"))
+    const fs::path dialler = programDir() / "velkora-dial";
+    if (fs::exists(dialler, ec) && !fs::exists(workspace / "velkora-dial", ec))
         fs::copy_file(dialler, workspace / "velkora-dial", ec);
 }
 
 } // namespace
 
 std::string demoTemplateDir() {
-    if (const char* dir = std::getenv("VELKORA_RESOURCES"))
-        return (fs::path(dir) / "demo").string();
-    std::error_code ec;
-    const fs::path installed = fs::read_symlink("/proc/self/exe", ec).parent_path() / "../share/velkora/demo";
-    if (!ec && fs::exists(installed / "ORB.INI"))
-        return fs::weakly_canonical(installed).string();
-    return VELKORA_RESOURCE_DIR "/demo";
+    return (sharedDataDir() / "demo").string();
 }
 
 WorkspaceCreation createWorkspace(const std::string& dir, WorkspaceContent content, std::string& error) {

@@ -6,7 +6,7 @@
 
 namespace velkora::app {
 
-// The folder holding the workspace template (VELKORA_RESOURCES overrides it).
+// The folder holding the workspace template: demo/ in the shared data folder.
 std::string demoTemplateDir();
 
 // What a new workspace holds besides its start file, language and help files,

@@ -1,5 +1,6 @@
 // velkora [DIR]         starts in DIR (default: the current folder)
-// velkora --demo DIR    creates the demo workspace in DIR if needed, then starts there
+// velkora --demo [DIR]  creates the demo workspace in DIR (default: ~/Velkora-Demo)
+//                       if needed, then starts there; the menu entry starts this way
 
 #include "app/DemoWorkspace.h"
 #include "app/Startup.h"
@@ -31,7 +32,9 @@ Arguments parse(const QStringList& args) {
     if (!rest.isEmpty() && rest.front() == "--demo") {
         parsed.demo = true;
         rest.pop_front();
-        parsed.valid = rest.size() == 1;
+        parsed.valid = rest.size() <= 1;
+        if (rest.isEmpty())
+            rest.push_back(QDir::home().filePath("Velkora-Demo"));
     } else {
         parsed.valid = rest.size() <= 1;
     }
@@ -66,13 +69,15 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Velkora");
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QApplication::setDesktopFileName("org.velkora.Velkora");
     app::QtPrompter prompter;
     setPrompter(&prompter);
     app::installGuiApplicationEnd();
 
     const Arguments args = parse(QApplication::arguments());
     if (!args.valid) {
-        ask("Usage:|velkora [DIR]|velkora --demo DIR", "Velkora", Icon::Information);
+        ask("Usage:|velkora [DIR]|velkora --demo [DIR]", "Velkora", Icon::Information);
         return 2;
     }
     if (args.demo) {
