@@ -27,6 +27,8 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
     : QWidget(parent), declaration_(std::move(declaration)), source_(std::move(source)),
       list_(new BrowseList), keysTimer_(new QTimer(this)) {
     setObjectName(QString::fromStdString(declaration_.procedure));
+    // The window's focus is the list's: the first arrow key moves the rows.
+    setFocusProxy(list_);
     filesOpen_ = files_.open(declaration_.files);
     if (!declaration_.buildRow) {
         declaration_.buildRow = [columns = declaration_.columns](const BrowseSource& s) {

@@ -455,6 +455,20 @@ private slots:
 
     // Inside the frame the note shows beside the list: the keys and the
     // frame's buttons go on moving through the addresses.
+    void aListOpenedFromTheFrameTakesTheKeysAtOnce() {
+        AddressListFixture f;
+        f.addAddresses({{"A", "D", "1", ""}, {"B", "D", "2", ""}});
+        velkora::app::MainFrame frame({});
+        const auto closeFrame = qScopeGuard([&frame] { frame.close(); });
+        frame.open();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QWidget* list = velkora::app::openWindow("qxAdressMain");
+        QVERIFY(list != nullptr);
+        QVERIFY(list->findChild<QWidget*>("BROWSE:1")->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(velkora::appState().ADRNR, 2);
+    }
+
     void alarmNoteLeavesTheFocusInTheList() {
         AddressListFixture f;
         f.addAddresses({{"A still", "D", "1", ""},
