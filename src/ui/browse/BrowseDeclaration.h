@@ -62,6 +62,10 @@ struct BrowseDeclaration {
     std::string designFormat;             // the list format as designed (ListFormat.h)
     std::vector<BrowseColumnDef> columns; // the column table, in order
     std::vector<SortMapping> sortMappings;
+    // The order until the user picks a sort column (none saved, no header
+    // clicked): a list that opens in the order of a key rather than of its
+    // first column. Empty: column 1 sorts from the start.
+    std::string keyOrder;
     LocatorMapping locate;           // default: the text itself
     RowBuilder buildRow;             // default: every column from its field and picture
     std::vector<QIcon> icons;        // icon numbers 1..n of the rows

@@ -84,6 +84,7 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
       list_(new BrowseList), sheet_(new QTabWidget(this)), searchPrompt_(new QLabel(this)),
       searchEntry_(new QLineEdit(this)), keysTimer_(new QTimer(this)) {
     setObjectName(QString::fromStdString(declaration_.procedure));
+    sortField_ = declaration_.keyOrder.empty() ? 1 : 0;
     if (!declaration_.buildRow) {
         declaration_.buildRow = [columns = declaration_.columns](const BrowseSource& s) {
             return pictureRow(columns, s);
@@ -302,9 +303,15 @@ void BrowseWindow::openBrowse() {
     pageMoved();
 }
 
+SortOrder BrowseWindow::currentOrder() const {
+    if (sortField_ == 0)
+        return {declaration_.keyOrder, {}, 0}; // no locator field: the key order does not locate
+    return sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
+                     declaration_.sortMappings);
+}
+
 void BrowseWindow::reopenView() {
-    const auto order = sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
-                                 declaration_.sortMappings);
+    const auto order = currentOrder();
     if (!source_->open(order.expression))
         data::ShowStandardWarning(data::Warn::ViewOpenError);
 }
@@ -316,6 +323,8 @@ void BrowseWindow::showSortMarker() {
 // The sort column's header without its marker: as the list shows it, or
 // from the column table when the user has hidden that column.
 QString BrowseWindow::sortHeader() const {
+    if (sortField_ == 0)
+        return {};
     const int index = list_->format().indexOfField(sortField_);
     if (index >= 0)
         return QString::fromStdString(list_->format().columns[static_cast<std::size_t>(index)].header);
@@ -325,7 +334,7 @@ QString BrowseWindow::sortHeader() const {
 
 void BrowseWindow::showLocatorPrompt() {
     const QString header = sortHeader();
-    const bool shown = header != kIconHeader && !declaration_.embedded;
+    const bool shown = !header.isEmpty() && header != kIconHeader && !declaration_.embedded;
     searchPrompt_->setText(header.trimmed() + ":");
     searchPrompt_->setVisible(shown);
     searchEntry_->setVisible(shown);
@@ -382,11 +391,12 @@ void BrowseWindow::locate() {
     if (!opened_)
         return;
     showPendingMoves();
-    const auto order = sortOrder(declaration_.columns[static_cast<std::size_t>(sortField_ - 1)], descending_,
-                                 declaration_.sortMappings);
+    const auto order = currentOrder();
     const std::string text = clip(locator_.text());
-    const auto values = declaration_.locate ? declaration_.locate(order.locatorField, text)
-                                            : std::optional<std::vector<std::string>>({text});
+    std::optional<std::vector<std::string>> values;
+    if (!order.locatorField.empty())
+        values = declaration_.locate ? declaration_.locate(order.locatorField, text)
+                                     : std::optional<std::vector<std::string>>({text});
     reopenView();
     if (values) {
         page_->locate(*values);

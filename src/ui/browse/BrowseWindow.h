@@ -53,7 +53,8 @@ public:
     BrowsePage& page() { return *page_; }
     BrowseSource& source() { return *source_; }
 
-    // Sorting: the column-table entry (1-based) and direction.
+    // Sorting: the column-table entry (1-based; 0 while the declaration's
+    // key order is in use) and direction.
     int sortField() const { return sortField_; }
     bool sortDescending() const { return descending_; }
     // A header click: another column sorts ascending, the same one toggles.
@@ -134,6 +135,7 @@ private:
     void pageMoved();
     void readFailed();
     void reopenView();
+    SortOrder currentOrder() const;
     void showSortMarker();
     QString sortHeader() const;
     layout::FormatSession formatSession() const;
