@@ -1,11 +1,14 @@
 #include "activities/gui/AktListWin.h"
+#include "activities/gui/AktUpdateWin.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/WindowRegistry.h"
+#include "ui/browse/FormRequest.h"
 
 namespace velkora::activities {
 
 void registerActivityWindows() {
     app::registerWindow(app::procedures::ActivityList, app::Instances::Single, [] { return new AktListWin; });
+    browse::registerForm("qxUpdateAkt", qxUpdateAkt);
 }
 
 } // namespace velkora::activities

@@ -38,6 +38,9 @@ public:
         appState().WORKINI = appState().STARTINI;
         appState().WORKPATH = dir.str();
         appState().INITPATH = dir.str();
+        dir.write("ORB.ENV",
+                  "[APPWARN]\nWarn:AKT_NOADRS=Keine Adresse gewählt.\nCapt:AKT_NOADRS=Keine Adresse\n"
+                  "Warn:AKT_NODATA=Bitte Titel eingeben.\nCapt:AKT_NODATA=Kein Titel\n");
     }
 
     void addAddress(std::int32_t adrnr, const std::string& name, const std::string& ort) {
