@@ -1,5 +1,6 @@
 #include "activities/gui/AktListWin.h"
 #include "activities/gui/AktUpdateWin.h"
+#include "activities/gui/RemindListWin.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/WindowRegistry.h"
 #include "ui/browse/FormRequest.h"
@@ -8,6 +9,8 @@ namespace velkora::activities {
 
 void registerActivityWindows() {
     app::registerWindow(app::procedures::ActivityList, app::Instances::Single, [] { return new AktListWin; });
+    app::registerWindow(app::procedures::ReminderList, app::Instances::Single,
+                        [] { return new RemindListWin; });
     browse::registerForm("qxUpdateAkt", qxUpdateAkt);
 }
 
