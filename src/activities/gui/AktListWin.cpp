@@ -119,6 +119,8 @@ browse::BrowseDeclaration activityListDeclaration(const ValueList& kinds) {
          2},
         {"BRW:AKTART", "AKT:AKTART", "UPPER(AKT:AKTART)", "-UPPER(AKT:AKTART)", 1},
         {"BRW:BEMERK", "AKT:BEMERK", "UPPER(AKT:BEMERK)", "-UPPER(AKT:BEMERK)", 1},
+        // The address column has no field of its own: it sorts by the address number.
+        {"BRW:AKTADR", "AKT:ADRNR", "AKT:ADRNR", "-AKT:ADRNR", 1},
     };
     d.keyOrder = "-AKT:DATUM, -AKT:UHR, AKT:AKTID"; // newest first
     d.locate = [kinds](const std::string& field, const std::string& text) {

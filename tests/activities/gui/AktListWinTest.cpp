@@ -6,7 +6,11 @@
 
 #include "ActivityFixture.h"
 #include "ListDriver.h"
+#include "SortIndexes.h"
 #include "activities/gui/DocumentOpener.h"
+#include "addresses/gui/AdrListWin.h"
+#include "addresses/gui/AlarmWin.h"
+#include "app/gui/Procedures.h"
 #include "app/gui/WindowRegistry.h"
 
 #include <QCheckBox>
@@ -86,6 +90,13 @@ private slots:
         QCOMPARE(f.lampOf(3), 3);
     }
 
+    void everyColumnSortsByAnIndexTheFileWasMadeWith() {
+        ListFixture f;
+        QCOMPARE(velkora::test::sortsWithoutIndex(activities::activityListDeclaration({}),
+                                                  velkora::data::files().QXADRAKT),
+                 QStringList());
+    }
+
     void followsTheAddressListAndSwitchesToAll() {
         ListFixture f;
         velkora::appState().ADRNR = 1;
@@ -126,6 +137,31 @@ private slots:
         entry->setText("04.03.2026");
         QTest::keyClick(entry, Qt::Key_Return);
         QCOMPARE(f.selectedText(Title), QString("Rückruf"));
+    }
+
+    void anAlarmShowsItsRemarkAndTheOtherButtonsAreToCome() {
+        ListFixture f;
+        velkora::addresses::registerAddressWindows();
+        f.addActivities({{5, 1, 1, 254, {2026, 4, 1}, "Wichtig", "Achtung: Mahnung", ""}});
+        auto& akt = velkora::data::files().QXADRAKT;
+        QVERIFY(velkora::data::OpenRecordFile(akt));
+        akt.rec.AKTID = 5;
+        QCOMPARE(akt.get(*velkora::data::Activity::table().key("QXADRAK6")), 0);
+        akt.rec.ALARM = "1";
+        QCOMPARE(akt.put(), 0);
+        velkora::data::CloseRecordFile(akt);
+        QVERIFY(f.openWindow());
+        f.selectTitle("Besuch");
+        f.selectTitle("Wichtig");
+        QVERIFY(velkora::app::runningWindow(velkora::app::procedures::Alarm) != nullptr);
+        QCOMPARE(velkora::addresses::alarmText(), std::string("Achtung: Mahnung"));
+        f.selectTitle("Besuch");
+        QTRY_VERIFY(velkora::app::runningWindow(velkora::app::procedures::Alarm) == nullptr);
+
+        QTest::mouseClick(f.control<QPushButton>("PRNLIST"), Qt::LeftButton);
+        QTest::mouseClick(f.control<QPushButton>("BUTTONAPRLIST"), Qt::LeftButton);
+        QCOMPARE(f.prompter.prompts().size(), std::size_t{2});
+        QVERIFY(f.prompter.texts()[1].find("AktAttMatList") != std::string::npos);
     }
 
     void opensOnlyPlainDocuments() {
