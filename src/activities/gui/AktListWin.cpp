@@ -153,7 +153,7 @@ AktListWin::AktListWin(QWidget* parent)
     connect(open_, &QPushButton::clicked, this,
             [this] { openActivityDocument(source().field("AKT:DOCNAME")); });
     connect(print_, &QPushButton::clicked, this, [this] {
-        app::showProcedureToDo("ReportAktList");
+        app::showProcedureToDo("AktListSelect");
         refresh();
     });
     connect(material_, &QPushButton::clicked, this, [this] {
