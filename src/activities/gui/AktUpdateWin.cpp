@@ -229,6 +229,7 @@ form::RecordFormDeclaration activityFormDeclaration() {
         {.name = "AKT:UHR", .prompt = "Uhr", .picture = "@T01B", .tab = kGeneral},
         {.name = "AKT:MEMO", .prompt = "Memo", .tab = "Memo", .multiline = true},
     };
+    d.pageNames = {{kGeneral, "TAB:1"}, {"Memo", "TAB2"}};
     d.required = {"AKT:TITLE"};
     d.requiredMessage = "M.AKT_NODATA";
     d.duplicateText = "AktID (Increment)";

@@ -42,6 +42,9 @@ RecordForm::RecordForm(RecordFormDeclaration declaration, QWidget* parent)
                     tabs = named(new QTabWidget, "CURRENTTAB");
                     layout->addWidget(tabs);
                 }
+                if (const auto name = declaration_.pageNames.find(f.tab);
+                    name != declaration_.pageNames.end())
+                    page->setObjectName(QString::fromStdString(name->second));
                 tabs->addTab(page, f.tab);
             }
         }

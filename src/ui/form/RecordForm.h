@@ -18,6 +18,7 @@
 
 #include <QString>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -77,6 +78,8 @@ struct RecordFormDeclaration {
     QString insertTitle;
     QString changeTitle;
     std::vector<FormField> fields; // in tab order
+    // The design names of the pages, by their text ("Allgemein" is TAB:1).
+    std::map<QString, std::string> pageNames;
     std::vector<std::string> required;
     std::string requiredMessage; // "M.LND_NODATA"
     std::string duplicateText;   // the label in the DuplicateKey warning

@@ -34,7 +34,7 @@ public:
         appState().DATAPATH = dir.file("DATA");
         appState().DOCSPATH = dir.file("DOCS");
         appState().STARTINI = dir.write("ORB.INI", "[AKTART]\nAktArt1=Brief\nAktArt2=Anruf\n"
-                                                   "[TKPART]\nTkpArt1=Chef\n");
+                                                   "[ADRTKP]\nAdrKArt1=Chef\n");
         appState().WORKINI = appState().STARTINI;
         appState().WORKPATH = dir.str();
         appState().INITPATH = dir.str();

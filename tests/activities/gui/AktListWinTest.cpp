@@ -14,6 +14,7 @@
 #include "app/gui/WindowRegistry.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -162,6 +163,28 @@ private slots:
         QTest::mouseClick(f.control<QPushButton>("BUTTONAPRLIST"), Qt::LeftButton);
         QCOMPARE(f.prompter.prompts().size(), std::size_t{2});
         QVERIFY(f.prompter.texts()[1].find("AktAttMatList") != std::string::npos);
+    }
+
+    void theSelectedActivityNamesItsContact() {
+        ListFixture f;
+        auto& tkp = velkora::data::files().QXADRTKP;
+        QVERIFY(velkora::data::OpenRecordFile(tkp));
+        tkp.clear();
+        tkp.rec.ADRNR = 1;
+        tkp.rec.TKPNR = 3;
+        tkp.rec.NAME1 = "Eva";
+        tkp.rec.NAME2 = "Berg";
+        tkp.rec.KTART = 1;
+        tkp.rec.ABTPOS = "Einkauf";
+        QCOMPARE(tkp.add(), 0);
+        velkora::data::CloseRecordFile(tkp);
+        f.addActivities({{5, 1, 1, 254, {2026, 1, 5}, "Mit Kontakt", "", "", 3}});
+        QVERIFY(f.openWindow());
+        auto* contact = f.control<QLabel>("LS:TMPSTRING");
+        f.selectTitle("Mit Kontakt");
+        QCOMPARE(contact->text(), QString("Eva Berg, Chef Einkauf"));
+        f.selectTitle("Besuch");
+        QCOMPARE(contact->text(), QString());
     }
 
     void opensOnlyPlainDocuments() {

@@ -78,6 +78,8 @@ private slots:
         QVERIFY(f.open(1));
         f.inForm("INSERT:2", [](QWidget* form) {
             QVERIFY(form->windowTitle().startsWith("* "));
+            QVERIFY(in(form, "TAB:1")->isAncestorOf(in(form, "AKT:TITLE")));
+            QVERIFY(in(form, "TAB2")->isAncestorOf(in(form, "AKT:MEMO")));
             QCOMPARE(in<QLineEdit>(form, "LS:ADRESSE")->text(), QString("Meier , D 10115 Berlin, Weg 1"));
             QCOMPARE(in<QComboBox>(form, "LN:AKTART")->currentText(), QString("Besuch"));
             QCOMPARE(in<QLineEdit>(form, "AKT:DATUM")->text(), QString("10.03.2026"));
