@@ -21,6 +21,33 @@
 #include <cstdlib>
 
 namespace velkora::activities {
+
+// The address of a row, read only when it is another than the one read last.
+class RowAddresses {
+public:
+    // Another window may have changed the address read last.
+    void forget() { read_ = false; }
+    const std::string& lineOf(std::int32_t adrnr) {
+        if (!read_ || adrnr != adrnr_) {
+            auto& adr = data::files().QXADRESS;
+            const data::Address others = adr.rec; // the buffer other windows may hold
+            adr.clear();
+            adr.rec.ADRNR = adrnr;
+            line_ = adr.get(*data::Address::table().key("QXADRES1")) == data::NoError ? addressLine(adr.rec)
+                                                                                      : std::string();
+            adr.rec = others;
+            adrnr_ = adrnr;
+            read_ = true;
+        }
+        return line_;
+    }
+
+private:
+    bool read_ = false;
+    std::int32_t adrnr_ = 0;
+    std::string line_;
+};
+
 namespace {
 
 namespace procedures = app::procedures;
@@ -42,30 +69,6 @@ int listIconOf(Lamp lamp) {
             return static_cast<int>(i) + 1;
     return 0;
 }
-
-// The address of a row, read only when it is another than the one read last.
-class RowAddresses {
-public:
-    const std::string& lineOf(std::int32_t adrnr) {
-        if (!read_ || adrnr != adrnr_) {
-            auto& adr = data::files().QXADRESS;
-            const data::Address others = adr.rec; // the buffer other windows may hold
-            adr.clear();
-            adr.rec.ADRNR = adrnr;
-            line_ = adr.get(*data::Address::table().key("QXADRES1")) == data::NoError ? addressLine(adr.rec)
-                                                                                      : std::string();
-            adr.rec = others;
-            adrnr_ = adrnr;
-            read_ = true;
-        }
-        return line_;
-    }
-
-private:
-    bool read_ = false;
-    std::int32_t adrnr_ = 0;
-    std::string line_;
-};
 
 int number(const browse::BrowseSource& s, std::string_view field) {
     return std::atoi(s.field(field).c_str());
@@ -99,7 +102,10 @@ std::string contactOf(std::int32_t adrnr, std::int32_t tkpnr) {
 
 } // namespace
 
-browse::BrowseDeclaration activityListDeclaration(const ValueList& kinds) {
+browse::BrowseDeclaration activityListDeclaration(const ValueList& kinds,
+                                                  std::shared_ptr<RowAddresses> addresses) {
+    if (!addresses)
+        addresses = std::make_shared<RowAddresses>();
     browse::BrowseDeclaration d;
     d.procedure = procedures::ActivityList;
     d.designFormat = kDesignFormat;
@@ -126,18 +132,21 @@ browse::BrowseDeclaration activityListDeclaration(const ValueList& kinds) {
     d.locate = [kinds](const std::string& field, const std::string& text) {
         return activityLocatorValues(field, text, kinds);
     };
-    d.buildRow = [columns = d.columns, kinds, addresses = std::make_shared<RowAddresses>()](
-                     const browse::BrowseSource& s) { return activityRow(columns, kinds, *addresses, s); };
+    d.buildRow = [columns = d.columns, kinds, addresses](const browse::BrowseSource& s) {
+        return activityRow(columns, kinds, *addresses, s);
+    };
     d.icons = lampIcons(kListLamps);
     d.form = "qxUpdateAkt";
     d.tabs = {{"TAB:ADR", "Adresse"}, {"TAB:ALL", "Alle"}};
     return d;
 }
 
-AktListWin::AktListWin(QWidget* parent)
-    : BrowseWindow(activityListDeclaration(readKinds(appState().WORKINI)),
+AktListWin::AktListWin(QWidget* parent) : AktListWin(std::make_shared<RowAddresses>(), parent) {}
+
+AktListWin::AktListWin(std::shared_ptr<RowAddresses> addresses, QWidget* parent)
+    : BrowseWindow(activityListDeclaration(readKinds(appState().WORKINI), addresses),
                    std::make_unique<browse::LimitedSource>(data::files().QXADRAKT, "AKT:ADRNR"), parent),
-      source_(static_cast<browse::LimitedSource*>(&source())) {
+      source_(static_cast<browse::LimitedSource*>(&source())), addresses_(std::move(addresses)) {
     setWindowTitle("Aktivitäten");
     open_ = addExtraButton("OPENBUTTON", "Öffnen", "Dokument der Aktivität öffnen");
     print_ = addExtraButton("PRNLIST", "Drucken", "Aktivitätenliste drucken");
@@ -235,7 +244,9 @@ void AktListWin::showTitle() {
 
 bool AktListWin::event(QEvent* event) {
     if (event->type() == app::RefreshEvent) {
-        // The address list moved: followed unless all activities are shown.
+        // The address list moved, perhaps after its form changed an address:
+        // followed unless all activities are shown.
+        addresses_->forget();
         if (!allAddresses_ && appState().ADRNR != 0)
             followAddress(appState().ADRNR);
         else

@@ -11,6 +11,7 @@
 #include "ui/form/FormFiles.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QCheckBox;
@@ -19,8 +20,12 @@ class QPushButton;
 
 namespace velkora::activities {
 
+// The address lines of the rows, each read once while rows of one address follow.
+class RowAddresses;
+
 // The list's declaration over the kind list of the work file.
-browse::BrowseDeclaration activityListDeclaration(const ValueList& kinds);
+browse::BrowseDeclaration activityListDeclaration(const ValueList& kinds,
+                                                  std::shared_ptr<RowAddresses> addresses = nullptr);
 
 class AktListWin : public browse::BrowseWindow {
     Q_OBJECT
@@ -42,6 +47,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    AktListWin(std::shared_ptr<RowAddresses> addresses, QWidget* parent);
     void setAllAddresses(bool on);
     void followAddress(std::int32_t adrnr);
     void selectTab(int index);
@@ -49,6 +55,7 @@ private:
     void showTitle();
 
     browse::LimitedSource* source_;
+    std::shared_ptr<RowAddresses> addresses_;
     form::FormFiles files_;
     QPushButton* open_;
     QPushButton* print_;

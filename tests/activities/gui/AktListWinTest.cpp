@@ -41,7 +41,7 @@ struct ListFixture : ActivityFixture, velkora::test::ListDriver<activities::AktL
     }
     ~ListFixture() {
         closeWindow();
-        velkora::activities::desktopOpener() = nullptr;
+        velkora::activities::desktopOpener() = desktop;
     }
     activities::AktListWin* openWindow() { return showWindow(std::make_unique<activities::AktListWin>()); }
     // The row whose title is `title` becomes the selection.
@@ -63,6 +63,7 @@ struct ListFixture : ActivityFixture, velkora::test::ListDriver<activities::AktL
         return 0;
     }
     QStringList opened;
+    const std::function<void(const QString&)> desktop = velkora::activities::desktopOpener();
 };
 
 } // namespace
@@ -105,6 +106,16 @@ private slots:
         QCOMPARE(f.control<QTabWidget>("CURRENTTAB")->currentIndex(), 0);
         QCOMPARE(f.window->windowTitle(), QString("Aktivitäten [Meier , D 10115 Berlin]"));
         QCOMPARE(f.column(Title), QStringList({"Besuch", "Angebot"}));
+        // The address form renames the address; the address list tells the followers.
+        auto& adr = velkora::data::files().QXADRESS;
+        QVERIFY(velkora::data::OpenRecordFile(adr));
+        adr.rec.ADRNR = 1;
+        QCOMPARE(adr.get(*velkora::data::Address::table().key("QXADRES1")), 0);
+        adr.rec.NAME1 = "Meyer";
+        QCOMPARE(adr.put(), 0);
+        velkora::data::CloseRecordFile(adr);
+        QCoreApplication::postEvent(f.window.get(), new QEvent(velkora::app::RefreshEvent));
+        QTRY_COMPARE(f.cell(0, Address), QString("Meyer , D 10115 Berlin, Weg 1"));
         // The address list selects another address and tells the followers.
         velkora::appState().ADRNR = 2;
         QCoreApplication::postEvent(f.window.get(), new QEvent(velkora::app::RefreshEvent));

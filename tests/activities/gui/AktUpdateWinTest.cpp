@@ -8,6 +8,7 @@
 #include "ListDriver.h"
 #include "ModalDriver.h"
 #include "activities/gui/AktListWin.h"
+#include "activities/gui/DocumentOpener.h"
 #include "shared/Clock.h"
 #include "shared/ProfileFile.h"
 #include "shared/Text.h"
@@ -33,7 +34,7 @@ struct FormFixture : velkora::test::ActivityFixture, velkora::test::ListDriver<a
     ~FormFixture() {
         closeWindow();
         velkora::browse::unregisterForm("qxUpdateAkt");
-        activities::documentChooser() = nullptr;
+        activities::documentChooser() = chooser;
     }
     bool open(std::int32_t adrnr) {
         velkora::appState().ADRNR = adrnr;
@@ -54,6 +55,7 @@ struct FormFixture : velkora::test::ActivityFixture, velkora::test::ListDriver<a
         return akt.rec;
     }
     velkora::FixedClock clock{{{2026, 3, 10}, {9, 15, 0, 0}}};
+    const activities::DocumentChooser chooser = activities::documentChooser();
 };
 
 template <class W = QWidget> W* in(QWidget* form, const char* name) {
@@ -158,6 +160,10 @@ private slots:
         QVERIFY(f.open(1));
         QStringList folders;
         std::optional<QString> answer;
+        const std::string chosen = f.dir.write("DOCS/neu.doc", "x");
+        QStringList opened;
+        const auto desktop = activities::desktopOpener();
+        activities::desktopOpener() = [&opened](const QString& path) { opened << path; };
         activities::documentChooser() = [&](QWidget*, const QString& folder, const QString&) {
             folders << folder;
             return answer;
@@ -171,11 +177,14 @@ private slots:
             QTest::mouseClick(in<QPushButton>(form, "BUTTONPICKFILE"), Qt::LeftButton);
             QCOMPARE(docname->text(), *answer);
             QVERIFY(in(form, "BUTTONOPENFILE")->isEnabled());
+            QTest::mouseClick(in<QPushButton>(form, "BUTTONOPENFILE"), Qt::LeftButton);
             ok(form);
         });
         QCOMPARE(folders.size(), 2);
         QCOMPARE(folders[0], QString::fromStdString(f.dir.file("DOCS")));
-        QCOMPARE(f.stored(1)->DOCNAME, f.dir.file("DOCS/neu.doc"));
+        QCOMPARE(f.stored(1)->DOCNAME, chosen);
+        QCOMPARE(opened, QStringList{QString::fromStdString(chosen)});
+        activities::desktopOpener() = desktop;
     }
 
     void deleteAsksAndRemovesTheActivity() {
