@@ -18,6 +18,7 @@ CommandSpec formatNameCommand();
 CommandSpec phoneIndexCommand();
 CommandSpec mergeCommand();
 CommandSpec dbfCommand();
+CommandSpec remindersCommand();
 
 // Every command, in the order the overview lists them.
 const std::vector<CommandSpec>& allCommands();

@@ -195,6 +195,22 @@ constexpr Entry kTexts[] = {
      "Prints the phone index of TEXT: the digits of its first 31 characters, by\n"
      "which contact persons are sorted and searched by telephone number.\n"},
 
+    {Msg::RemindersSummary, "fällige Aufgaben und Geburtstage", "due to-dos and birthdays"},
+    {Msg::RemindersHelp,
+     "velkora-cli reminders [--date TT.MM.JJJJ]\n"
+     "\n"
+     "Gibt die Zeilen der Erinnerungsliste aus, wie sie am Datum (Vorgabe: heute)\n"
+     "aussieht: fällige Aufgaben und die Geburtstage von vorgestern bis morgen, je\n"
+     "Zeile Datum, Lampe (1 rot, 2 orange, 3 gelb, 4 aus), Art, Titel und Adresse,\n"
+     "durch Tabulatoren getrennt.\n",
+     "velkora-cli reminders [--date DD.MM.YYYY]\n"
+     "\n"
+     "Prints the rows of the reminder list as it is on the date (default: today):\n"
+     "the to-dos due and the birthdays from two days back to tomorrow, one line\n"
+     "each with date, lamp (1 red, 2 orange, 3 yellow, 4 off), kind, title and\n"
+     "address, separated by tabs.\n"},
+    {Msg::NotADate, "kein Datum: %1", "not a date: %1"},
+
     {Msg::MergeSummary, "Vorlage mit einer Seriendatei füllen", "fill a template from a mailing file"},
     {Msg::MergeHelp,
      "velkora-cli merge --template VORLAGE.RTF --mailing DATEI.DBF --out DOKUMENT.RTF [--show-errors]\n"

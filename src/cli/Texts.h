@@ -70,6 +70,9 @@ enum class Msg {
     DbfHelp,
     DbfOpenFailed,
     DbfReadFailed,
+    RemindersSummary,
+    RemindersHelp,
+    NotADate,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.

@@ -3,7 +3,10 @@
 #include "data/RecordFile.h"
 #include "data/Tables.h"
 #include "shared/AppState.h"
+#include "shared/Clock.h"
+#include "shared/Dates.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 
@@ -31,6 +34,23 @@ std::vector<std::string> splitTabs(const std::string& line) {
     return cells;
 }
 
+// A seed cell "{today-3}" is the day number three days before the day the
+// demo is made, "{today+1:day}" and "{today+1:month}" the day and month of
+// tomorrow (a birthday), so the sample activities, to-dos and birthdays lie
+// around the day someone first looks at them. Other cells stay as they are.
+std::string relativeDate(const std::string& cell) {
+    if (cell.size() < 8 || cell.rfind("{today", 0) != 0 || cell.back() != '}')
+        return cell;
+    const std::string inner = cell.substr(6, cell.size() - 7);
+    const std::size_t colon = inner.find(':');
+    const std::int32_t day = today() + std::atoi(inner.substr(0, colon).c_str());
+    if (colon == std::string::npos)
+        return std::to_string(day);
+    const auto date = civilDate(day);
+    const std::string part = inner.substr(colon + 1);
+    return std::to_string(!date ? 0 : part == "day" ? date->day : date->month);
+}
+
 // Loads seed rows into an open, empty file.
 bool loadRows(RecordFile& file, const std::string& seedFile, std::string& error) {
     std::ifstream in(seedFile);
@@ -54,7 +74,7 @@ bool loadRows(RecordFile& file, const std::string& seedFile, std::string& error)
         file.clear();
         const auto cells = splitTabs(line);
         for (std::size_t i = 0; i < cells.size() && i < columns.size(); ++i)
-            setFieldText(file.table(), file.buffer(), columns[i], cells[i]);
+            setFieldText(file.table(), file.buffer(), columns[i], relativeDate(cells[i]));
         if (file.add() != NoError) {
             error = seedFile + ":" + std::to_string(lineNumber) + ": " + errorText() + " " + errorKey();
             return false;

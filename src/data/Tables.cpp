@@ -167,7 +167,7 @@ const TableDef& ContactPerson::table() {
 
 const TableDef& Activity::table() {
     using T = Activity;
-    static const TableDef t =
+    static const TableDef t = withListOrders(
         buildTable("QXADRAKT", "AKT", FileLocation::DataPath,
                    {
                        field<&T::AUSER>("AUSER", String, 8),
@@ -203,7 +203,8 @@ const TableDef& Activity::table() {
                        {"QXADRAK6", {"AKTID"}, Unique | Primary},
                        {"QXADRAK7", {"ERLIST", "-EDATUM", "AKTPRI", "EUSRID", "AKTID"}, Optional},
                    },
-                   recordOps<T>());
+                   recordOps<T>()),
+        {{"BEMERK"}, {"DOCNAME"}, {"AKTDEV"}, {"UHR"}, {"TKPNR"}, {"STATUS"}, {"ALARM"}});
     return t;
 }
 

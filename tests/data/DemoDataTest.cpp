@@ -1,6 +1,7 @@
 #include "data/DemoData.h"
 
 #include "DataFixture.h"
+#include "shared/Clock.h"
 
 #include <cstdlib>
 
@@ -42,6 +43,26 @@ TEST_F(DemoDataTest, TheSampleWorkspaceLoadsEveryTableAndPassesItsChecks) {
     adr.rec.ADRNR = 5;
     ASSERT_EQ(adr.get(*Address::table().key("QXADRES1")), NoError);
     EXPECT_EQ(adr.rec.MEMO, "Notizen zum Kunden:\nErstgespräch auf der Messe.");
+}
+
+TEST_F(DemoDataTest, ActivitiesToDosAndBirthdaysLieAroundTheDayTheDemoIsMade) {
+    const FixedClock clock({{2027, 1, 1}, {9, 0, 0, 0}});
+    const std::int32_t day = today();
+    std::string error;
+    ASSERT_TRUE(seedDemoData(test::sourceDir() + "/resources/demo/seed", error)) << error;
+    auto& akt = files().QXADRAKT;
+    ASSERT_TRUE(OpenRecordFile(akt));
+    akt.rec.AKTID = 2;
+    ASSERT_EQ(akt.get(*Activity::table().key("QXADRAK6")), NoError);
+    EXPECT_EQ(akt.rec.DATUM, day - 25);
+    EXPECT_EQ(akt.rec.EDATUM, day + 1);
+    auto& tkp = files().QXADRTKP;
+    ASSERT_TRUE(OpenRecordFile(tkp));
+    tkp.rec.ADRNR = 1;
+    tkp.rec.TKPNR = 1;
+    ASSERT_EQ(tkp.get(*ContactPerson::table().key("QXADRTK1")), NoError);
+    EXPECT_EQ(tkp.rec.BDD, 1);
+    EXPECT_EQ(tkp.rec.BMM, 1);
 }
 
 TEST_F(DemoDataTest, TheSqliteShellChecksEveryFileWeWrite) {

@@ -75,7 +75,12 @@ void FieldBindings::bind(QWidget* control, std::string_view field) {
             [=](void* r) { set(r, text->toPlainText().toStdString()); });
     } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
         bind(
-            control, [=](const void* r) { check->setChecked(!trim(get(r)).empty()); },
+            // A flag is set by "1" or any other text but a blank or the number 0.
+            control,
+            [=](const void* r) {
+                const std::string value = trim(get(r));
+                check->setChecked(!value.empty() && value != "0");
+            },
             [=](void* r) { set(r, check->isChecked() ? "1" : ""); });
     } else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) {
         limitLength(combo->lineEdit(), t.fields[static_cast<std::size_t>(index)]);

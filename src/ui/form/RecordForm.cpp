@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -41,6 +42,9 @@ RecordForm::RecordForm(RecordFormDeclaration declaration, QWidget* parent)
                     tabs = named(new QTabWidget, "CURRENTTAB");
                     layout->addWidget(tabs);
                 }
+                if (const auto name = declaration_.pageNames.find(f.tab);
+                    name != declaration_.pageNames.end())
+                    page->setObjectName(QString::fromStdString(name->second));
                 tabs->addTab(page, f.tab);
             }
         }
@@ -52,6 +56,8 @@ RecordForm::RecordForm(RecordFormDeclaration declaration, QWidget* parent)
     for (auto& [tab, grid] : pages)
         grid->setRowStretch(grid->rowCount(), 1);
     layout->addLayout(formButtonRow({}));
+    if (declaration_.build)
+        declaration_.build(*this);
 }
 
 void RecordForm::addControl(QGridLayout* grid, const FormField& f) {
@@ -60,13 +66,22 @@ void RecordForm::addControl(QGridLayout* grid, const FormField& f) {
     if (f.checkBox) {
         auto* box = named(new QCheckBox(f.prompt), name);
         grid->addWidget(box, row, 1);
-        fields_.bind(box);
+        if (!f.unbound)
+            fields_.bind(box);
         return;
     }
     if (f.values) {
         auto* list = named(new QComboBox, name);
         addField(grid, row, 0, f.prompt, list);
-        fields_.bindByNumber(list, f.name);
+        if (!f.unbound)
+            fields_.bindByNumber(list, f.name);
+        return;
+    }
+    if (f.multiline) {
+        auto* memo = named(new QPlainTextEdit, name);
+        addField(grid, row, 0, f.prompt, memo);
+        if (!f.unbound)
+            fields_.bind(memo);
         return;
     }
     QLineEdit* edit = f.picture.empty() ? new QLineEdit : new PictureEdit(QString::fromStdString(f.picture));
@@ -75,7 +90,8 @@ void RecordForm::addControl(QGridLayout* grid, const FormField& f) {
         addLookup(grid, row, f, edit);
     else
         addField(grid, row, 0, f.prompt, edit);
-    fields_.bind(edit);
+    if (!f.unbound)
+        fields_.bind(edit);
 }
 
 RecordForm::~RecordForm() = default;
@@ -154,6 +170,8 @@ bool RecordForm::enterWindow() {
             const std::string stored = clip(file().text(f.name));
             showLookup(f, stored.empty() ? std::nullopt : f.lookup->find(stored), true);
         }
+    if (declaration_.entered)
+        declaration_.entered(*this);
     control(declaration_.fields.front().name)->setFocus();
     return true;
 }
@@ -164,6 +182,9 @@ QWidget* RecordForm::invalidField() const {
 
 SaveOutcome RecordForm::save() {
     fields_.take();
+    if (declaration_.check)
+        if (const auto outcome = declaration_.check(*this))
+            return *outcome;
     for (const std::string& name : declaration_.required) {
         if (!clip(file().text(name)).empty())
             continue;
@@ -172,6 +193,8 @@ SaveOutcome RecordForm::save() {
         control(name)->setFocus();
         return SaveOutcome::KeepOpen;
     }
+    if (declaration_.complete)
+        declaration_.complete(*this);
     lastSaved(procedure()) = data::RecordCopy(file().table(), file().buffer());
     const SaveOutcome outcome =
         request() == browse::InsertRecord
@@ -185,8 +208,8 @@ SaveOutcome RecordForm::save() {
     return outcome;
 }
 
-QWidget* RecordForm::control(const std::string& field) const {
-    return findChild<QWidget*>(QString::fromStdString(field));
+QWidget* RecordForm::control(const std::string& name) const {
+    return findChild<QWidget*>(QString::fromStdString(name));
 }
 
 QLineEdit* RecordForm::entry(const std::string& field) const {

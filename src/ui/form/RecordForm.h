@@ -18,6 +18,7 @@
 
 #include <QString>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ class QComboBox;
 class QLineEdit;
 
 namespace velkora::form {
+
+class RecordForm;
 
 // What a lookup found for an entry: the value as the looked-up table spells
 // it and what it shows beside the entry (a country's name for its code).
@@ -61,6 +64,10 @@ struct FormField {
     bool checkBox = false;         // a flag, "1" or blank
     std::string enabledWhile = {}; // the check box that enables this field while it is checked
     QString tab = {};              // the page the field is on; none: a form without pages
+    bool multiline = false;        // a memo: an entry of several lines
+    // A control of the window only (a switch, a text it shows): not a field
+    // of the record; the form's own hooks show and read it.
+    bool unbound = false;
 };
 
 struct RecordFormDeclaration {
@@ -71,11 +78,23 @@ struct RecordFormDeclaration {
     QString insertTitle;
     QString changeTitle;
     std::vector<FormField> fields; // in tab order
+    // The design names of the pages, by their text ("Allgemein" is TAB:1).
+    std::map<QString, std::string> pageNames;
     std::vector<std::string> required;
     std::string requiredMessage; // "M.LND_NODATA"
     std::string duplicateText;   // the label in the DuplicateKey warning
     // Fills the fields a new record starts with (the record is in the file's buffer).
     std::function<void(data::RecordFile&)> prime = {};
+    // The form's own rules, for forms that need more than fields:
+    // build adds controls and wiring once the declared controls exist;
+    // entered runs when the window opens, after the fields show the record;
+    // check runs first on save, after the fields were taken: a value ends
+    // the save there (before the required fields are checked);
+    // complete fills in what the record gets on saving, right before it is written.
+    std::function<void(RecordForm&)> build = {};
+    std::function<void(RecordForm&)> entered = {};
+    std::function<std::optional<SaveOutcome>(RecordForm&)> check = {};
+    std::function<void(RecordForm&)> complete = {};
 };
 
 class RecordForm : public UpdateForm {
@@ -83,6 +102,10 @@ class RecordForm : public UpdateForm {
 public:
     explicit RecordForm(RecordFormDeclaration declaration, QWidget* parent = nullptr);
     ~RecordForm() override;
+
+    // A control by its field or design name.
+    QWidget* control(const std::string& name) const;
+    data::RecordFile& file() const { return *declaration_.file; }
 
 protected:
     bool openFiles() override;
@@ -97,9 +120,7 @@ protected:
     void closeFiles() override;
 
 private:
-    QWidget* control(const std::string& field) const;
     QLineEdit* entry(const std::string& field) const;
-    data::RecordFile& file() const { return *declaration_.file; }
     void addControl(QGridLayout* grid, const FormField& field);
     void addLookup(QGridLayout* grid, int row, const FormField& field, QLineEdit* edit);
     void showLookup(const FormField& field, const std::optional<LookupValue>& found, bool keepTyped);

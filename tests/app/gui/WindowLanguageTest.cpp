@@ -6,20 +6,17 @@
 #include "ModalDriver.h"
 #include "ScriptedPrompter.h"
 #include "TempDir.h"
-#include "addresses/contacts/TKPListWin.h"
-#include "addresses/forms/AddressForms.h"
-#include "addresses/gui/AdrListWin.h"
 #include "app/DemoWorkspace.h"
 #include "app/Startup.h"
 #include "app/gui/MainFrame.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/QtPrompter.h"
 #include "app/gui/WindowPosition.h"
+#include "app/gui/WindowModules.h"
 #include "app/gui/WindowRegistry.h"
 #include "data/FileServices.h"
 #include "data/Tables.h"
 #include "i18n/TranslationFile.h"
-#include "reference/gui/ReferenceWindows.h"
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
 #include "ui/browse/FormRequest.h"
@@ -313,6 +310,8 @@ const std::vector<WindowCase>& windowCases() {
         {"list format", fromList(procedures::CountryList, click("BRWCFGBUTTON"))},
         {"list box format", fromList(procedures::CountryList, rightClickHeading)},
         {"alarm note", listWindow(procedures::Alarm)},
+        {"activity list", listWindow(procedures::ActivityList)},
+        {"activity form", form("qxUpdateAkt")},
         {"help", frameWindow("HELPINDEX", "HelpWindow")},
         {"reorganise addresses", frameCommand("SERVICEDATAUTIL")},
         {"print setup", frameCommand("PRINTSETUP")},
@@ -352,10 +351,7 @@ class WindowLanguageTest : public QObject {
             auto file = i18n::openTranslationFile();
             return file ? std::make_unique<RecordingTable>(std::move(file), missing) : nullptr;
         });
-        addresses::registerAddressWindows();
-        addresses::registerContactWindows();
-        addresses::registerAddressForms();
-        reference::registerReferenceWindows();
+        app::registerWindowModules();
         const app::StartupResult startup = app::runStartup(dir.str());
 
         QStringList faults;

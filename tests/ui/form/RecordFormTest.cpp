@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -173,6 +174,60 @@ private slots:
         QCOMPARE(int(stored.STATUS), 3);
         QCOMPARE(stored.ALARM, std::string("1"));
         QCOMPARE(stored.BEMERK, std::string("Rueckruf"));
+    }
+
+    void aFormsOwnRulesRunAroundTheFields() {
+        test::ScriptedPrompter prompter;
+        data::files().QXADRESS.clear();
+        RecordFormDeclaration d{"qxTestAddress", "TestAddressWin", &data::files().QXADRESS};
+        d.fields = {
+            {.name = "ADR:NAME1", .prompt = "Name 1"},
+            {.name = "ADR:NODOCS", .prompt = "Keine Dokumente", .checkBox = true},
+            {.name = "LN:COPY", .prompt = "Kopie", .checkBox = true, .unbound = true},
+            {.name = "ADR:MEMO", .prompt = "Memo", .multiline = true},
+        };
+        d.prime = [](data::RecordFile& addresses) { addresses.setText("ADR:ADRNR", "7"); };
+        QStringList steps;
+        d.build = [&](RecordForm& f) { steps << "build:" + f.control("LN:COPY")->objectName(); };
+        d.entered = [&](RecordForm& f) {
+            steps << "entered";
+            qobject_cast<QCheckBox*>(f.control("LN:COPY"))->setChecked(true);
+        };
+        d.check = [&](RecordForm& f) -> std::optional<SaveOutcome> {
+            steps << "check";
+            if (f.file().text("ADR:NAME1") == "Nein")
+                return SaveOutcome::KeepOpen;
+            return std::nullopt;
+        };
+        d.complete = [&](RecordForm& f) {
+            steps << "complete";
+            f.file().setText("ADR:ZUSATZ",
+                             qobject_cast<QCheckBox*>(f.control("LN:COPY"))->isChecked() ? "Kopie" : "");
+        };
+        RecordForm form(std::move(d));
+        QCOMPARE(steps, QStringList{"build:LN:COPY"});
+        browse::formExchange() = {browse::InsertRecord, 0, 0};
+        bool numberZeroIsOff = false;
+        test::whenModal([&](QWidget* w) {
+            // A flag held in a number reads 0 as off.
+            numberZeroIsOff = !w->findChild<QCheckBox*>("ADR:NODOCS")->isChecked();
+            retype(w, "ADR:NAME1", "Nein");
+            QTest::mouseClick(w->findChild<QPushButton*>("OK"), Qt::LeftButton);
+            QVERIFY(w->isVisible());
+            retype(w, "ADR:NAME1", "Ja");
+            auto* memo = w->findChild<QPlainTextEdit*>("ADR:MEMO");
+            memo->setFocus();
+            QTest::keyClicks(memo, "Zeile 1");
+            QTest::keyClick(memo, Qt::Key_Return);
+            QTest::keyClicks(memo, "Zeile 2");
+            QTest::mouseClick(w->findChild<QPushButton*>("OK"), Qt::LeftButton);
+        });
+        QCOMPARE(form.run(), int(browse::RequestCompleted));
+        QVERIFY(numberZeroIsOff);
+        QCOMPARE(steps, (QStringList{"build:LN:COPY", "entered", "check", "check", "complete"}));
+        const data::Address& stored = data::files().QXADRESS.rec;
+        QCOMPARE(stored.ZUSATZ, std::string("Kopie"));
+        QCOMPARE(stored.MEMO, std::string("Zeile 1\nZeile 2"));
     }
 };
 

@@ -1,0 +1,17 @@
+#include "activities/gui/AktListWin.h"
+#include "activities/gui/AktUpdateWin.h"
+#include "activities/gui/RemindListWin.h"
+#include "app/gui/Procedures.h"
+#include "app/gui/WindowRegistry.h"
+#include "ui/browse/FormRequest.h"
+
+namespace velkora::activities {
+
+void registerActivityWindows() {
+    app::registerWindow(app::procedures::ActivityList, app::Instances::Single, [] { return new AktListWin; });
+    app::registerWindow(app::procedures::ReminderList, app::Instances::Single,
+                        [] { return new RemindListWin; });
+    browse::registerForm("qxUpdateAkt", qxUpdateAkt);
+}
+
+} // namespace velkora::activities
