@@ -110,14 +110,24 @@ browse::BrowseDeclaration activityListDeclaration(const ValueList& kinds,
     d.procedure = procedures::ActivityList;
     d.designFormat = kDesignFormat;
     d.columns = {
-        {{"AKT:AKTPRI", "Akt-Prio.", "@n3"}, " .."}, {{"BRW:DATUHR", "BRW:DATUHR", "@S20L"}, ""},
-        {{"BRW:AKTART", "BRW:AKTART", "@S20L"}, ""}, {{"AKT:TITLE", "Doc Titel", "@s80L"}, ""},
-        {{"BRW:BEMERK", "BRW:BEMERK", "@S20L"}, ""}, {{"BRW:AKTADR", "BRW:AKTADR", "@S20L"}, ""},
-        {{"AKT:DOCNAME", "Dokument", "@s254"}, ""},  {{"AKT:AKTDEV", "PrnDevice", "@s39L"}, ""},
-        {{"AKT:DATUM", "Datum", "@d17B"}, ""},       {{"AKT:UHR", "Uhr", "@T01B"}, ""},
-        {{"AKT:ADRNR", "Adr.Nr.", "@n_6B"}, ""},     {{"AKT:TKPNR", "TKP-Nr.", "@n_6B"}, ""},
-        {{"AKT:AKTART", "Akt-Art", "@n3"}, ""},      {{"AKT:STATUS", "Status", "@n3"}, ""},
-        {{"AKT:ALARM", "Alarm", "@s1"}, ""},         {{"AKT:BEMERK", "Bemerkung", "@s254"}, ""},
+        // The computed columns have no header of their own: the list shows
+        // the design's heading, the column chooser the field.
+        {{"AKT:AKTPRI", "Akt-Prio.", "@n3"}, " .."},
+        {{"BRW:DATUHR", "BRW:DATUHR", "@S20L"}, "DATUHR"},
+        {{"BRW:AKTART", "BRW:AKTART", "@S20L"}, "AKTART"},
+        {{"AKT:TITLE", "Doc Titel", "@s80L"}, ""},
+        {{"BRW:BEMERK", "BRW:BEMERK", "@S20L"}, "BEMERK"},
+        {{"BRW:AKTADR", "BRW:AKTADR", "@S20L"}, "ADRESS"},
+        {{"AKT:DOCNAME", "Dokument", "@s254"}, ""},
+        {{"AKT:AKTDEV", "PrnDevice", "@s39L"}, ""},
+        {{"AKT:DATUM", "Datum", "@d17B"}, ""},
+        {{"AKT:UHR", "Uhr", "@T01B"}, ""},
+        {{"AKT:ADRNR", "Adr.Nr.", "@n_6B"}, ""},
+        {{"AKT:TKPNR", "TKP-Nr.", "@n_6B"}, ""},
+        {{"AKT:AKTART", "Akt-Art", "@n3"}, ""},
+        {{"AKT:STATUS", "Status", "@n3"}, ""},
+        {{"AKT:ALARM", "Alarm", "@s1"}, ""},
+        {{"AKT:BEMERK", "Bemerkung", "@s254"}, ""},
         {{"AKT:AKTID", "AktID", "@n-14"}, ""},
     };
     d.sortMappings = {

@@ -5,6 +5,7 @@
 namespace velkora::addresses {
 
 ContactSource::ContactSource()
-    : LimitedSource(data::files().QXADRTKP, "TKP:ADRNR", LimitedKey{kAllContactsKey, kAddressContactsKey}) {}
+    : LimitedSource(data::files().QXADRTKP, "TKP:ADRNR",
+                    browse::LimitedKey{kAllContactsKey, kAddressContactsKey}) {}
 
 } // namespace velkora::addresses

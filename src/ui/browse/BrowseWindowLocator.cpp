@@ -1,6 +1,7 @@
 // The list window's locator: the prompt naming the sort column, the entry,
 // characters typed on the list, and positioning the view by the text.
 
+#include "i18n/ControlTexts.h"
 #include "shared/Text.h"
 #include "ui/browse/BrowseWindow.h"
 
@@ -49,7 +50,10 @@ QString BrowseWindow::sortHeader() const {
     if (index >= 0)
         return QString::fromStdString(list_->format().columns[static_cast<std::size_t>(index)].header);
     const auto& column = declaration_.columns[static_cast<std::size_t>(sortField_ - 1)];
-    return QString::fromStdString(column.listHeader.empty() ? column.header : column.listHeader);
+    // Not on the list, so not translated with its headings: translated here.
+    std::vector<std::string> heading{column.listHeader.empty() ? column.header : column.listHeader};
+    i18n::translateHeadings(heading);
+    return QString::fromStdString(heading.front());
 }
 
 void BrowseWindow::showLocatorPrompt() {
