@@ -75,7 +75,12 @@ void FieldBindings::bind(QWidget* control, std::string_view field) {
             [=](void* r) { set(r, text->toPlainText().toStdString()); });
     } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
         bind(
-            control, [=](const void* r) { check->setChecked(!trim(get(r)).empty()); },
+            control,
+            [=](const void* r) {
+                // A text flag is "1" or blank, a number flag 1 or 0.
+                const std::string flag = trim(get(r));
+                check->setChecked(!flag.empty() && flag != "0");
+            },
             [=](void* r) { set(r, check->isChecked() ? "1" : ""); });
     } else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) {
         limitLength(combo->lineEdit(), t.fields[static_cast<std::size_t>(index)]);

@@ -46,9 +46,16 @@ RecordForm::RecordForm(RecordFormDeclaration declaration, QWidget* parent)
         }
         addControl(grid, f);
     }
-    for (const FormField& f : declaration_.fields)
-        if (!f.enabledWhile.empty())
-            enableWhile(control(f.name), findChild<QCheckBox*>(QString::fromStdString(f.enabledWhile)));
+    for (const FormField& f : declaration_.fields) {
+        if (f.enabledWhile.empty())
+            continue;
+        const bool whileClear = f.enabledWhile.front() == '!';
+        auto* box = findChild<QCheckBox*>(QString::fromStdString(f.enabledWhile.substr(whileClear ? 1 : 0)));
+        enableWhile(control(f.name), box, whileClear);
+        for (QLabel* prompt : findChildren<QLabel*>())
+            if (prompt->buddy() == control(f.name))
+                enableWhile(prompt, box, whileClear);
+    }
     for (auto& [tab, grid] : pages)
         grid->setRowStretch(grid->rowCount(), 1);
     layout->addLayout(formButtonRow({}));
@@ -61,6 +68,13 @@ void RecordForm::addControl(QGridLayout* grid, const FormField& f) {
         auto* box = named(new QCheckBox(f.prompt), name);
         grid->addWidget(box, row, 1);
         fields_.bind(box);
+        return;
+    }
+    if (f.shows) {
+        auto* label = named(new QLabel, name);
+        addField(grid, row, 0, f.prompt, label);
+        fields_.bind(
+            label, [this, label, &f](const void*) { label->setText(f.shows(file())); }, [](void*) {});
         return;
     }
     if (f.values) {
