@@ -118,6 +118,8 @@ void RecordForm::addLookup(QGridLayout* grid, int row, const FormField& field, Q
 void RecordForm::showLookup(const FormField& field, const std::optional<LookupValue>& found, bool keepTyped) {
     if (found && !keepTyped)
         entry(field.name)->setText(QString::fromStdString(found->value));
+    if (field.lookup->display.empty())
+        return;
     if (auto* shown = findChild<QLabel*>(QString::fromStdString(field.lookup->display)))
         shown->setText(found ? QString::fromStdString(found->shown) : QString());
 }

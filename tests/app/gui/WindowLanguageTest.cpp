@@ -19,6 +19,7 @@
 #include "data/FileServices.h"
 #include "data/Tables.h"
 #include "i18n/TranslationFile.h"
+#include "i18n/gui/TranslationEditors.h"
 #include "reference/gui/ReferenceWindows.h"
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
@@ -67,6 +68,8 @@ QString normalised(QString text) {
         text.remove(0, 1); // the sort column's marker
     while (text.endsWith(':'))
         text.chop(1);
+    // A file's name in brackets after a title is no text of the table.
+    text.remove(QRegularExpression(R"( \[[^\]]*\]$)"));
     return text.trimmed();
 }
 
@@ -302,14 +305,21 @@ const std::vector<WindowCase>& windowCases() {
         {"industry list", listWindow(procedures::IndustryList)},
         {"place list", listWindow(procedures::PlaceList)},
         {"place list with streets", listWindow(procedures::PlaceListWithStreets)},
+        {"material list", listWindow(procedures::MaterialList)},
+        {"sent-material list", listWindow(procedures::MaterialSentList)},
+        {"translation list", listWindow(procedures::TranslationList)},
         {"address form", form("qxUpdateAdressMain")},
         {"contact form", form("qxUpdateTKP")},
         {"country form", form("qxUpdateLand")},
         {"industry form", form("qxUpdateBranche")},
         {"place form", form("qxUpdatePLZ")},
         {"street form", form("qxUpdateSTR")},
+        {"material form", form("UpdateAttMat")},
+        {"sent-material form", form("AktAttMatUpdate")},
+        {"translation form", fromList(procedures::TranslationList, click("INSERT"))},
         {"country lookup", lookup(procedures::CountryList)},
         {"place lookup", lookup(procedures::PlaceList)},
+        {"material lookup", lookup(procedures::MaterialList)},
         {"list format", fromList(procedures::CountryList, click("BRWCFGBUTTON"))},
         {"list box format", fromList(procedures::CountryList, rightClickHeading)},
         {"alarm note", listWindow(procedures::Alarm)},
@@ -356,6 +366,7 @@ class WindowLanguageTest : public QObject {
         addresses::registerContactWindows();
         addresses::registerAddressForms();
         reference::registerReferenceWindows();
+        i18n::registerTranslationEditors();
         const app::StartupResult startup = app::runStartup(dir.str());
 
         QStringList faults;
