@@ -15,19 +15,29 @@ public:
     TranslationFile(const TranslationFile&) = delete;
     TranslationFile& operator=(const TranslationFile&) = delete;
 
+    // Both leave the buffer as it was: the translation editors hold the
+    // record they show there while their windows translate themselves.
     std::optional<TranslationRecord> get(const std::string& key) override {
+        const data::Translation kept = file_.rec;
         file_.clear();
         file_.rec.TRLID = key;
-        if (file_.get(key_) != data::NoError)
-            return std::nullopt;
-        const data::Translation& r = file_.rec;
-        return TranslationRecord{clip(r.TRLID), r.TRLTXT, r.TRLMSG, r.TRLTIP, r.MSGICO, r.MSGDEF, r.ORGTXT};
+        std::optional<TranslationRecord> found;
+        if (file_.get(key_) == data::NoError) {
+            const data::Translation& r = file_.rec;
+            found =
+                TranslationRecord{clip(r.TRLID), r.TRLTXT, r.TRLMSG, r.TRLTIP, r.MSGICO, r.MSGDEF, r.ORGTXT};
+        }
+        file_.rec = kept;
+        return found;
     }
 
     bool add(const TranslationRecord& record) override {
+        const data::Translation kept = file_.rec;
         const TranslationRecord r = fitToFields(record);
         file_.rec = data::Translation{r.TRLID, r.TRLTXT, r.TRLMSG, r.TRLTIP, r.MSGICO, r.MSGDEF, r.ORGTXT};
-        return file_.add() == data::NoError;
+        const bool added = file_.add() == data::NoError;
+        file_.rec = kept;
+        return added;
     }
 
 private:

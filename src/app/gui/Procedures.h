@@ -21,6 +21,7 @@ inline constexpr const char* CountryList = "qxLandList";
 inline constexpr const char* PlaceListWithStreets = "qxPLZListDEX";
 inline constexpr const char* PlaceList = "qxPLZListSTD";
 inline constexpr const char* MaterialList = "AttMatList";
+inline constexpr const char* MaterialSentList = "AktAttMatList";
 inline constexpr const char* MailMergeList = "MailMergeList";
 inline constexpr const char* TemplateService = "TmplService";
 inline constexpr const char* DataImport = "DataImport";

@@ -2,6 +2,9 @@
 
 #include "app/gui/Procedures.h"
 #include "app/gui/WindowRegistry.h"
+#include "reference/gui/MaterialForms.h"
+#include "reference/gui/MaterialList.h"
+#include "reference/gui/MaterialSentList.h"
 #include "reference/gui/PlaceLists.h"
 #include "reference/gui/ReferenceForms.h"
 #include "ui/browse/FormRequest.h"
@@ -16,11 +19,15 @@ void registerReferenceWindows() {
     app::registerWindow(procedures::PlaceListWithStreets, Instances::Multiple,
                         [] { return new OrtListWin(true); });
     app::registerWindow(procedures::PlaceList, Instances::Multiple, [] { return new OrtListWin(false); });
+    app::registerWindow(procedures::MaterialList, Instances::Multiple, [] { return new AttMatListWin; });
+    registerMaterialSentList();
 
     browse::registerForm("qxUpdateLand", qxUpdateLand);
     browse::registerForm("qxUpdateBranche", qxUpdateBranche);
     browse::registerForm("qxUpdatePLZ", qxUpdatePLZ);
     browse::registerForm("qxUpdateSTR", qxUpdateSTR);
+    browse::registerForm("UpdateAttMat", updateMaterial);
+    browse::registerForm("AktAttMatUpdate", updateMaterialSent);
 }
 
 } // namespace velkora::reference

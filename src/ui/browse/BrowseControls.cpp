@@ -50,8 +50,9 @@ BrowseControls buildBrowseControls(QWidget* window, const BrowseDeclaration& dec
     c.help = makeBrowseButton(window, "HELP", "Help");
     c.config = makeBrowseButton(window, "BRWCFGBUTTON", "Format...");
     c.config->setToolTip("Spalten einstellen (Alt+F12)");
-    c.select =
-        declaration.select != SelectButton::None ? makeBrowseButton(window, "SELECT", "Select") : nullptr;
+    c.select = declaration.select != SelectButton::None
+                   ? makeBrowseButton(window, declaration.selectName, "Select")
+                   : nullptr;
     if (declaration.embedded) {
         // The window around it has these; hidden and nameless, so its own are found.
         for (QWidget* own :

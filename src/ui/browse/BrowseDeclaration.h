@@ -86,6 +86,7 @@ struct BrowseDeclaration {
     std::string buttonSuffix = ":2"; // (a list of a form: AKINSERT, AKCHANGE, AKDELETE)
     std::vector<BrowseTab> tabs;     // the sheet's tabs; the list sits in the current one
     SelectButton select = SelectButton::None;
+    std::string selectName = "SELECT"; // its object name
     // A list inside another window (the streets of the selected place in
     // the place list, the contacts on the address form): no locator row,
     // sheet tabs, Close, Help or format button of its own; window position

@@ -38,13 +38,8 @@ BrowseWindow::BrowseWindow(BrowseDeclaration declaration, std::unique_ptr<Browse
     if (declaration_.tabs.empty())
         declaration_.tabs.push_back({"TAB:1", QString()});
     page_ = std::make_unique<BrowsePage>(*source_, declaration_.buildRow);
-    if (const auto& key = declaration_.keyOrder) {
-        // The locator prompt names the column of the field the key locates on.
-        keyOrder_ = true;
-        for (std::size_t i = 0; i < declaration_.columns.size(); ++i)
-            if (declaration_.columns[i].field == key->locatorField)
-                sortField_ = static_cast<int>(i) + 1;
-    }
+    if (declaration_.keyOrder)
+        takeKeyOrder();
     designed_ = designedFormat(declaration_);
 
     // The list's design name: "?Browse:1" is BROWSE:1, "?LIST" is LIST.

@@ -127,6 +127,9 @@ protected:
     QPushButton* insertButton() const { return controls_.insert; }
     QPushButton* changeButton() const { return controls_.change; }
     QPushButton* deleteButton() const { return controls_.remove; }
+    // Shows the list in `order` from its first row, as in the key order of
+    // the declaration (a list whose tabs each have an order of their own).
+    void showInKeyOrder(SortOrder order);
 
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -146,6 +149,8 @@ private:
     void scheduleLocate();
     // Order (BrowseWindowSort.cpp).
     void reopenView();
+    // The declaration's key order in place of a sort column.
+    void takeKeyOrder();
     // The key order while the user has chosen no column, else the sort column's.
     SortOrder currentOrder() const;
     // Opens the view again and reads the page around the selected record.

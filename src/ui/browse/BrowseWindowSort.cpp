@@ -27,6 +27,30 @@ void BrowseWindow::sortBy(int field) {
         reopenAtSelection();
 }
 
+void BrowseWindow::showInKeyOrder(SortOrder order) {
+    catchUp();
+    declaration_.keyOrder = std::move(order);
+    takeKeyOrder();
+    descending_ = false;
+    locator_.clear();
+    controls_.searchEntry->clear();
+    showSortMarker();
+    showLocatorPrompt();
+    if (!opened_)
+        return;
+    reopenView();
+    page_->top();
+    pageMoved();
+}
+
+void BrowseWindow::takeKeyOrder() {
+    // The locator prompt names the column of the field the key locates on.
+    keyOrder_ = true;
+    for (std::size_t i = 0; i < declaration_.columns.size(); ++i)
+        if (declaration_.columns[i].field == declaration_.keyOrder->locatorField)
+            sortField_ = static_cast<int>(i) + 1;
+}
+
 void BrowseWindow::reopenView() {
     if (!source_->open(currentOrder().expression))
         data::ShowStandardWarning(data::Warn::ViewOpenError);

@@ -49,9 +49,10 @@ QLabel* addLookupField(QGridLayout* grid, int row, int column, const QString& pr
     return label;
 }
 
-void enableWhile(QWidget* field, QCheckBox* box) {
-    field->setEnabled(box->isChecked());
-    QObject::connect(box, &QCheckBox::toggled, field, &QWidget::setEnabled);
+void enableWhile(QWidget* field, QCheckBox* box, bool whileClear) {
+    field->setEnabled(box->isChecked() != whileClear);
+    QObject::connect(box, &QCheckBox::toggled, field,
+                     [field, whileClear](bool checked) { field->setEnabled(checked != whileClear); });
 }
 
 void centreOver(QWidget* window, const QWidget* over) {

@@ -53,8 +53,8 @@ QLabel* addRow(QGridLayout* grid, const QString& prompt, QWidget* field, int spa
 QLabel* addLookupField(QGridLayout* grid, int row, int column, const QString& prompt, QWidget* entry,
                        QPushButton* button, QWidget* beside = nullptr, int span = 1);
 
-// `field` is enabled only while `box` is checked.
-void enableWhile(QWidget* field, QCheckBox* box);
+// `field` is enabled only while `box` is checked (with `whileClear`: only while it is not).
+void enableWhile(QWidget* field, QCheckBox* box, bool whileClear = false);
 
 // Moves a top-level `window` so it is centred over the window `over` belongs
 // to, or over the active window when `over` is null. Call it once the window

@@ -50,9 +50,16 @@ RecordForm::RecordForm(RecordFormDeclaration declaration, QWidget* parent)
         }
         addControl(grid, f);
     }
-    for (const FormField& f : declaration_.fields)
-        if (!f.enabledWhile.empty())
-            enableWhile(control(f.name), findChild<QCheckBox*>(QString::fromStdString(f.enabledWhile)));
+    for (const FormField& f : declaration_.fields) {
+        if (f.enabledWhile.empty())
+            continue;
+        const bool whileClear = f.enabledWhile.front() == '!';
+        auto* box = findChild<QCheckBox*>(QString::fromStdString(f.enabledWhile.substr(whileClear ? 1 : 0)));
+        enableWhile(control(f.name), box, whileClear);
+        for (QLabel* prompt : findChildren<QLabel*>())
+            if (prompt->buddy() == control(f.name))
+                enableWhile(prompt, box, whileClear);
+    }
     for (auto& [tab, grid] : pages)
         grid->setRowStretch(grid->rowCount(), 1);
     layout->addLayout(formButtonRow({}));
@@ -68,6 +75,13 @@ void RecordForm::addControl(QGridLayout* grid, const FormField& f) {
         grid->addWidget(box, row, 1);
         if (!f.unbound)
             fields_.bind(box);
+        return;
+    }
+    if (f.shows) {
+        auto* label = named(new QLabel, name);
+        addField(grid, row, 0, f.prompt, label);
+        fields_.bind(
+            label, [this, label, &f](const void*) { label->setText(f.shows(file())); }, [](void*) {});
         return;
     }
     if (f.values) {
@@ -120,6 +134,8 @@ void RecordForm::addLookup(QGridLayout* grid, int row, const FormField& field, Q
 void RecordForm::showLookup(const FormField& field, const std::optional<LookupValue>& found, bool keepTyped) {
     if (found && !keepTyped)
         entry(field.name)->setText(QString::fromStdString(found->value));
+    if (field.lookup->display.empty())
+        return;
     if (auto* shown = findChild<QLabel*>(QString::fromStdString(field.lookup->display)))
         shown->setText(found ? QString::fromStdString(found->shown) : QString());
 }

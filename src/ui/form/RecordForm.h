@@ -61,10 +61,14 @@ struct FormField {
     // A drop list instead of an entry, its entries read when the form opens
     // (a work-file section); the field holds the number of the entry chosen.
     std::function<std::vector<std::string>()> values = {};
-    bool checkBox = false;         // a flag, "1" or blank
-    std::string enabledWhile = {}; // the check box that enables this field while it is checked
-    QString tab = {};              // the page the field is on; none: a form without pages
-    bool multiline = false;        // a memo: an entry of several lines
+    bool checkBox = false; // a flag, "1" or blank
+    // The check box that enables this field (and its prompt) while it is
+    // checked; "!" before its name: while it is clear.
+    std::string enabledWhile = {};
+    // A text the record gives, shown instead of an entry (what kind of key it is).
+    std::function<QString(const data::RecordFile&)> shows = {};
+    QString tab = {};       // the page the field is on; none: a form without pages
+    bool multiline = false; // a memo: an entry of several lines
     // A control of the window only (a switch, a text it shows): not a field
     // of the record; the form's own hooks show and read it.
     bool unbound = false;

@@ -64,6 +64,8 @@ QString normalised(QString text) {
         text.remove(0, 1); // the sort column's marker
     while (text.endsWith(':'))
         text.chop(1);
+    // A file's name in brackets after a title is no text of the table.
+    text.remove(QRegularExpression(R"( \[[^\]]*\]$)"));
     return text.trimmed();
 }
 
@@ -299,14 +301,21 @@ const std::vector<WindowCase>& windowCases() {
         {"industry list", listWindow(procedures::IndustryList)},
         {"place list", listWindow(procedures::PlaceList)},
         {"place list with streets", listWindow(procedures::PlaceListWithStreets)},
+        {"material list", listWindow(procedures::MaterialList)},
+        {"sent-material list", listWindow(procedures::MaterialSentList)},
+        {"translation list", listWindow(procedures::TranslationList)},
         {"address form", form("qxUpdateAdressMain")},
         {"contact form", form("qxUpdateTKP")},
         {"country form", form("qxUpdateLand")},
         {"industry form", form("qxUpdateBranche")},
         {"place form", form("qxUpdatePLZ")},
         {"street form", form("qxUpdateSTR")},
+        {"material form", form("UpdateAttMat")},
+        {"sent-material form", form("AktAttMatUpdate")},
+        {"translation form", fromList(procedures::TranslationList, click("INSERT"))},
         {"country lookup", lookup(procedures::CountryList)},
         {"place lookup", lookup(procedures::PlaceList)},
+        {"material lookup", lookup(procedures::MaterialList)},
         {"list format", fromList(procedures::CountryList, click("BRWCFGBUTTON"))},
         {"list box format", fromList(procedures::CountryList, rightClickHeading)},
         {"alarm note", listWindow(procedures::Alarm)},
