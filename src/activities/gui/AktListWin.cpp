@@ -9,6 +9,7 @@
 #include "app/gui/Procedures.h"
 #include "app/gui/WindowRegistry.h"
 #include "data/FileServices.h"
+#include "reference/gui/MaterialSentList.h"
 #include "shared/AppState.h"
 #include "shared/Text.h"
 
@@ -177,8 +178,7 @@ AktListWin::AktListWin(std::shared_ptr<RowAddresses> addresses, QWidget* parent)
         refresh();
     });
     connect(material_, &QPushButton::clicked, this, [this] {
-        app::showProcedureToDo("AktAttMatList");
-        refresh();
+        reference::openSentMaterialForActivity(std::atoi(source().field("AKT:AKTID").c_str()));
     });
     connect(allCheck_, &QCheckBox::clicked, this, &AktListWin::setAllAddresses);
     connect(sheet(), &QTabWidget::currentChanged, this, &AktListWin::showTab);

@@ -12,6 +12,7 @@
 #include "addresses/gui/AlarmWin.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/WindowRegistry.h"
+#include "reference/gui/ReferenceWindows.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -151,9 +152,10 @@ private slots:
         QCOMPARE(f.selectedText(Title), QString("Rückruf"));
     }
 
-    void anAlarmShowsItsRemarkAndTheOtherButtonsAreToCome() {
+    void anAlarmShowsItsRemarkAndTheButtonsOpenPrintAndMaterial() {
         ListFixture f;
         velkora::addresses::registerAddressWindows();
+        velkora::reference::registerReferenceWindows();
         f.addActivities({{5, 1, 1, 254, {2026, 4, 1}, "Wichtig", "Achtung: Mahnung", ""}});
         auto& akt = velkora::data::files().QXADRAKT;
         QVERIFY(velkora::data::OpenRecordFile(akt));
@@ -171,9 +173,13 @@ private slots:
         QTRY_VERIFY(velkora::app::runningWindow(velkora::app::procedures::Alarm) == nullptr);
 
         QTest::mouseClick(f.control<QPushButton>("PRNLIST"), Qt::LeftButton);
+        QCOMPARE(f.prompter.prompts().size(), std::size_t{1});
         QTest::mouseClick(f.control<QPushButton>("BUTTONAPRLIST"), Qt::LeftButton);
-        QCOMPARE(f.prompter.prompts().size(), std::size_t{2});
-        QVERIFY(f.prompter.texts()[1].find("AktAttMatList") != std::string::npos);
+        QWidget* sent = velkora::app::runningWindow(velkora::app::procedures::MaterialSentList);
+        QVERIFY(sent != nullptr);
+        QCOMPARE(sent->findChild<QTabWidget*>("CURRENTTAB")->currentWidget()->objectName(),
+                 QString("TABAKT"));
+        sent->close();
     }
 
     void theSelectedActivityNamesItsContact() {
