@@ -31,7 +31,7 @@ std::vector<Value> sortValuesOf(const TableDef& table, const std::vector<SortPar
 }
 
 RecordFile::RecordFile(const TableDef& table, void* buffer)
-    : table_(table), buffer_(buffer), backend_(makeBackend(table)) {}
+    : table_(table), buffer_(buffer), backend_(makeBackend(table, false)) {}
 
 RecordFile::~RecordFile() = default;
 
@@ -47,11 +47,22 @@ std::string RecordFile::fileName() const {
     case FileLocation::DataPath:
         break;
     }
+    // On a server a table is named after the connection: "postgresql:///velkora#QXADRESS".
+    if (isServerAddress(state.DATAPATH))
+        return state.DATAPATH + "#" + std::string(table_.name);
     return joinPath(state.DATAPATH, std::string(table_.name));
 }
 
 std::string RecordFile::diskName() const {
-    return fileName() + ".TPS";
+    const std::string name = fileName();
+    return isServerAddress(name) ? name : name + ".TPS";
+}
+
+FileBackend& RecordFile::storage() {
+    const bool onServer = isServerAddress(fileName());
+    if (!backend_->isOpen() && backend_->onServer() != onServer)
+        backend_ = makeBackend(table_, onServer);
+    return *backend_;
 }
 
 void RecordFile::sendOption(std::string_view option) {
@@ -70,7 +81,7 @@ int RecordFile::open() {
         return fail(FileAlreadyOpen);
     const int timeout = recoverSeconds_ > 0 ? recoverSeconds_ * 1000 : kOpenTimeoutMs;
     recoverSeconds_ = 0;
-    const int code = backend_->open(diskName(), timeout);
+    const int code = storage().open(diskName(), timeout);
     if (code == NoError)
         clearCurrentError();
     cursorKey_ = nullptr;
@@ -79,7 +90,7 @@ int RecordFile::open() {
 }
 
 int RecordFile::create() {
-    const int code = backend_->create(diskName());
+    const int code = storage().create(diskName());
     if (code == NoError)
         clearCurrentError();
     return code;
@@ -88,7 +99,7 @@ int RecordFile::create() {
 int RecordFile::rebuildKeys() {
     if (!backend_->isOpen()) {
         // Rebuilding a closed file: the backend opens it for the rebuild only.
-        const int code = backend_->open(diskName(), kOpenTimeoutMs);
+        const int code = storage().open(diskName(), kOpenTimeoutMs);
         if (code == NoError) {
             const int rebuilt = backend_->rebuildKeys();
             backend_->close();

@@ -49,7 +49,7 @@ public:
     void setFileName(std::string fullNameWithoutExtension) {
         fileName_ = std::move(fullNameWithoutExtension);
     }
-    // The name on disk (fileName() + ".TPS").
+    // The name on disk (fileName() + ".TPS"); on a server the address of the table.
     std::string diskName() const;
 
     // Driver options: "Recover=10" lets the next open wait up to 10 s for a
@@ -127,6 +127,8 @@ public:
     }
 
 private:
+    // The backend for the file's present name (a folder or a server), made anew when that changed.
+    FileBackend& storage();
     int fail(int code, std::string text = {});
     int readAt(bool forward);
 

@@ -1,4 +1,6 @@
 // The SQLite storage of a record file: one database file per table.
+#include "data/sqlite/SqliteFile.h"
+
 #include "data/Backend.h"
 #include "data/sqlite/Connection.h"
 #include "data/sqlite/Layout.h"
@@ -1034,8 +1036,8 @@ private:
 } // namespace
 } // namespace sqlite
 
-std::unique_ptr<FileBackend> makeBackend(const TableDef& table) {
-    return std::make_unique<sqlite::SqliteFile>(table);
+std::unique_ptr<FileBackend> sqlite::makeSqliteFile(const TableDef& table) {
+    return std::make_unique<SqliteFile>(table);
 }
 
 Value storedValue(const TableDef& table, const SortPart& part, const Value& value) {
@@ -1045,9 +1047,9 @@ Value storedValue(const TableDef& table, const SortPart& part, const Value& valu
     return sqlite::toStored(f, value);
 }
 
-int beginTransaction(const std::vector<FileBackend*>& files, int timeoutMs,
-                     std::unique_ptr<TransactionBackend>& out) {
-    auto tx = std::make_unique<sqlite::SqliteTransaction>();
+int sqlite::beginSqliteTransaction(const std::vector<FileBackend*>& files, int timeoutMs,
+                                   std::unique_ptr<TransactionBackend>& out) {
+    auto tx = std::make_unique<SqliteTransaction>();
     const int code = tx->begin(files, timeoutMs);
     if (code == NoError)
         out = std::move(tx);
