@@ -52,6 +52,10 @@ struct OrderedRead {
     bool forward = true;
 };
 
+// The key whose index serves `parts` (read forwards or backwards), with the
+// order it reads in `served`; nullptr when no key does.
+const KeyDef* keyServing(const TableDef& table, const std::vector<SortPart>& parts, ServedOrder& served);
+
 // A row as read: the record is in the caller's buffer.
 struct RowInfo {
     std::int64_t position = 0;

@@ -21,6 +21,35 @@ std::vector<SortPart> keySortParts(const TableDef& table, const KeyDef& key) {
     return parts;
 }
 
+namespace {
+bool sameDirection(const std::vector<SortPart>& a, const std::vector<SortPart>& b, bool inverted) {
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].field != b[i].field || a[i].folded != b[i].folded ||
+            (a[i].descending != b[i].descending) != inverted)
+            return false;
+    return true;
+}
+} // namespace
+
+const KeyDef* keyServing(const TableDef& table, const std::vector<SortPart>& parts, ServedOrder& served) {
+    for (const KeyDef& key : table.keys) {
+        if (key.optional || key.parts.size() < parts.size())
+            continue;
+        std::vector<SortPart> full = keySortParts(table, key);
+        const std::vector<SortPart> lead(full.begin(), full.begin() + static_cast<long>(parts.size()));
+        for (bool inverted : {false, true}) {
+            if (!sameDirection(parts, lead, inverted))
+                continue;
+            if (inverted)
+                for (SortPart& p : full)
+                    p.descending = !p.descending;
+            served = {full, inverted};
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
 std::vector<Value> sortValuesOf(const TableDef& table, const std::vector<SortPart>& parts,
                                 const void* record) {
     std::vector<Value> values;

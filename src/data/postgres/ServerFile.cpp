@@ -159,14 +159,6 @@ void appendCopyText(std::string& out, std::string_view text) {
     }
 }
 
-bool sameDirection(const std::vector<SortPart>& a, const std::vector<SortPart>& b, bool inverted) {
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].field != b[i].field || a[i].folded != b[i].folded ||
-            (a[i].descending != b[i].descending) != inverted)
-            return false;
-    return true;
-}
-
 class ServerFile : public FileBackend {
 public:
     explicit ServerFile(const TableDef& table) : table_(table), columns_(expectedColumns(table)) {}
@@ -285,20 +277,9 @@ public:
     bool isOpen() const override { return own_.isOpen(); }
 
     ServedOrder serveOrder(const std::vector<SortPart>& parts) override {
-        for (const KeyDef& key : table_.keys) {
-            if (key.optional || key.parts.size() < parts.size())
-                continue;
-            std::vector<SortPart> full = keySortParts(table_, key);
-            const std::vector<SortPart> lead(full.begin(), full.begin() + static_cast<long>(parts.size()));
-            for (bool inverted : {false, true}) {
-                if (!sameDirection(parts, lead, inverted))
-                    continue;
-                if (inverted)
-                    for (SortPart& p : full)
-                        p.descending = !p.descending;
-                return {full, inverted};
-            }
-        }
+        ServedOrder served;
+        if (keyServing(table_, parts, served))
+            return served;
         // No key serves it: an index is made for it and kept (other stations sort by it too).
         std::vector<SortPart> normal = parts;
         const bool inverted = sqlite::ascendingFirst(normal);

@@ -23,14 +23,6 @@ struct Route {
     std::string schema;
 };
 
-bool sameDirection(const std::vector<SortPart>& a, const std::vector<SortPart>& b, bool inverted) {
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].field != b[i].field || a[i].folded != b[i].folded ||
-            (a[i].descending != b[i].descending) != inverted)
-            return false;
-    return true;
-}
-
 std::string signature(const std::vector<SortPart>& parts) {
     std::string s;
     for (const SortPart& p : parts)
@@ -279,20 +271,10 @@ public:
     bool isOpen() const override { return own_.isOpen(); }
 
     ServedOrder serveOrder(const std::vector<SortPart>& parts) override {
-        for (const KeyDef& key : table_.keys) {
-            if (key.optional || key.parts.size() < parts.size())
-                continue;
-            std::vector<SortPart> full = keySortParts(table_, key);
-            const std::vector<SortPart> lead(full.begin(), full.begin() + static_cast<long>(parts.size()));
-            for (bool inverted : {false, true}) {
-                if (!sameDirection(parts, lead, inverted))
-                    continue;
-                if (inverted)
-                    for (SortPart& p : full)
-                        p.descending = !p.descending;
-                indexOf_[signature(full)] = keyIndexName(table_, key);
-                return {full, inverted};
-            }
+        ServedOrder served;
+        if (const KeyDef* key = keyServing(table_, parts, served)) {
+            indexOf_[signature(served.parts)] = keyIndexName(table_, *key);
+            return served;
         }
         // No key serves it: the index of a list order, or (for an order no list
         // declares, or a file made before a list offered it) one made now and kept.
