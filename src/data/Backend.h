@@ -95,6 +95,9 @@ public:
     virtual std::int64_t countBetween(int field, std::int64_t low, std::int64_t high) = 0;
 
     virtual int beginBulk() = 0;
+    // In a bulk load: adds a record at the position and version it has
+    // elsewhere (a store copied whole); later positions follow the highest.
+    virtual int insertKept(const void* record, std::int64_t position, std::int64_t version) = 0;
     virtual int endBulk(bool keep) = 0;
 };
 

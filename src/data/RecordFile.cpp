@@ -76,10 +76,14 @@ std::string RecordFile::fileName() const {
     case FileLocation::DataPath:
         break;
     }
+    return tableFileName(state.DATAPATH, table_.name);
+}
+
+std::string tableFileName(const std::string& dataPath, std::string_view table) {
     // On a server a table is named after the connection: "postgresql:///velkora#QXADRESS".
-    if (isServerAddress(state.DATAPATH))
-        return state.DATAPATH + "#" + std::string(table_.name);
-    return joinPath(state.DATAPATH, std::string(table_.name));
+    if (isServerAddress(dataPath))
+        return dataPath + "#" + std::string(table);
+    return joinPath(dataPath, std::string(table));
 }
 
 std::string RecordFile::diskName() const {
@@ -313,6 +317,14 @@ std::int64_t RecordFile::records() {
 
 int RecordFile::beginBulkLoad() {
     return backend_->beginBulk();
+}
+int RecordFile::addKept(RecordPosition position, std::int64_t version) {
+    const int code = backend_->insertKept(buffer_, position, version);
+    if (code != NoError)
+        return code;
+    setReadState(position, version);
+    clearCurrentError();
+    return NoError;
 }
 int RecordFile::endBulkLoad() {
     return backend_->endBulk(true);

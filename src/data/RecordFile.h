@@ -28,6 +28,10 @@
 
 namespace velkora::data {
 
+// The full name of a table of a data path: a file in a folder, or a table on
+// a server ("postgresql:///velkora#QXADRESS").
+std::string tableFileName(const std::string& dataPath, std::string_view table);
+
 // Where a record lies in its file; 0 = none.
 using RecordPosition = std::int64_t;
 
@@ -110,6 +114,9 @@ public:
     // unique key (40), may show at a later add() or at the end. Nothing of a
     // failed load is kept.
     int beginBulkLoad();
+    // In a bulk load: adds the buffer at the position and version it has in
+    // another store (copying a data path whole).
+    int addKept(RecordPosition position, std::int64_t version);
     int endBulkLoad();
     void cancelBulkLoad();
 

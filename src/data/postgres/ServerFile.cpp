@@ -357,7 +357,7 @@ public:
         if (!own_.isOpen())
             return fail(FileNotOpen);
         if (bulk_)
-            return insertBulk(record, position);
+            return insertBulk(record, position = nextPosition_, 1);
         const std::vector<std::string> values = stage(record);
         std::string columns, marks;
         for (std::size_t i = 0; i < values.size(); ++i) {
@@ -415,6 +415,12 @@ public:
         const std::string column = quoted(table_.fields.at(static_cast<std::size_t>(field)).name);
         return countWhere(" WHERE " + column + " BETWEEN $1 AND $2",
                           {std::to_string(low), std::to_string(high)});
+    }
+
+    int insertKept(const void* record, std::int64_t position, std::int64_t version) override {
+        if (!bulk_)
+            return fail(FileNotOpen);
+        return insertBulk(record, position, version);
     }
 
     int beginBulk() override {
@@ -598,14 +604,14 @@ private:
         return values;
     }
 
-    int insertBulk(const void* record, std::int64_t& position) {
-        position = nextPosition_++;
+    int insertBulk(const void* record, std::int64_t position, std::int64_t version) {
+        nextPosition_ = std::max(nextPosition_, position + 1);
         pending_ += std::to_string(position);
         for (const std::string& value : stage(record)) {
             pending_ += '\t';
             appendCopyText(pending_, value);
         }
-        pending_ += "\t1\n";
+        pending_ += "\t" + std::to_string(version) + "\n";
         if (pending_.size() < kCopyChunk)
             return NoError;
         return flushBulk();

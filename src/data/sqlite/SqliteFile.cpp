@@ -365,7 +365,7 @@ public:
         if (!own_.isOpen())
             return fail(FileNotOpen);
         if (bulk_)
-            return insertBulk(record, position);
+            return insertBulk(record, position = nextPosition_, 1);
         sqlite3_stmt* s = conn().statement(sql().insert);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
@@ -472,6 +472,12 @@ public:
         return sqlite3_column_int64(s, 0);
     }
 
+    int insertKept(const void* record, std::int64_t position, std::int64_t version) override {
+        if (!bulk_)
+            return fail(FileNotOpen);
+        return insertBulk(record, position, version);
+    }
+
     int beginBulk() override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
@@ -564,11 +570,11 @@ private:
     // Values bound for one record: fields, fold keys, version.
     std::size_t rowWidth() const { return table_.fields.size() + foldColumns_ + 1; }
 
-    int insertBulk(const void* record, std::int64_t& position) {
+    int insertBulk(const void* record, std::int64_t position, std::int64_t version) {
         BoundValue* row = &batch_[pending_ * (rowWidth() + 1)];
         const std::size_t stored = stage(record, row, true);
-        row[stored].setInteger(1);
-        position = nextPosition_++;
+        row[stored].setInteger(version);
+        nextPosition_ = std::max(nextPosition_, position + 1);
         row[stored + 1].setInteger(position);
         if (++pending_ < batchRows_)
             return NoError;
