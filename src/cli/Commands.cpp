@@ -4,8 +4,9 @@ namespace velkora::cli {
 
 const std::vector<CommandSpec>& allCommands() {
     static const std::vector<CommandSpec> commands = {
-        initCommand(), checkCommand(),      rebuildKeysCommand(), reorganiseCommand(), listCommand(),
-        evalCommand(), formatNameCommand(), phoneIndexCommand(),  mergeCommand(),      dbfCommand(),
+        initCommand(),       checkCommand(), rebuildKeysCommand(), reorganiseCommand(),
+        copyDataCommand(),   listCommand(),  evalCommand(),        formatNameCommand(),
+        phoneIndexCommand(), mergeCommand(), dbfCommand(),
     };
     return commands;
 }
