@@ -89,10 +89,15 @@ std::string columnList(const TableDef& table, const std::vector<SortPart>& parts
     return out;
 }
 
+// Equal keys are read by position, as SQLite's indexes (which end with the
+// row id) give them: without the position in the index every read of a
+// column of many equal values would sort them all.
+const std::string kPositionLast = std::string(", ") + quoted(kPositionColumn);
+
 std::string createIndexSql(const TableDef& table, const KeyDef& key) {
     std::string sql = std::string("CREATE ") + (key.unique ? "UNIQUE " : "") + "INDEX " +
                       quoted(keyIndexName(table, key)) + " ON " + quoted(table.name) + " (" +
-                      columnList(table, keySortParts(table, key)) + ")";
+                      columnList(table, keySortParts(table, key)) + (key.unique ? "" : kPositionLast) + ")";
     if (key.optional)
         sql += " WHERE " + sqlite::optionalPredicate(table, key);
     return sql;
@@ -100,7 +105,7 @@ std::string createIndexSql(const TableDef& table, const KeyDef& key) {
 
 std::string createOrderIndexSql(const TableDef& table, const std::vector<SortPart>& parts) {
     return "CREATE INDEX IF NOT EXISTS " + quoted(indexName(table, sqlite::orderIndexName(table, parts))) +
-           " ON " + quoted(table.name) + " (" + columnList(table, parts) + ")";
+           " ON " + quoted(table.name) + " (" + columnList(table, parts) + kPositionLast + ")";
 }
 
 std::string createListOrderIndexesSql(const TableDef& table) {
