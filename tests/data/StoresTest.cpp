@@ -132,5 +132,42 @@ TEST_P(StoresTest, ADuplicateKeyNamesTheKeyAndLeavesTheTransactionUsable) {
     EXPECT_EQ(adr.records(), 2);
 }
 
+// Damage only a foreign program can do on the server: found and repaired as with files.
+class ServerKeysTest : public test::DataFixture {
+protected:
+    bool onServer() const override { return true; }
+};
+
+TEST_F(ServerKeysTest, AMissingKeyIsReportedAndRebuilt) {
+    File<Address> adr;
+    ASSERT_EQ(adr.create(), NoError) << currentError().fileSystemText;
+    sql("QXADRESS", "DROP INDEX \"QXADRESS_QXADRES2\"");
+    EXPECT_EQ(adr.open(), InvalidKeyFile);
+    EXPECT_EQ(adr.rebuildKeys(), NoError) << currentError().fileSystemText;
+    EXPECT_EQ(adr.open(), NoError);
+    EXPECT_EQ(adr.check(), NoError);
+}
+
+TEST_F(ServerKeysTest, KeyValuesChangedBehindTheDriverAreFoundAndRebuilt) {
+    File<Address> adr;
+    ASSERT_EQ(adr.create(), NoError) << currentError().fileSystemText;
+    ASSERT_EQ(adr.open(), NoError);
+    adr.rec.ADRNR = 1;
+    adr.rec.NAME1 = "Müller";
+    ASSERT_EQ(adr.add(), NoError);
+    sql("QXADRESS", "UPDATE \"QXADRESS\" SET \"NAME1\" = 'Schulz'");
+    EXPECT_EQ(adr.check(), InvalidKeyFile);
+    EXPECT_EQ(errorText(), "1 records with stale key values\n");
+    adr.close();
+    ASSERT_EQ(adr.rebuildKeys(), NoError) << currentError().fileSystemText;
+    ASSERT_EQ(adr.open(), NoError);
+    EXPECT_EQ(adr.check(), NoError);
+    adr.clear();
+    adr.rec.NAME1 = "SCHULZ";
+    adr.set(*Address::table().key("QXADRES2"), true);
+    ASSERT_EQ(adr.next(), NoError);
+    EXPECT_EQ(adr.rec.NAME1, "Schulz");
+}
+
 } // namespace
 } // namespace velkora::data
