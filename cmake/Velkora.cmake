@@ -56,14 +56,17 @@ function(velkora_gui_library name)
 endfunction()
 
 # A GoogleTest program over core code; each test shows up in ctest.
+# Further test properties follow PROPERTIES (FIXTURES_REQUIRED ...).
 function(velkora_gtest name)
-    add_executable(${name} ${ARGN})
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "PROPERTIES")
+    add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
     target_compile_options(${name} PRIVATE ${VELKORA_WARNINGS})
     target_link_libraries(${name} PRIVATE velkora_test_support GTest::gtest GTest::gtest_main)
     # One variable a property: gtest_discover_tests would split a list of them.
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES
         ENVIRONMENT "VELKORA_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
-        ENVIRONMENT_MODIFICATION "VELKORA_RESOURCES=set:${PROJECT_SOURCE_DIR}/resources")
+        ENVIRONMENT_MODIFICATION "VELKORA_RESOURCES=set:${PROJECT_SOURCE_DIR}/resources"
+        ${arg_PROPERTIES})
 endfunction()
 
 # A QtTest program over windows, run on the offscreen platform.

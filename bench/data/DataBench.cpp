@@ -1,7 +1,9 @@
 // Prints the record layer's figures for address files of the given sizes:
-//   velkora_data_bench [--load-only] [folder] [sizes...]
-// (default: a temporary folder, 10000 1000000; --load-only stops after the bulk load)
+//   velkora_data_bench [--load-only] [--server CONNINFO] [folder] [sizes...]
+// (default: a temporary folder, 10000 1000000; --load-only stops after the bulk load;
+// --server: each size again on that database server, beside the files' figures)
 // Each size gets a fresh set of files; every address has two contact persons.
+#include "data/Backend.h"
 #include "data/FileServices.h"
 #include "data/View.h"
 #include "shared/AppState.h"
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <libpq-fe.h>
 #include <random>
 #include <string>
 #include <vector>
@@ -215,14 +218,29 @@ void measureReadsAndWrites(int count) {
                 cascade);
 }
 
-void run(const std::string& folder, int count, bool loadOnly) {
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    appState().DATAPATH = folder;
-    for (const char* t : {"QXADRESS", "QXADRTKP", "QXADRAKT", "QXAKTATM"})
+constexpr const char* kTables[] = {"QXADRESS", "QXADRTKP", "QXADRAKT", "QXAKTATM"};
+
+// Empties the data path: a folder made anew, or the tables dropped on the server.
+void freshStore(const std::string& dataPath) {
+    if (!isServerAddress(dataPath)) {
+        std::filesystem::remove_all(dataPath);
+        std::filesystem::create_directories(dataPath);
+        return;
+    }
+    PGconn* conn = PQconnectdb(dataPath.c_str());
+    for (const char* t : kTables)
+        PQclear(PQexec(conn, (std::string("DROP TABLE IF EXISTS \"") + t + "\"").c_str()));
+    PQfinish(conn);
+}
+
+void run(const std::string& dataPath, int count, bool loadOnly) {
+    freshStore(dataPath);
+    appState().DATAPATH = dataPath;
+    for (const char* t : kTables)
         OpenRecordFile(*files().byName(t));
     std::mt19937 random(42);
-    std::printf("\n%d addresses, %d contact persons\n", count, 2 * count);
+    std::printf("\n%d addresses, %d contact persons, %s\n", count, 2 * count,
+                isServerAddress(dataPath) ? "PostgreSQL server" : "SQLite files");
     const LoadFigures load = bulkLoad(count, random);
     std::printf(
         "  bulk load                 %10.0f addresses/s (%.0f by CPU time; %.0f%% rows, %.0f%% keys)\n",
@@ -230,8 +248,9 @@ void run(const std::string& folder, int count, bool loadOnly) {
 
     if (!loadOnly)
         measureReadsAndWrites(count);
-    for (const char* t : {"QXADRESS", "QXADRTKP", "QXADRAKT", "QXAKTATM"})
+    for (const char* t : kTables)
         CloseRecordFile(*files().byName(t));
+    freshStore(dataPath);
 }
 
 } // namespace
@@ -245,6 +264,11 @@ int main(int argc, char** argv) {
     const bool loadOnly = !args.empty() && args.front() == "--load-only";
     if (loadOnly)
         args.erase(args.begin());
+    std::string server;
+    if (args.size() >= 2 && args.front() == "--server") {
+        server = args[1];
+        args.erase(args.begin(), args.begin() + 2);
+    }
     const std::string folder =
         !args.empty() ? args[0] : (std::filesystem::temp_directory_path() / "velkora-data-bench").string();
     std::vector<int> sizes;
@@ -252,7 +276,10 @@ int main(int argc, char** argv) {
         sizes.push_back(std::atoi(args[i].c_str()));
     if (sizes.empty())
         sizes = {10000, 1000000};
-    for (int size : sizes)
+    for (int size : sizes) {
         run(folder, size, loadOnly);
+        if (!server.empty())
+            run(server, size, loadOnly);
+    }
     std::filesystem::remove_all(folder);
 }

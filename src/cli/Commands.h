@@ -12,6 +12,7 @@ CommandSpec initCommand();
 CommandSpec checkCommand();
 CommandSpec rebuildKeysCommand();
 CommandSpec reorganiseCommand();
+CommandSpec copyDataCommand();
 CommandSpec listCommand();
 CommandSpec evalCommand();
 CommandSpec formatNameCommand();

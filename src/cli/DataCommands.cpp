@@ -4,6 +4,7 @@
 #include "app/ReorganiseReport.h"
 #include "cli/Commands.h"
 #include "cli/TableOutput.h"
+#include "data/Backend.h"
 #include "data/FileServices.h"
 #include "data/Reorganise.h"
 #include "data/StandardWarnings.h"
@@ -38,6 +39,8 @@ std::optional<UsageProblem> checkTableName(const ParsedArguments& arguments) {
 
 // The file's full name: relative data paths are taken from the start folder.
 std::string fullName(const RecordFile& file) {
+    if (data::isServerAddress(file.diskName()))
+        return file.diskName();
     std::error_code ignored;
     return std::filesystem::absolute(file.diskName(), ignored).lexically_normal().string();
 }

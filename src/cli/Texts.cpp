@@ -128,6 +128,30 @@ constexpr Entry kTexts[] = {
      "not change the file meanwhile. It ends with the program's message giving the\n"
      "number of records read and of unreadable ones.\n"},
 
+    {Msg::CopyDataSummary, "Daten in einen anderen Datenpfad kopieren", "copy the data to another data path"},
+    {Msg::CopyDataHelp,
+     "velkora-cli copy-data --to ZIEL\n"
+     "\n"
+     "Kopiert jede Tabelle des Datenpfads (DataPath) nach ZIEL: in einen Ordner oder\n"
+     "auf einen Datenbankserver (postgresql:///velkora?service=buero). Die Sätze\n"
+     "behalten ihre Positionen und Versionen; danach werden die Satzzahlen verglichen\n"
+     "und die Schlüssel geprüft. Ein Ziel, das schon Sätze enthält, wird abgelehnt.\n"
+     "Benutzer- und Sprachdateien bleiben im Startordner.\n",
+     "velkora-cli copy-data --to TARGET\n"
+     "\n"
+     "Copies every table of the data path (DataPath) to TARGET: a folder or a\n"
+     "database server (postgresql:///velkora?service=office). The records keep\n"
+     "their positions and versions; afterwards the record counts are compared and\n"
+     "the keys checked. A target that already holds records is refused. User and\n"
+     "language files stay in the start folder.\n"},
+    {Msg::CopyTargetHoldsData, "%1: das Ziel enthält schon Sätze (%2)",
+     "%1: the target already holds records (%2)"},
+    {Msg::CopyReadFailed, "%1: nicht zu lesen: %2", "%1: cannot be read: %2"},
+    {Msg::CopyWriteFailed, "%1: nicht zu schreiben: %2", "%1: cannot be written: %2"},
+    {Msg::CopyCountsDiffer, "%1: Satzzahlen verschieden (Quelle / Ziel): %2",
+     "%1: record counts differ (source / target): %2"},
+    {Msg::CopyKeysDamaged, "%1: Schlüssel im Ziel beschädigt: %2", "%1: keys damaged in the target: %2"},
+
     {Msg::ListSummary, "Sätze in Schlüsselfolge ausgeben", "print records in key order"},
     {Msg::ListHelp,
      "velkora-cli list TABELLE [--key SCHLÜSSEL] [--from WERT,...] [--back] [--count N] [--fields FELD,...]\n"

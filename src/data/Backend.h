@@ -1,7 +1,7 @@
 #pragma once
-// The storage behind record files, as the record layer needs it. One
-// implementation exists (SQLite, one database file per table, in sqlite/);
-// another (a database server) can be added behind the same interface.
+// The storage behind record files, as the record layer needs it: SQLite
+// files, one per table, in a folder (sqlite/), or tables on a PostgreSQL
+// server (postgres/) when the data path is a connection string.
 // Callers above the record layer use RecordFile, View and Transaction.
 
 #include "data/Errors.h"
@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velkora::data {
@@ -51,6 +52,10 @@ struct OrderedRead {
     bool forward = true;
 };
 
+// The key whose index serves `parts` (read forwards or backwards), with the
+// order it reads in `served`; nullptr when no key does.
+const KeyDef* keyServing(const TableDef& table, const std::vector<SortPart>& parts, ServedOrder& served);
+
 // A row as read: the record is in the caller's buffer.
 struct RowInfo {
     std::int64_t position = 0;
@@ -64,6 +69,7 @@ using RowSink = std::function<bool(const RowInfo& row)>;
 class FileBackend {
 public:
     virtual ~FileBackend() = default;
+    virtual bool onServer() const { return false; }
 
     virtual int open(const std::string& diskName, int busyTimeoutMs) = 0;
     virtual int create(const std::string& diskName) = 0;
@@ -89,11 +95,17 @@ public:
     virtual std::int64_t countBetween(int field, std::int64_t low, std::int64_t high) = 0;
 
     virtual int beginBulk() = 0;
+    // In a bulk load: adds a record at the position and version it has
+    // elsewhere (a store copied whole); later positions follow the highest.
+    virtual int insertKept(const void* record, std::int64_t position, std::int64_t version) = 0;
     virtual int endBulk(bool keep) = 0;
 };
 
-// The storage of a table's file.
-std::unique_ptr<FileBackend> makeBackend(const TableDef& table);
+// Whether a data path names a database server ("postgresql://...") rather than a folder.
+bool isServerAddress(std::string_view path);
+
+// The storage of a table's file, in a folder or on the server.
+std::unique_ptr<FileBackend> makeBackend(const TableDef& table, bool onServer);
 
 // The stored form of a value for a sort component (fold key, date encoding).
 Value storedValue(const TableDef& table, const SortPart& part, const Value& value);

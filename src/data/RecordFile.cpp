@@ -21,6 +21,35 @@ std::vector<SortPart> keySortParts(const TableDef& table, const KeyDef& key) {
     return parts;
 }
 
+namespace {
+bool sameDirection(const std::vector<SortPart>& a, const std::vector<SortPart>& b, bool inverted) {
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].field != b[i].field || a[i].folded != b[i].folded ||
+            (a[i].descending != b[i].descending) != inverted)
+            return false;
+    return true;
+}
+} // namespace
+
+const KeyDef* keyServing(const TableDef& table, const std::vector<SortPart>& parts, ServedOrder& served) {
+    for (const KeyDef& key : table.keys) {
+        if (key.optional || key.parts.size() < parts.size())
+            continue;
+        std::vector<SortPart> full = keySortParts(table, key);
+        const std::vector<SortPart> lead(full.begin(), full.begin() + static_cast<long>(parts.size()));
+        for (bool inverted : {false, true}) {
+            if (!sameDirection(parts, lead, inverted))
+                continue;
+            if (inverted)
+                for (SortPart& p : full)
+                    p.descending = !p.descending;
+            served = {full, inverted};
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
 std::vector<Value> sortValuesOf(const TableDef& table, const std::vector<SortPart>& parts,
                                 const void* record) {
     std::vector<Value> values;
@@ -31,7 +60,7 @@ std::vector<Value> sortValuesOf(const TableDef& table, const std::vector<SortPar
 }
 
 RecordFile::RecordFile(const TableDef& table, void* buffer)
-    : table_(table), buffer_(buffer), backend_(makeBackend(table)) {}
+    : table_(table), buffer_(buffer), backend_(makeBackend(table, false)) {}
 
 RecordFile::~RecordFile() = default;
 
@@ -47,11 +76,26 @@ std::string RecordFile::fileName() const {
     case FileLocation::DataPath:
         break;
     }
-    return joinPath(state.DATAPATH, std::string(table_.name));
+    return tableFileName(state.DATAPATH, table_.name);
+}
+
+std::string tableFileName(const std::string& dataPath, std::string_view table) {
+    // On a server a table is named after the connection: "postgresql:///velkora#QXADRESS".
+    if (isServerAddress(dataPath))
+        return dataPath + "#" + std::string(table);
+    return joinPath(dataPath, std::string(table));
 }
 
 std::string RecordFile::diskName() const {
-    return fileName() + ".TPS";
+    const std::string name = fileName();
+    return isServerAddress(name) ? name : name + ".TPS";
+}
+
+FileBackend& RecordFile::storage() {
+    const bool onServer = isServerAddress(fileName());
+    if (!backend_->isOpen() && backend_->onServer() != onServer)
+        backend_ = makeBackend(table_, onServer);
+    return *backend_;
 }
 
 void RecordFile::sendOption(std::string_view option) {
@@ -70,7 +114,7 @@ int RecordFile::open() {
         return fail(FileAlreadyOpen);
     const int timeout = recoverSeconds_ > 0 ? recoverSeconds_ * 1000 : kOpenTimeoutMs;
     recoverSeconds_ = 0;
-    const int code = backend_->open(diskName(), timeout);
+    const int code = storage().open(diskName(), timeout);
     if (code == NoError)
         clearCurrentError();
     cursorKey_ = nullptr;
@@ -79,7 +123,7 @@ int RecordFile::open() {
 }
 
 int RecordFile::create() {
-    const int code = backend_->create(diskName());
+    const int code = storage().create(diskName());
     if (code == NoError)
         clearCurrentError();
     return code;
@@ -88,7 +132,7 @@ int RecordFile::create() {
 int RecordFile::rebuildKeys() {
     if (!backend_->isOpen()) {
         // Rebuilding a closed file: the backend opens it for the rebuild only.
-        const int code = backend_->open(diskName(), kOpenTimeoutMs);
+        const int code = storage().open(diskName(), kOpenTimeoutMs);
         if (code == NoError) {
             const int rebuilt = backend_->rebuildKeys();
             backend_->close();
@@ -273,6 +317,14 @@ std::int64_t RecordFile::records() {
 
 int RecordFile::beginBulkLoad() {
     return backend_->beginBulk();
+}
+int RecordFile::addKept(RecordPosition position, std::int64_t version) {
+    const int code = backend_->insertKept(buffer_, position, version);
+    if (code != NoError)
+        return code;
+    setReadState(position, version);
+    clearCurrentError();
+    return NoError;
 }
 int RecordFile::endBulkLoad() {
     return backend_->endBulk(true);

@@ -28,6 +28,10 @@
 
 namespace velkora::data {
 
+// The full name of a table of a data path: a file in a folder, or a table on
+// a server ("postgresql:///velkora#QXADRESS").
+std::string tableFileName(const std::string& dataPath, std::string_view table);
+
 // Where a record lies in its file; 0 = none.
 using RecordPosition = std::int64_t;
 
@@ -49,7 +53,7 @@ public:
     void setFileName(std::string fullNameWithoutExtension) {
         fileName_ = std::move(fullNameWithoutExtension);
     }
-    // The name on disk (fileName() + ".TPS").
+    // The name on disk (fileName() + ".TPS"); on a server the address of the table.
     std::string diskName() const;
 
     // Driver options: "Recover=10" lets the next open wait up to 10 s for a
@@ -110,6 +114,9 @@ public:
     // unique key (40), may show at a later add() or at the end. Nothing of a
     // failed load is kept.
     int beginBulkLoad();
+    // In a bulk load: adds the buffer at the position and version it has in
+    // another store (copying a data path whole).
+    int addKept(RecordPosition position, std::int64_t version);
     int endBulkLoad();
     void cancelBulkLoad();
 
@@ -127,6 +134,8 @@ public:
     }
 
 private:
+    // The backend for the file's present name (a folder or a server), made anew when that changed.
+    FileBackend& storage();
     int fail(int code, std::string text = {});
     int readAt(bool forward);
 

@@ -126,7 +126,10 @@ protected:
     }
 };
 
-TEST_F(CrashTest, KilledAtRandomMomentsTheFilesStayWholeAndLinked) {
+using CrashOnEachStore = test::OnEachStore<CrashTest>;
+VELKORA_ON_EACH_STORE(CrashOnEachStore);
+
+TEST_P(CrashOnEachStore, KilledAtRandomMomentsTheFilesStayWholeAndLinked) {
     std::mt19937 random(2026);
     for (int kill = 0; kill < kKills; ++kill) {
         const unsigned seed = static_cast<unsigned>(random());

@@ -12,7 +12,10 @@ using test::DataFixture;
 
 class DemoDataTest : public DataFixture {};
 
-TEST_F(DemoDataTest, TheSampleWorkspaceLoadsEveryTableAndPassesItsChecks) {
+using DemoDataOnEachStore = test::OnEachStore<DemoDataTest>;
+VELKORA_ON_EACH_STORE(DemoDataOnEachStore);
+
+TEST_P(DemoDataOnEachStore, TheSampleWorkspaceLoadsEveryTableAndPassesItsChecks) {
     std::string error;
     ASSERT_TRUE(seedDemoData(test::sourceDir() + "/resources/demo/seed", error)) << error;
     for (const TableDef* t : allTables()) {

@@ -112,7 +112,10 @@ protected:
     }
 };
 
-TEST_F(IntegrityTest, DeletingAnAddressCascadesToActivitiesMaterialsAndContacts) {
+using IntegrityOnEachStore = test::OnEachStore<IntegrityTest>;
+VELKORA_ON_EACH_STORE(IntegrityOnEachStore);
+
+TEST_P(IntegrityOnEachStore, DeletingAnAddressCascadesToActivitiesMaterialsAndContacts) {
     deleteAddress(1);
     EXPECT_EQ(DeleteWithIntegrity(files().QXADRESS), 0);
     EXPECT_TRUE(prompts.prompts().empty());
@@ -121,7 +124,7 @@ TEST_F(IntegrityTest, DeletingAnAddressCascadesToActivitiesMaterialsAndContacts)
     EXPECT_EQ(column("QXADRTKP", "TKP:ADRNR"), std::vector<std::string>{"2"});
 }
 
-TEST_F(IntegrityTest, TheDependantsBuffersAreGivenBackAsTheyWere) {
+TEST_P(IntegrityOnEachStore, TheDependantsBuffersAreGivenBackAsTheyWere) {
     files().QXADRTKP.rec.NAME1 = "shown in another window";
     files().QXADRTKP.rec.ADRNR = 2;
     deleteAddress(1);
@@ -161,7 +164,7 @@ TEST_F(IntegrityTest, AFailureAtAnyStepOfTheCascadeLeavesEveryFileUnchanged) {
     }
 }
 
-TEST_F(IntegrityTest, AnIndustryInUseCannotBeDeleted) {
+TEST_P(IntegrityOnEachStore, AnIndustryInUseCannotBeDeleted) {
     auto& bra = files().QXADRBRA;
     bra.rec.BRANCHE = "edv";
     ASSERT_EQ(bra.get(*Industry::table().key("QXADRBR1")), NoError);
@@ -178,7 +181,7 @@ TEST_F(IntegrityTest, AnIndustryInUseCannotBeDeleted) {
     EXPECT_EQ(bra.records(), 2);
 }
 
-TEST_F(IntegrityTest, RenamingAnIndustryCarriesTheCodeToItsAddresses) {
+TEST_P(IntegrityOnEachStore, RenamingAnIndustryCarriesTheCodeToItsAddresses) {
     auto& bra = files().QXADRBRA;
     bra.rec.BRANCHE = "EDV";
     loadForChange(bra, "QXADRBR1");
@@ -187,7 +190,7 @@ TEST_F(IntegrityTest, RenamingAnIndustryCarriesTheCodeToItsAddresses) {
     EXPECT_EQ(column("QXADRESS", "ADR:BRANCHE"), (std::vector<std::string>{"IT", "IT", "BAU"}));
 }
 
-TEST_F(IntegrityTest, RenamingAPlaceKeyCarriesItToItsStreets) {
+TEST_P(IntegrityOnEachStore, RenamingAPlaceKeyCarriesItToItsStreets) {
     auto& ort = files().QXADRORT;
     ort.rec.OKEY = "K1";
     loadForChange(ort, "QXADROR3");
@@ -196,7 +199,7 @@ TEST_F(IntegrityTest, RenamingAPlaceKeyCarriesItToItsStreets) {
     EXPECT_EQ(column("QXADRSTR", "STR:OKEY"), (std::vector<std::string>{"K9", "K9", "K2"}));
 }
 
-TEST_F(IntegrityTest, RenumberingAnAddressMovesAllItsDependants) {
+TEST_P(IntegrityOnEachStore, RenumberingAnAddressMovesAllItsDependants) {
     deleteAddress(1);
     SnapLinkingFields(files().QXADRESS);
     files().QXADRESS.rec.ADRNR = 50;
@@ -229,7 +232,7 @@ TEST_F(IntegrityTest, AFailedPropagationRollsBackAndRestoresTheOldKey) {
     EXPECT_EQ(column("QXADRSTR", "STR:OKEY"), (std::vector<std::string>{"K9", "K9", "K2"}));
 }
 
-TEST_F(IntegrityTest, DeletingAnActivityOrMaterialCascadesToMaterialRows) {
+TEST_P(IntegrityOnEachStore, DeletingAnActivityOrMaterialCascadesToMaterialRows) {
     auto& akt = files().QXADRAKT;
     akt.rec.AKTID = 10;
     ASSERT_EQ(akt.get(*Activity::table().key("QXADRAK6")), NoError);

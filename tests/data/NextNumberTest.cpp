@@ -28,7 +28,10 @@ protected:
     }
 };
 
-TEST_F(NextNumberTest, FirstNumbersAreOne) {
+using NextNumberOnEachStore = test::OnEachStore<NextNumberTest>;
+VELKORA_ON_EACH_STORE(NextNumberOnEachStore);
+
+TEST_P(NextNumberOnEachStore, FirstNumbersAreOne) {
     EXPECT_EQ(nextAddress(), 1);
     EXPECT_EQ(NextNumber(files().QXADRAKT, "AKT:QXADRAK6", "AKT:AKTID", ""), 1);
     EXPECT_EQ(NextNumber(files().QXAKTATM, "ATA:QXAKTAT1", "ATA:RECID", ""), 1);
@@ -37,7 +40,7 @@ TEST_F(NextNumberTest, FirstNumbersAreOne) {
     EXPECT_EQ(nextAddress(), 8); // the highest plus one, gaps below 9999 stay
 }
 
-TEST_F(NextNumberTest, ContactsAreNumberedWithinTheirAddress) {
+TEST_P(NextNumberOnEachStore, ContactsAreNumberedWithinTheirAddress) {
     auto& tkp = files().QXADRTKP;
     for (auto [adr, nr] : {std::pair{5, 1}, {5, 2}, {4, 7}, {9, 1}}) {
         tkp.clear();
@@ -52,14 +55,14 @@ TEST_F(NextNumberTest, ContactsAreNumberedWithinTheirAddress) {
     EXPECT_EQ(nextContact(10), 1);
 }
 
-TEST_F(NextNumberTest, FromNineThousandNineHundredNinetyNineTheSmallestFreeNumberIsTaken) {
+TEST_P(NextNumberOnEachStore, FromNineThousandNineHundredNinetyNineTheSmallestFreeNumberIsTaken) {
     addAddresses({1, 2, 3, 5, 9998});
     EXPECT_EQ(nextAddress(), 4);
     addAddresses({4});
     EXPECT_EQ(nextAddress(), 6);
 }
 
-TEST_F(NextNumberTest, WithoutAFreeNumberBelowTheHighestPlusOneIsTaken) {
+TEST_P(NextNumberOnEachStore, WithoutAFreeNumberBelowTheHighestPlusOneIsTaken) {
     auto& adr = files().QXADRESS;
     ASSERT_EQ(adr.beginBulkLoad(), NoError);
     for (std::int32_t n = 0; n <= 10000; ++n) { // 0 is no number; it never counts as one
@@ -75,7 +78,7 @@ TEST_F(NextNumberTest, WithoutAFreeNumberBelowTheHighestPlusOneIsTaken) {
     EXPECT_EQ(nextAddress(), 700);
 }
 
-TEST_F(NextNumberTest, TheCallersBufferIsLeftAsItWas) {
+TEST_P(NextNumberOnEachStore, TheCallersBufferIsLeftAsItWas) {
     addAddresses({3});
     auto& adr = files().QXADRESS;
     adr.clear();

@@ -32,7 +32,10 @@ protected:
     }
 };
 
-TEST_F(RecordFileTest, AddGetPutEraseThroughTheBuffer) {
+using RecordFileOnEachStore = test::OnEachStore<RecordFileTest>;
+VELKORA_ON_EACH_STORE(RecordFileOnEachStore);
+
+TEST_P(RecordFileOnEachStore, AddGetPutEraseThroughTheBuffer) {
     File<Address> adr;
     createOpen(adr);
     addAddress(adr, 7, "Ärzte GmbH");
@@ -58,7 +61,7 @@ TEST_F(RecordFileTest, AddGetPutEraseThroughTheBuffer) {
     EXPECT_EQ(errorCode(), RecordNotFound);
 }
 
-TEST_F(RecordFileTest, UniqueKeysRefuseDuplicatesCaseInsensitively) {
+TEST_P(RecordFileOnEachStore, UniqueKeysRefuseDuplicatesCaseInsensitively) {
     File<Address> adr;
     createOpen(adr);
     addAddress(adr, 1, "A");
@@ -81,7 +84,7 @@ TEST_F(RecordFileTest, UniqueKeysRefuseDuplicatesCaseInsensitively) {
     EXPECT_EQ(errorKey(), "USR:QXACKUS2");
 }
 
-TEST_F(RecordFileTest, TextKeysFoldCaseAndUmlautsLikeGermanLists) {
+TEST_P(RecordFileOnEachStore, TextKeysFoldCaseAndUmlautsLikeGermanLists) {
     File<Address> adr;
     createOpen(adr);
     const char* names[] = {"Zander", "müller", "Mueller", "Muller", "Müller",
@@ -95,7 +98,7 @@ TEST_F(RecordFileTest, TextKeysFoldCaseAndUmlautsLikeGermanLists) {
                                         "Strasse", "Zander"}));
 }
 
-TEST_F(RecordFileTest, PositioningAtValuesForwardsAndBackwards) {
+TEST_P(RecordFileOnEachStore, PositioningAtValuesForwardsAndBackwards) {
     File<Address> adr;
     createOpen(adr);
     for (int i = 1; i <= 9; ++i)
@@ -122,7 +125,7 @@ TEST_F(RecordFileTest, PositioningAtValuesForwardsAndBackwards) {
     EXPECT_EQ(adr.rec.ADRNR, 95); // the buffer is left as it was
 }
 
-TEST_F(RecordFileTest, ActivitiesListNewestFirstAndEqualTimesByNumber) {
+TEST_P(RecordFileOnEachStore, ActivitiesListNewestFirstAndEqualTimesByNumber) {
     File<Activity> akt;
     createOpen(akt);
     const std::int32_t day = dayNumber({2026, 12, 1});
@@ -147,7 +150,7 @@ TEST_F(RecordFileTest, ActivitiesListNewestFirstAndEqualTimesByNumber) {
     EXPECT_EQ(ids, (std::vector<std::int32_t>{2, 5, 1, 3}));
 }
 
-TEST_F(RecordFileTest, OptionalKeysLeaveOutEmptyRecords) {
+TEST_P(RecordFileOnEachStore, OptionalKeysLeaveOutEmptyRecords) {
     File<ContactPerson> tkp;
     createOpen(tkp);
     const struct {
@@ -183,7 +186,7 @@ TEST_F(RecordFileTest, OptionalKeysLeaveOutEmptyRecords) {
     EXPECT_EQ(ata.next(), RecordNotAvailable);
 }
 
-TEST_F(RecordFileTest, PlacesWithTheSamePostalCodeAreBothKept) {
+TEST_P(RecordFileOnEachStore, PlacesWithTheSamePostalCodeAreBothKept) {
     File<Place> ort;
     createOpen(ort);
     for (const char* name : {"Hamm", "Hammstadt"}) {
@@ -256,7 +259,7 @@ TEST_F(RecordFileTest, APutWritesOnlyTheFieldsThatChangedAndAlwaysANewVersion) {
     EXPECT_EQ(namesInKey(adr, "QXADRES2"), std::vector<std::string>{"Müller"});
 }
 
-TEST_F(RecordFileTest, BulkLoadBuildsKeysOnceAndKeepsNothingOnADuplicate) {
+TEST_P(RecordFileOnEachStore, BulkLoadBuildsKeysOnceAndKeepsNothingOnADuplicate) {
     File<Address> adr;
     createOpen(adr);
     ASSERT_EQ(adr.beginBulkLoad(), NoError);
@@ -277,7 +280,7 @@ TEST_F(RecordFileTest, BulkLoadBuildsKeysOnceAndKeepsNothingOnADuplicate) {
     EXPECT_EQ(adr.check(), NoError);
 }
 
-TEST_F(RecordFileTest, ADuplicateInABulkLoadIntoAnEmptyFileIsFoundWhenTheKeysAreBuilt) {
+TEST_P(RecordFileOnEachStore, ADuplicateInABulkLoadIntoAnEmptyFileIsFoundWhenTheKeysAreBuilt) {
     File<Address> adr;
     createOpen(adr);
     ASSERT_EQ(adr.beginBulkLoad(), NoError);

@@ -76,7 +76,10 @@ protected:
     }
 };
 
-TEST_F(StationsTest, ASaveAfterAnotherStationSavedGetsResult2AndTheirVersion) {
+using StationsOnEachStore = test::OnEachStore<StationsTest>;
+VELKORA_ON_EACH_STORE(StationsOnEachStore);
+
+TEST_P(StationsOnEachStore, ASaveAfterAnotherStationSavedGetsResult2AndTheirVersion) {
     ASSERT_TRUE(saveElsewhere("Station B"));
     auto& adr = files().QXADRESS;
     adr.rec.NAME1 = "Station A";
@@ -89,7 +92,7 @@ TEST_F(StationsTest, ASaveAfterAnotherStationSavedGetsResult2AndTheirVersion) {
     EXPECT_EQ(UpdateWithIntegrity(adr, false), 0);
 }
 
-TEST_F(StationsTest, AnotherProcessSavingFirstMakesOurSaveReport2) {
+TEST_P(StationsOnEachStore, AnotherProcessSavingFirstMakesOurSaveReport2) {
     ASSERT_TRUE(inOtherProcess([] { return saveElsewhere("Process B"); }));
     auto& adr = files().QXADRESS;
     adr.rec.NAME1 = "Process A";
@@ -139,7 +142,7 @@ TEST_F(StationsTest, OpeningWaitsForAProgramThatDiedHoldingTheFileAndUndoesItsWr
     EXPECT_EQ(adr.rec.NAME1, "Original");
 }
 
-TEST_F(StationsTest, AnOpenListNeverKeepsAnotherStationFromWriting) {
+TEST_P(StationsOnEachStore, AnOpenListNeverKeepsAnotherStationFromWriting) {
     auto& adr = files().QXADRESS;
     for (int i = 2; i <= 40; ++i) {
         adr.clear();

@@ -93,7 +93,10 @@ protected:
     }
 };
 
-TEST_F(ViewTest, EveryListOrderReadsCompletelyAndInOrder) {
+using ViewOnEachStore = test::OnEachStore<ViewTest>;
+VELKORA_ON_EACH_STORE(ViewOnEachStore);
+
+TEST_P(ViewOnEachStore, EveryListOrderReadsCompletelyAndInOrder) {
     for (const char* order :
          {"UPPER(ADR:NAME1)", "-UPPER(ADR:NAME1)", "UPPER(ADR:LD), UPPER(ADR:PLZ)",
           "-UPPER(ADR:LD), -UPPER(ADR:PLZ)", "UPPER(ADR:ORT)", "-UPPER(ADR:ORT)", "UPPER(ADR:ADRART)",
@@ -125,7 +128,7 @@ TEST_F(ViewTest, AnOrderNoKeyServesGetsAnIndexOfItsOwnKeptInTheFile) {
     EXPECT_EQ(view.error(), 0);
 }
 
-TEST_F(ViewTest, LocatingPositionsAtOrAfterTheGivenValues) {
+TEST_P(ViewOnEachStore, LocatingPositionsAtOrAfterTheGivenValues) {
     View view(files().QXADRESS);
     ASSERT_TRUE(view.setOrder("UPPER(ADR:NAME1)"));
     auto rows = view.from({std::string("n")}, 3);
@@ -155,7 +158,7 @@ TEST_F(ViewTest, LocatingPositionsAtOrAfterTheGivenValues) {
     EXPECT_EQ(rows[0].position, view.first(1)[0].position);
 }
 
-TEST_F(ViewTest, RangesFiltersAndRereadingARow) {
+TEST_P(ViewOnEachStore, RangesFiltersAndRereadingARow) {
     View view(files().QXADRESS);
     ASSERT_TRUE(view.setOrder("UPPER(ADR:ORT)"));
     view.setRange({std::string("Kölner")});

@@ -115,7 +115,7 @@ debian_package() {
     local depends recommends
     depends=$(dpkg-deb --field "$deb" Depends)
     recommends=$(dpkg-deb --field "$deb" Recommends)
-    for package in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins libsqlite3-0 xdg-utils; do
+    for package in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins libsqlite3-0 libpq5 xdg-utils; do
         [[ ", $depends," == *", $package"[\ ,]* ]] || fail "the package does not depend on $package: $depends"
     done
     [[ $depends != *libreoffice* ]] || fail "LibreOffice is required, not recommended: $depends"

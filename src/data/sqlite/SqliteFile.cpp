@@ -1,4 +1,6 @@
 // The SQLite storage of a record file: one database file per table.
+#include "data/sqlite/SqliteFile.h"
+
 #include "data/Backend.h"
 #include "data/sqlite/Connection.h"
 #include "data/sqlite/Layout.h"
@@ -20,14 +22,6 @@ struct Route {
     Connection* connection = nullptr;
     std::string schema;
 };
-
-bool sameDirection(const std::vector<SortPart>& a, const std::vector<SortPart>& b, bool inverted) {
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].field != b[i].field || a[i].folded != b[i].folded ||
-            (a[i].descending != b[i].descending) != inverted)
-            return false;
-    return true;
-}
 
 std::string signature(const std::vector<SortPart>& parts) {
     std::string s;
@@ -277,20 +271,10 @@ public:
     bool isOpen() const override { return own_.isOpen(); }
 
     ServedOrder serveOrder(const std::vector<SortPart>& parts) override {
-        for (const KeyDef& key : table_.keys) {
-            if (key.optional || key.parts.size() < parts.size())
-                continue;
-            std::vector<SortPart> full = keySortParts(table_, key);
-            const std::vector<SortPart> lead(full.begin(), full.begin() + static_cast<long>(parts.size()));
-            for (bool inverted : {false, true}) {
-                if (!sameDirection(parts, lead, inverted))
-                    continue;
-                if (inverted)
-                    for (SortPart& p : full)
-                        p.descending = !p.descending;
-                indexOf_[signature(full)] = keyIndexName(table_, key);
-                return {full, inverted};
-            }
+        ServedOrder served;
+        if (const KeyDef* key = keyServing(table_, parts, served)) {
+            indexOf_[signature(served.parts)] = keyIndexName(table_, *key);
+            return served;
         }
         // No key serves it: the index of a list order, or (for an order no list
         // declares, or a file made before a list offered it) one made now and kept.
@@ -381,7 +365,7 @@ public:
         if (!own_.isOpen())
             return fail(FileNotOpen);
         if (bulk_)
-            return insertBulk(record, position);
+            return insertBulk(record, position = nextPosition_, 1);
         sqlite3_stmt* s = conn().statement(sql().insert);
         if (!s)
             return sqliteError(sqlite3_errcode(conn().handle()));
@@ -488,6 +472,12 @@ public:
         return sqlite3_column_int64(s, 0);
     }
 
+    int insertKept(const void* record, std::int64_t position, std::int64_t version) override {
+        if (!bulk_)
+            return fail(FileNotOpen);
+        return insertBulk(record, position, version);
+    }
+
     int beginBulk() override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
@@ -580,11 +570,11 @@ private:
     // Values bound for one record: fields, fold keys, version.
     std::size_t rowWidth() const { return table_.fields.size() + foldColumns_ + 1; }
 
-    int insertBulk(const void* record, std::int64_t& position) {
+    int insertBulk(const void* record, std::int64_t position, std::int64_t version) {
         BoundValue* row = &batch_[pending_ * (rowWidth() + 1)];
         const std::size_t stored = stage(record, row, true);
-        row[stored].setInteger(1);
-        position = nextPosition_++;
+        row[stored].setInteger(version);
+        nextPosition_ = std::max(nextPosition_, position + 1);
         row[stored + 1].setInteger(position);
         if (++pending_ < batchRows_)
             return NoError;
@@ -1034,8 +1024,8 @@ private:
 } // namespace
 } // namespace sqlite
 
-std::unique_ptr<FileBackend> makeBackend(const TableDef& table) {
-    return std::make_unique<sqlite::SqliteFile>(table);
+std::unique_ptr<FileBackend> sqlite::makeSqliteFile(const TableDef& table) {
+    return std::make_unique<SqliteFile>(table);
 }
 
 Value storedValue(const TableDef& table, const SortPart& part, const Value& value) {
@@ -1045,9 +1035,9 @@ Value storedValue(const TableDef& table, const SortPart& part, const Value& valu
     return sqlite::toStored(f, value);
 }
 
-int beginTransaction(const std::vector<FileBackend*>& files, int timeoutMs,
-                     std::unique_ptr<TransactionBackend>& out) {
-    auto tx = std::make_unique<sqlite::SqliteTransaction>();
+int sqlite::beginSqliteTransaction(const std::vector<FileBackend*>& files, int timeoutMs,
+                                   std::unique_ptr<TransactionBackend>& out) {
+    auto tx = std::make_unique<SqliteTransaction>();
     const int code = tx->begin(files, timeoutMs);
     if (code == NoError)
         out = std::move(tx);
