@@ -90,12 +90,8 @@ std::optional<form::LookupValue> chooseDocument(QWidget* over, const std::string
 // The open button beside the pick button of the document entry.
 void addOpenButton(form::RecordForm& f) {
     auto* docname = find<QLineEdit>(f, "AKT:DOCNAME");
-    QWidget* pick = f.control("BUTTONPICKFILE");
-    auto* grid = qobject_cast<QGridLayout*>(pick->parentWidget()->layout());
-    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-    grid->getItemPosition(grid->indexOf(pick), &row, &column, &rowSpan, &columnSpan);
     QPushButton* open = form::plainButton("BUTTONOPENFILE", "Dokument", "Dokument öffnen");
-    grid->addWidget(open, row, column + 1);
+    form::addBeside(&f, f.control("BUTTONPICKFILE"), open);
     open->setEnabled(false);
     QObject::connect(docname, &QLineEdit::textChanged, open,
                      [open](const QString& text) { open->setEnabled(!text.trimmed().isEmpty()); });
@@ -128,7 +124,9 @@ void showAddress(form::RecordForm& f) {
     adr.rec.ADRNR = adrnr;
     if (adr.get(*data::Address::table().key("QXADRES1")) != data::NoError)
         adr.clear();
-    find<QLineEdit>(f, "LS:ADRESSE")->setText(QString::fromStdString(addressLine(adr.rec)));
+    auto* address = find<QLineEdit>(f, "LS:ADRESSE");
+    address->setText(QString::fromStdString(addressLine(adr.rec)));
+    address->setCursorPosition(0); // the name first, not the end of the line
     if (f.request() == browse::InsertRecord)
         activity().ADRNR = adr.rec.ADRNR;
 }

@@ -1,6 +1,7 @@
 #include "ui/form/FormLayout.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -47,6 +48,34 @@ QLabel* addLookupField(QGridLayout* grid, int row, int column, const QString& pr
     grid->addWidget(label, row, column);
     grid->addLayout(line, row, column + 1, 1, span);
     return label;
+}
+
+namespace {
+
+// The box layout, at any depth below `layout`, that holds `widget` itself.
+QBoxLayout* rowHolding(QLayout* layout, QWidget* widget) {
+    if (auto* box = qobject_cast<QBoxLayout*>(layout); box && box->indexOf(widget) >= 0)
+        return box;
+    for (int i = 0; i < layout->count(); ++i)
+        if (QLayout* inner = layout->itemAt(i)->layout())
+            if (QBoxLayout* found = rowHolding(inner, widget))
+                return found;
+    return nullptr;
+}
+
+} // namespace
+
+bool addBeside(QWidget* window, QWidget* anchor, QWidget* added) {
+    for (QWidget* w = anchor->parentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (w->layout() != nullptr)
+            if (QBoxLayout* row = rowHolding(w->layout(), anchor)) {
+                row->insertWidget(row->indexOf(anchor) + 1, added);
+                return true;
+            }
+        if (w == window)
+            break;
+    }
+    return false;
 }
 
 void enableWhile(QWidget* field, QCheckBox* box, bool whileClear) {

@@ -53,6 +53,11 @@ QLabel* addRow(QGridLayout* grid, const QString& prompt, QWidget* field, int spa
 QLabel* addLookupField(QGridLayout* grid, int row, int column, const QString& prompt, QWidget* entry,
                        QPushButton* button, QWidget* beside = nullptr, int span = 1);
 
+// Puts `added` right after `anchor` in the row of the form that holds it
+// (a button beside a lookup's button); false when `anchor` is in no row of
+// `window`'s layout.
+bool addBeside(QWidget* window, QWidget* anchor, QWidget* added);
+
 // `field` is enabled only while `box` is checked (with `whileClear`: only while it is not).
 void enableWhile(QWidget* field, QCheckBox* box, bool whileClear = false);
 

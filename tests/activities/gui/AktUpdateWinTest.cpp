@@ -87,6 +87,11 @@ private slots:
             QCOMPARE(in<QLineEdit>(form, "AKT:DATUM")->text(), QString("10.03.2026"));
             QVERIFY(!in(form, "AKT:EDATUM")->isEnabled());
             QVERIFY(!in(form, "BUTTONOPENFILE")->isEnabled());
+            // The open button stands in the document's row, after the pick button.
+            const auto top = [form](const char* name) { return in(form, name)->mapTo(form, QPoint()); };
+            QCOMPARE(top("BUTTONOPENFILE").y(), top("BUTTONPICKFILE").y());
+            QVERIFY(top("BUTTONOPENFILE").x() > top("BUTTONPICKFILE").x());
+            QCOMPARE(in<QLineEdit>(form, "LS:ADRESSE")->cursorPosition(), 0);
             QTest::keyClicks(in(form, "AKT:TITLE"), "Anruf planen");
             click(in(form, "LN:TODO"));
             QCOMPARE(in<QLineEdit>(form, "AKT:EDATUM")->text(), QString("10.03.2026"));
