@@ -70,6 +70,15 @@ RemindListWin::RemindListWin(QWidget* parent)
 
 RemindListWin::~RemindListWin() = default;
 
+QSize RemindListWin::sizeHint() const {
+    int width = 0;
+    for (int column : {DateColumn, KindColumn, TitleColumn})
+        width += list_->columnWidth(column);
+    constexpr int kAddressChars = 40;
+    width += kAddressChars * fontMetrics().averageCharWidth() + 2 * list_->frameWidth() + 8;
+    return {width, 260};
+}
+
 void RemindListWin::refill() {
     if (!filesOpen_)
         return;

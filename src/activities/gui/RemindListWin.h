@@ -24,7 +24,8 @@ public:
     ~RemindListWin() override;
 
     const std::vector<ReminderRow>& rows() const { return rows_; }
-    QSize sizeHint() const override { return {620, 260}; }
+    // Wide enough for its columns and an address line beside them.
+    QSize sizeHint() const override;
 
 public slots:
     void refill();
