@@ -7,27 +7,25 @@
 // The address files are generated once into the work folder
 // (default /tmp/velkora-bench) and reused by later runs.
 
+#include "../ListTiming.h"
 #include "addresses/gui/AdrListWin.h"
 #include "data/FileServices.h"
 #include "shared/AppState.h"
 #include "shared/Prompter.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QTableView>
 #include <QtTest>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 using namespace velkora;
+using namespace velkora::bench;
 
 namespace {
 
@@ -75,25 +73,6 @@ void ensureAddresses(const std::string& folder, int count) {
     }
     adr.endBulkLoad();
     data::CloseRecordFile(adr);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Milliseconds until `action` has run and every event it caused (the page shown) is handled.
-double timed(const std::function<void()>& action) {
-    const auto start = std::chrono::steady_clock::now();
-    action();
-    QCoreApplication::processEvents();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-void clickHeader(addresses::AdrListWin& window, int column) {
-    auto* header = window.list()->table()->horizontalHeader();
-    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
 }
 
 void measure(const std::string& folder, int count) {

@@ -3,6 +3,7 @@
 // the activity kinds, and a documents folder, for the activity window tests.
 
 #include "ScriptedPrompter.h"
+#include "StationSql.h"
 #include "TempDir.h"
 #include "data/FileServices.h"
 #include "shared/AppState.h"
@@ -74,6 +75,11 @@ public:
             QCOMPARE(akt.add(), 0);
         }
         data::CloseRecordFile(akt);
+    }
+
+    // Runs SQL on a table's file as another station.
+    void sql(const std::string& table, const std::string& statement) const {
+        sqlOfOtherStation(dir.file("DATA/" + table + ".TPS"), statement);
     }
 
     TempDir dir;

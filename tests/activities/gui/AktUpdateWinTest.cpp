@@ -1,6 +1,6 @@
 // The activity form driven from the activity list: new activities, the
-// to-do and remind switches, the alarm rule, choosing a document, and
-// deleting.
+// to-do and remind switches, the alarm rule, choosing a document, a number
+// or record taken by another station meanwhile, and deleting.
 
 #include "activities/gui/AktUpdateWin.h"
 
@@ -190,6 +190,52 @@ private slots:
         QCOMPARE(f.stored(1)->DOCNAME, chosen);
         QCOMPARE(opened, QStringList{QString::fromStdString(chosen)});
         activities::desktopOpener() = desktop;
+    }
+
+    void aNumberTakenMeanwhileWarnsAndTheFormStaysForAnotherSave() {
+        FormFixture f;
+        QVERIFY(f.open(1));
+        // Another station takes the number this save has just drawn (its row
+        // goes with the failed write, which is all this form sees of it).
+        f.sql("QXADRAKT",
+              "CREATE TRIGGER injected BEFORE INSERT ON QXADRAKT WHEN NEW.TITLE = 'Doppelt' "
+              "BEGIN INSERT INTO QXADRAKT (AKTID, ADRNR, TITLE) VALUES (NEW.AKTID, 1, 'Fremd'); END");
+        bool stayed = false;
+        f.inForm("INSERT:2", [&](QWidget* form) {
+            QTest::keyClicks(in(form, "AKT:TITLE"), "Doppelt");
+            ok(form);
+            stayed = form->isVisible();
+            f.sql("QXADRAKT", "DROP TRIGGER injected");
+            ok(form);
+        });
+        QVERIFY(stayed);
+        QCOMPARE(f.prompter.prompts().size(), std::size_t{1});
+        QCOMPARE(f.prompter.last().caption, std::string("Duplicate Key Error"));
+        QVERIFY(f.prompter.last().text.find("AktID (Increment)") != std::string::npos);
+        QCOMPARE(f.stored(2)->TITLE, std::string("Doppelt"));
+        QVERIFY(!f.stored(3));
+    }
+
+    void aChangeByAnotherStationMeanwhileIsShownAndNotOverwritten() {
+        FormFixture f;
+        QVERIFY(f.open(1));
+        QString shown;
+        bool stayed = false;
+        f.inForm("CHANGE:2", [&](QWidget* form) {
+            f.sql("QXADRAKT",
+                  "UPDATE QXADRAKT SET TITLE = 'Anders', _version = _version + 1 WHERE AKTID = 1");
+            QTest::keyClicks(in(form, "AKT:BEMERK"), "meine Änderung");
+            ok(form);
+            stayed = form->isVisible();
+            shown = in<QLineEdit>(form, "AKT:TITLE")->text();
+            QTest::mouseClick(in<QPushButton>(form, "CANCEL"), Qt::LeftButton);
+        });
+        QVERIFY(stayed);
+        QCOMPARE(shown, QString("Anders"));
+        QCOMPARE(f.prompter.prompts().size(), std::size_t{1});
+        QCOMPARE(f.prompter.last().text, std::string("This record was changed by another station."));
+        QCOMPARE(f.stored(1)->TITLE, std::string("Anders"));
+        QCOMPARE(velkora::clip(f.stored(1)->BEMERK), std::string());
     }
 
     void deleteAsksAndRemovesTheActivity() {

@@ -4,6 +4,7 @@
 
 #include "ModalDriver.h"
 #include "ScriptedPrompter.h"
+#include "StationSql.h"
 #include "TempDir.h"
 #include "addresses/forms/AddressForms.h"
 #include "data/FileServices.h"
@@ -19,7 +20,6 @@
 #include <QtTest>
 #include <filesystem>
 #include <functional>
-#include <sqlite3.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -75,14 +75,7 @@ public:
 
     // Runs SQL on a table's file through a connection of its own (another station).
     void sql(const std::string& table, const std::string& statement) const {
-        sqlite3* db = nullptr;
-        QCOMPARE(sqlite3_open(dir.file("DATA/" + table + ".TPS").c_str(), &db), SQLITE_OK);
-        char* message = nullptr;
-        const int rc = sqlite3_exec(db, statement.c_str(), nullptr, nullptr, &message);
-        const std::string error = message ? message : "";
-        sqlite3_free(message);
-        sqlite3_close(db);
-        QVERIFY2(rc == SQLITE_OK, error.c_str());
+        sqlOfOtherStation(dir.file("DATA/" + table + ".TPS"), statement);
     }
 
     // The contact persons stored for `adrnr`, in contact-number order.
