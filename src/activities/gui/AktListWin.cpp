@@ -164,9 +164,9 @@ AktListWin::AktListWin(std::shared_ptr<RowAddresses> addresses, QWidget* parent)
     print_ = addExtraButton("PRNLIST", "Drucken", "Aktivitätenliste drucken");
     contact_ = new QLabel;
     contact_->setObjectName("LS:TMPSTRING");
-    // A long contact line takes the room that is left; it never widens the window.
-    contact_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    extraButtons()->addWidget(contact_, 1);
+    // A long contact line shows as far as there is room; it never widens the window.
+    contact_->setMinimumWidth(1);
+    extraButtons()->addWidget(contact_);
     material_ = addExtraButton("BUTTONAPRLIST", "Material", "Versandtes Material der Aktivität");
     allCheck_ = new QCheckBox("AllAdress");
     allCheck_->setObjectName("LN:ALLADRESS");

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 namespace velkora::form {
@@ -100,6 +101,15 @@ void RecordForm::addControl(QGridLayout* grid, const FormField& f) {
     }
     QLineEdit* edit = f.picture.empty() ? new QLineEdit : new PictureEdit(QString::fromStdString(f.picture));
     edit->setObjectName(name);
+    // A text entry is wide enough for what its field usually holds, so a
+    // form is never a column of narrow entries.
+    if (const int index = file().table().fieldIndex(f.name); index >= 0 && !f.unbound) {
+        const data::FieldDef& field = file().table().fields[static_cast<std::size_t>(index)];
+        constexpr int kWidestChars = 40;
+        if (field.isText())
+            edit->setMinimumWidth(std::min(field.size, kWidestChars) *
+                                  edit->fontMetrics().averageCharWidth());
+    }
     if (f.lookup)
         addLookup(grid, row, f, edit);
     else
