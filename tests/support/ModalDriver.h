@@ -24,7 +24,9 @@ inline QWidget* answeredWindow() {
 // Runs `steps` on the next modal window that opens (nested windows too),
 // once it is the active window (where a user's keys go).
 inline void whenModal(std::function<void(QWidget*)> steps) {
-    auto* timer = new QTimer;
+    // Owned by the application: a deferred delete issued inside a window's
+    // own event loop may never run when no outer loop follows.
+    auto* timer = new QTimer(QCoreApplication::instance());
     timer->setInterval(5);
     // Guarded: a closed form's memory may hold the next form.
     QPointer<QWidget> before = answeredWindow();
