@@ -2,11 +2,14 @@
 
 #include "activities/ActivityTexts.h"
 #include "data/FileServices.h"
+#include "data/View.h"
 #include "shared/Dates.h"
 #include "shared/Text.h"
 
 #include <algorithm>
-#include <limits>
+#include <map>
+#include <string>
+#include <vector>
 
 namespace velkora::activities {
 namespace {
@@ -14,22 +17,52 @@ namespace {
 constexpr int kDaysBefore = 2;
 constexpr int kDaysAfter = 1;
 
+// Rows are read a page at a time: each read is a statement of its own, and a
+// record read alone costs a file lock and a check of the file, which made a
+// refill with thousands of due to-dos take a noticeable moment.
+constexpr std::size_t kPage = 256;
+
+// The address lines of these numbers (ascending), read in the order of the
+// address number: numbers close together come from one page.
+std::map<std::int32_t, std::string> addressLines(const std::vector<std::int32_t>& numbers) {
+    std::map<std::int32_t, std::string> lines;
+    data::View addresses(data::files().QXADRESS);
+    addresses.setOrder("ADR:QXADRES1");
+    std::vector<data::ViewRow> page;
+    std::size_t next = 0; // the page row to look at for the next number
+    for (const std::int32_t number : numbers) {
+        while (next < page.size() && page[next].record.as<data::Address>().ADRNR < number)
+            ++next;
+        if (next == page.size()) {
+            page = addresses.from({data::Value(std::int64_t{number})}, kPage);
+            next = 0;
+        }
+        if (next < page.size() && page[next].record.as<data::Address>().ADRNR == number)
+            lines[number] = addressLine(page[next].record.as<data::Address>());
+    }
+    return lines;
+}
+
 void readTodos(std::int32_t today, const ValueList& kinds, std::vector<ReminderRow>& rows) {
-    auto& akt = data::files().QXADRAKT;
-    auto& adr = data::files().QXADRESS;
-    akt.clear();
-    akt.rec.ERLIST = 1;
-    akt.rec.EDATUM = std::numeric_limits<std::int32_t>::max(); // the due date descends
-    akt.set(*data::Activity::table().key("QXADRAK7"), true);
-    while (akt.next() == data::NoError && akt.rec.ERLIST == 1) {
-        if (!todoDue(akt.rec.EDATUM, akt.rec.ETAGE, today))
-            continue;
-        adr.clear();
-        adr.rec.ADRNR = akt.rec.ADRNR;
-        if (adr.get(*data::Address::table().key("QXADRES1")) != data::NoError)
-            adr.clear();
-        rows.push_back({akt.rec.EDATUM, priorityLamp(akt.rec.AKTPRI), entryName(kinds, akt.rec.AKTART),
-                        clip(akt.rec.TITLE), addressLine(adr.rec), akt.rec.AKTID});
+    data::View todos(data::files().QXADRAKT);
+    todos.setOrder("AKT:QXADRAK7");
+    todos.setRange({data::Value(std::int64_t{1})}); // the reminder flag is set
+    std::vector<data::Activity> due;
+    for (auto page = todos.first(kPage); !page.empty(); page = todos.after(page.back(), kPage))
+        for (const data::ViewRow& row : page)
+            if (const auto& akt = row.record.as<data::Activity>(); todoDue(akt.EDATUM, akt.ETAGE, today))
+                due.push_back(akt);
+    std::vector<std::int32_t> numbers;
+    for (const data::Activity& akt : due)
+        numbers.push_back(akt.ADRNR);
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    const auto lines = addressLines(numbers);
+    const std::string noAddress = addressLine(data::Address{});
+    for (const data::Activity& akt : due) {
+        const auto line = lines.find(akt.ADRNR);
+        rows.push_back({akt.EDATUM, priorityLamp(akt.AKTPRI), entryName(kinds, akt.AKTART), clip(akt.TITLE),
+                        line != lines.end() ? line->second : noAddress, akt.AKTID});
     }
 }
 

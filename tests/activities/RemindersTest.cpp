@@ -54,11 +54,12 @@ protected:
             data::CloseRecordFile(*f);
         DataFixture::TearDown();
     }
-    void todo(std::int32_t id, int priority, std::int32_t due, int days, int onList = 1) {
+    void todo(std::int32_t id, int priority, std::int32_t due, int days, int onList = 1,
+              std::int32_t adrnr = 7) {
         auto& akt = data::files().QXADRAKT;
         akt.clear();
         akt.rec.AKTID = id;
-        akt.rec.ADRNR = 7;
+        akt.rec.ADRNR = adrnr;
         akt.rec.AKTART = 2;
         akt.rec.AKTPRI = static_cast<std::uint8_t>(priority);
         akt.rec.EDATUM = due;
@@ -119,6 +120,30 @@ TEST_F(RemindersTest, OnNewYearsEveTheWindowReachesIntoJanuary) {
     birthday(4, 1, 2);
     const auto rows = readReminders(day(2026, 12, 31), kinds, "B");
     EXPECT_EQ(titles(rows), (std::vector<std::string>{"B@-2/4", "B@1/4"}));
+}
+
+// More to-dos and addresses than one read takes: every row finds its own
+// address, a to-do whose address is gone shows none.
+TEST_F(RemindersTest, ManyDueToDosEachShowTheirAddress) {
+    const std::int32_t today = day(2027, 1, 1);
+    auto& adr = data::files().QXADRESS;
+    for (std::int32_t n = 100; n < 1300; n += 2) { // only the even numbers exist
+        adr.clear();
+        adr.rec.ADRNR = n;
+        adr.rec.NAME1 = "Firma " + std::to_string(n);
+        ASSERT_EQ(adr.add(), data::NoError);
+    }
+    for (std::int32_t id = 1; id <= 1000; ++id)
+        todo(id, 2, today - 1, 0, 1, 100 + id);
+    const auto rows = readReminders(today, kinds, "B");
+    ASSERT_EQ(rows.size(), std::size_t{1000});
+    for (const ReminderRow& row : rows) {
+        const std::int32_t adrnr = 100 + row.aktid;
+        if (adrnr % 2 == 0 && adrnr < 1300)
+            EXPECT_EQ(row.address.substr(0, row.address.find(' ', 6)), "Firma " + std::to_string(adrnr));
+        else
+            EXPECT_EQ(row.address.find("Firma"), std::string::npos) << row.aktid;
+    }
 }
 
 TEST_F(RemindersTest, NothingDueGivesNoRows) {
