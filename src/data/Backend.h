@@ -98,6 +98,12 @@ public:
     // In a bulk load: adds a record at the position and version it has
     // elsewhere (a store copied whole); later positions follow the highest.
     virtual int insertKept(const void* record, std::int64_t position, std::int64_t version) = 0;
+    // The highest position ever given in the file, deleted records included;
+    // -1 with the current error set when it cannot be read.
+    virtual std::int64_t highestPosition() = 0;
+    // In a bulk load: later positions follow `position` at least, as if every
+    // position up to it had been given here (a store copied whole).
+    virtual int raisePositions(std::int64_t position) = 0;
     virtual int endBulk(bool keep) = 0;
 };
 

@@ -38,6 +38,10 @@ CopyReport failed(CopyProblem problem, const TableDef& table, std::string detail
 
 // Records of the source, in position order, added to the open, empty target.
 bool copyRecords(TablePair& pair, std::int64_t& copied, CopyProblem& problem) {
+    problem = CopyProblem::ReadFailed;
+    const RecordPosition highest = pair.source.highestPosition();
+    if (highest < 0)
+        return false;
     problem = CopyProblem::WriteFailed;
     if (pair.copy.beginBulkLoad() != NoError)
         return false;
@@ -55,6 +59,11 @@ bool copyRecords(TablePair& pair, std::int64_t& copied, CopyProblem& problem) {
         pair.copy.cancelBulkLoad();
         problem = CopyProblem::ReadFailed;
         setCurrentError({code, reason, 0, {}, pair.source.diskName(), {}});
+        return false;
+    }
+    // Positions the source gave to records deleted since are not given again.
+    if (pair.copy.raisePositions(highest) != NoError) {
+        pair.copy.cancelBulkLoad();
         return false;
     }
     return pair.copy.endBulkLoad() == NoError;

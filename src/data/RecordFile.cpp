@@ -326,6 +326,12 @@ int RecordFile::addKept(RecordPosition position, std::int64_t version) {
     clearCurrentError();
     return NoError;
 }
+RecordPosition RecordFile::highestPosition() {
+    return backend_->highestPosition();
+}
+int RecordFile::raisePositions(RecordPosition highest) {
+    return backend_->raisePositions(highest);
+}
 int RecordFile::endBulkLoad() {
     return backend_->endBulk(true);
 }

@@ -117,6 +117,10 @@ public:
     // In a bulk load: adds the buffer at the position and version it has in
     // another store (copying a data path whole).
     int addKept(RecordPosition position, std::int64_t version);
+    // The highest position this file ever gave, and, in a bulk load, raising
+    // it to another store's, so that no position given there is given again.
+    RecordPosition highestPosition();
+    int raisePositions(RecordPosition highest);
     int endBulkLoad();
     void cancelBulkLoad();
 

@@ -81,5 +81,44 @@ TEST_F(CopyDataTest, TheDemoWorkspaceMovesToTheServerAndBackUnchanged) {
     EXPECT_GT(moved.position(), highest);
 }
 
+// Adds an address numbered `number` to an open address file; its position.
+RecordPosition addAddress(RecordFile& file, Address& record, int number) {
+    file.clear();
+    record.ADRNR = number;
+    EXPECT_EQ(file.add(), NoError) << errorText();
+    return file.position();
+}
+
+TEST_F(CopyDataTest, PositionsOfDeletedRecordsAreNotGivenAgainAfterAMoveEitherWay) {
+    auto& adr = files().QXADRESS;
+    ASSERT_TRUE(OpenRecordFile(adr));
+    for (int number : {1, 2})
+        addAddress(adr, adr.rec, number);
+    RecordPosition deleted = addAddress(adr, adr.rec, 3);
+    ASSERT_EQ(adr.erase(), NoError);
+    CloseRecordFile(adr);
+
+    const std::string server = freshServerSchema();
+    ASSERT_EQ(copyDataPath(server).problem, CopyProblem::None);
+    File<Address> onServer;
+    onServer.setFileName(tableFileName(server, "QXADRESS"));
+    ASSERT_EQ(onServer.open(), NoError);
+    const RecordPosition added = addAddress(onServer, onServer.rec, 4);
+    EXPECT_GT(added, deleted);
+    deleted = addAddress(onServer, onServer.rec, 5);
+    ASSERT_EQ(onServer.erase(), NoError);
+    onServer.close();
+
+    const std::string back = dir.file("BACK");
+    std::filesystem::create_directories(back);
+    appState().DATAPATH = server;
+    test::closeAllFiles();
+    ASSERT_EQ(copyDataPath(back).problem, CopyProblem::None);
+    File<Address> movedBack;
+    movedBack.setFileName(tableFileName(back, "QXADRESS"));
+    ASSERT_EQ(movedBack.open(), NoError);
+    EXPECT_GT(addAddress(movedBack, movedBack.rec, 6), deleted);
+}
+
 } // namespace
 } // namespace velkora::data

@@ -428,6 +428,28 @@ public:
         return insertBulk(record, position, version);
     }
 
+    std::int64_t highestPosition() override {
+        if (ready() != NoError)
+            return -1;
+        const std::string table = quoted(table_.name);
+        const Result r = conn().run(
+            "SELECT greatest(coalesce(pg_sequence_last_value(pg_get_serial_sequence($1, $2)::regclass), "
+            "0), coalesce((SELECT max(" +
+                quoted(kPositionColumn) + ") FROM " + table + "), 0))",
+            {table, kPositionColumn});
+        if (!succeeded(r.get()))
+            return serverError(r.get(), conn()), -1;
+        return std::strtoll(PQgetvalue(r.get(), 0, 0), nullptr, 10);
+    }
+
+    // The sequence is set to the highest position at the end of the load.
+    int raisePositions(std::int64_t position) override {
+        if (!bulk_)
+            return fail(FileNotOpen);
+        nextPosition_ = std::max(nextPosition_, position + 1);
+        return NoError;
+    }
+
     int beginBulk() override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
@@ -435,17 +457,15 @@ public:
         if (!own_.runAll("BEGIN; LOCK TABLE " + table + " IN EXCLUSIVE MODE"))
             return bulkFailed(lastError(own_));
         // Positions are given here, so that rows can be sent many at a time.
-        const Result r = own_.run(
-            "SELECT greatest(coalesce(pg_sequence_last_value(pg_get_serial_sequence($1, $2)::regclass), "
-            "0), coalesce((SELECT max(" +
-                quoted(kPositionColumn) + ") FROM " + table + "), 0)), NOT EXISTS (SELECT 1 FROM " + table +
-                ")",
-            {table, kPositionColumn});
+        const std::int64_t highest = highestPosition();
+        if (highest < 0)
+            return bulkFailed(currentError().code);
+        nextPosition_ = highest + 1;
+        const Result r = own_.run("SELECT NOT EXISTS (SELECT 1 FROM " + table + ")");
         if (!succeeded(r.get()))
             return bulkFailed(serverError(r.get(), own_));
-        nextPosition_ = std::strtoll(PQgetvalue(r.get(), 0, 0), nullptr, 10) + 1;
         // Into an empty table the keys are built once at the end.
-        buildKeysAtEnd_ = std::string(PQgetvalue(r.get(), 0, 1)) == "t";
+        buildKeysAtEnd_ = std::string(PQgetvalue(r.get(), 0, 0)) == "t";
         if (buildKeysAtEnd_) {
             std::string drop;
             for (const KeyDef& key : table_.keys)

@@ -478,6 +478,28 @@ public:
         return insertBulk(record, position, version);
     }
 
+    std::int64_t highestPosition() override {
+        if (ready() != NoError)
+            return -1;
+        sqlite3_stmt* s = conn().statement("SELECT max(coalesce((SELECT seq FROM " + sql().sequence +
+                                           " WHERE name = ?), 0), coalesce((SELECT max(" +
+                                           quoted(kPositionColumn) + ") FROM " + sql().table + "), 0))");
+        if (!s)
+            return sqliteError(sqlite3_errcode(conn().handle())), -1;
+        StatementUse use(s);
+        sqlite3_bind_text(s, 1, table_.name.data(), static_cast<int>(table_.name.size()), SQLITE_STATIC);
+        if (const int rc = sqlite3_step(s); rc != SQLITE_ROW)
+            return sqliteError(rc), -1;
+        return sqlite3_column_int64(s, 0);
+    }
+
+    int raisePositions(std::int64_t position) override {
+        if (!bulk_)
+            return fail(FileNotOpen);
+        nextPosition_ = std::max(nextPosition_, position + 1);
+        return NoError;
+    }
+
     int beginBulk() override {
         if (!own_.isOpen())
             return fail(FileNotOpen);
@@ -490,19 +512,17 @@ public:
         if (const int rc = own_.exec("BEGIN IMMEDIATE"); rc != SQLITE_OK)
             return sqliteError(rc);
         // Positions are given here, so that rows can be written many to a statement.
-        sqlite3_stmt* s = own_.statement("SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = "
-                                         "?), 0), coalesce((SELECT max(" +
-                                         quoted(kPositionColumn) + ") FROM " + sql().table +
-                                         "), 0)), NOT EXISTS (SELECT 1 FROM " + sql().table + ")");
-        bool empty = false;
-        int rc = s ? sqlite3_bind_text(s, 1, table_.name.data(), static_cast<int>(table_.name.size()),
-                                       SQLITE_STATIC)
-                   : sqlite3_errcode(own_.handle());
-        if (rc == SQLITE_OK && (rc = sqlite3_step(s)) == SQLITE_ROW) {
-            nextPosition_ = sqlite3_column_int64(s, 0) + 1;
-            empty = sqlite3_column_int(s, 1) != 0;
-            rc = SQLITE_OK;
+        const std::int64_t highest = highestPosition();
+        if (highest < 0) {
+            own_.exec("ROLLBACK");
+            return currentError().code;
         }
+        nextPosition_ = highest + 1;
+        sqlite3_stmt* s = own_.statement("SELECT NOT EXISTS (SELECT 1 FROM " + sql().table + ")");
+        int rc = s ? sqlite3_step(s) : sqlite3_errcode(own_.handle());
+        const bool empty = rc == SQLITE_ROW && sqlite3_column_int(s, 0) != 0;
+        if (rc == SQLITE_ROW)
+            rc = SQLITE_OK;
         if (s)
             sqlite3_reset(s);
         // Into an empty file the keys are built once at the end; into a filled
@@ -533,7 +553,7 @@ public:
         int code = keep ? flushBulk() : NoError;
         stopBulk();
         if (keep && code == NoError) {
-            std::string sql;
+            std::string sql = keepHighestPositionSql();
             if (buildKeysAtEnd_) {
                 for (const KeyDef& key : table_.keys)
                     sql += createIndexSql(table_, key) + ";";
@@ -579,6 +599,18 @@ private:
         if (++pending_ < batchRows_)
             return NoError;
         return flushBulk();
+    }
+
+    // Records written record the highest position themselves; one raised above
+    // them is written here.
+    std::string keepHighestPositionSql() {
+        const std::string highest = std::to_string(nextPosition_ - 1);
+        const std::string name = "'" + std::string(table_.name) + "'";
+        const std::string sequence = sql().sequence;
+        return "UPDATE " + sequence + " SET seq = " + highest + " WHERE name = " + name + " AND seq < " +
+               highest + "; INSERT INTO " + sequence + " (name, seq) SELECT " + name + ", " + highest +
+               " WHERE " + highest + " > 0 AND NOT EXISTS (SELECT 1 FROM " + sequence +
+               " WHERE name = " + name + ");";
     }
 
     void stopBulk() {
@@ -742,6 +774,7 @@ private:
     // The statements of the file for the schema it is reached under, made once.
     struct Sql {
         std::string table;      // "main"."QXADRESS"
+        std::string sequence;   // "main".sqlite_sequence: the highest position given
         std::string selectList; // fields, position, version
         std::string insert, remove, byPosition;
         std::vector<std::string> storedColumns; // fields and fold keys, as staged
@@ -756,6 +789,7 @@ private:
             return found->second;
         Sql q;
         q.table = quoted(schema) + "." + quoted(table_.name);
+        q.sequence = quoted(schema) + ".sqlite_sequence";
         std::string columns, marks;
         for (const auto& [name, type] : expectedColumns(table_)) {
             if (name == kPositionColumn)
