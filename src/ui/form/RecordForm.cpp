@@ -61,8 +61,14 @@ RecordForm::RecordForm(RecordFormDeclaration declaration, QWidget* parent)
             if (prompt->buddy() == control(f.name))
                 enableWhile(prompt, box, whileClear);
     }
-    for (auto& [tab, grid] : pages)
-        grid->setRowStretch(grid->rowCount(), 1);
+    // Fields keep to the top of their page, unless a memo takes the room.
+    for (auto& [tab, grid] : pages) {
+        bool stretches = false;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            stretches = stretches || grid->rowStretch(row) > 0;
+        if (!stretches)
+            grid->setRowStretch(grid->rowCount(), 1);
+    }
     layout->addLayout(formButtonRow({}));
     if (declaration_.build)
         declaration_.build(*this);
@@ -94,7 +100,9 @@ void RecordForm::addControl(QGridLayout* grid, const FormField& f) {
     }
     if (f.multiline) {
         auto* memo = named(new QPlainTextEdit, name);
-        addField(grid, row, 0, f.prompt, memo);
+        // A memo takes the room its page has left; its prompt stays beside its first line.
+        addField(grid, row, 0, f.prompt, memo)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        grid->setRowStretch(row, 1);
         if (!f.unbound)
             fields_.bind(memo);
         return;
