@@ -187,6 +187,10 @@ FileError DbfTable::notOpen() const {
     return {kFileNotOpen, "File Not Open"};
 }
 
+FileError DbfTable::notWritable() const {
+    return {kAccessDenied, "Access Denied: opened for reading (" + fileName_ + ")"};
+}
+
 FileError DbfTable::open(const std::string& name, Access access) {
     close();
     const std::string file = tableFileName(name);
@@ -389,7 +393,7 @@ FileError DbfTable::append(const DbfRecord& record) {
     if (!isOpen())
         return notOpen();
     if (!writable_)
-        return {kAccessDenied, "Access Denied: opened for reading (" + fileName_ + ")"};
+        return notWritable();
     if (count_ == 0xFFFFFFFFu)
         return invalid(fileName_, "table is full");
     std::string raw(1, ' ');
@@ -417,6 +421,19 @@ FileError DbfTable::append(const DbfRecord& record) {
         return error;
     position_ = ++count_;
     return {};
+}
+
+FileError DbfTable::markDeleted(std::uint32_t recno) {
+    if (!isOpen())
+        return notOpen();
+    if (!writable_)
+        return notWritable();
+    if (recno == 0 || recno > count_)
+        return {kRecordNotAvailable, "Record Not Available"};
+    const std::uint64_t at = headerLength_ + std::uint64_t(recno - 1) * recordLength_;
+    if (FileError error = table_.writeAt(at, "*"))
+        return error;
+    return table_.writeAt(1, updateDate());
 }
 
 } // namespace velkora::files
