@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
@@ -292,6 +293,11 @@ void Calendar::closeEvent(QCloseEvent* event) {
         return;
     target_->window()->activateWindow();
     target_->setFocus();
+    // The chosen date replaces the date an entry holds; in other text it
+    // goes where the cursor is.
+    if (auto* entry = qobject_cast<QLineEdit*>(target_.data()))
+        if (const auto held = parseDate(entry->text().toStdString()); held && *held != 0)
+            entry->selectAll();
     QMetaObject::invokeMethod(target_, "paste");
 }
 
