@@ -5,8 +5,6 @@
 namespace velkora::activities {
 namespace {
 
-constexpr int kDaysPerWeek = 7;
-
 CalendarStep limited(int year) {
     return {0, year < kFirstYear ? CalendarLimit::BeforeFirstYear : CalendarLimit::AfterLastYear};
 }

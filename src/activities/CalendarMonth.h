@@ -10,6 +10,23 @@ namespace velkora::activities {
 
 inline constexpr int kCalendarCells = 37;
 inline constexpr int kCalendarRows = 6;
+inline constexpr int kDaysPerWeek = 7;
+
+// A label of the calendar: its design name and its design text, which the
+// language's table translates ("P.02_" + text).
+struct CalendarLabel {
+    const char* name;
+    const char* text;
+};
+// The weekday headings, Monday first.
+inline constexpr CalendarLabel kWeekdayLabels[kDaysPerWeek] = {
+    {"STRINGMO", "Mo"}, {"STRINGTU", "Di"}, {"STRINGWE", "Mi"}, {"STRINGTH", "Do"},
+    {"STRINGFR", "Fr"}, {"STRINGSA", "Sa"}, {"STRINGSU", "So"}};
+// The month labels, whose texts are the month names.
+inline constexpr CalendarLabel kMonthLabels[12] = {
+    {"JAN", "Januar"},    {"FEB", "Februar"}, {"MAR", "Maerz"},    {"APR", "April"},
+    {"MAI", "Mai"},       {"JUN", "Juni"},    {"JUL", "Juli"},     {"AUG", "August"},
+    {"SEP", "September"}, {"OKT", "Oktober"}, {"NOV", "November"}, {"DEZ", "Dezember"}};
 
 struct MonthGrid {
     // The day of the month each cell shows; 0 for a blank cell.

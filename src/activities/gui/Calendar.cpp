@@ -26,21 +26,6 @@
 namespace velkora::activities {
 namespace {
 
-constexpr int kDaysPerWeek = 7;
-
-struct Named {
-    const char* name;
-    const char* text;
-};
-constexpr Named kWeekdays[kDaysPerWeek] = {{"STRINGMO", "Mo"}, {"STRINGTU", "Di"}, {"STRINGWE", "Mi"},
-                                           {"STRINGTH", "Do"}, {"STRINGFR", "Fr"}, {"STRINGSA", "Sa"},
-                                           {"STRINGSU", "So"}};
-// Their texts, translated, are the month names of the title.
-constexpr Named kMonths[12] = {{"JAN", "Januar"},  {"FEB", "Februar"},  {"MAR", "Maerz"},
-                               {"APR", "April"},   {"MAI", "Mai"},      {"JUN", "Juni"},
-                               {"JUL", "Juli"},    {"AUG", "August"},   {"SEP", "September"},
-                               {"OKT", "Oktober"}, {"NOV", "November"}, {"DEZ", "Dezember"}};
-
 QString numbered(const char* name, int number) {
     return QString(name) + QString::number(number);
 }
@@ -79,7 +64,7 @@ Calendar::Calendar(std::int32_t day, QWidget* parent)
     box->addWidget(findChild<QFrame*>("PANEL3"), 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (const auto& [name, text] : {Named{"COPY", "Select"}, Named{"CLOSE", "Close"}}) {
+    for (const auto& [name, text] : {CalendarLabel{"COPY", "Select"}, CalendarLabel{"CLOSE", "Close"}}) {
         auto* button = new QPushButton(text, this);
         button->setObjectName(name);
         buttons->addWidget(button);
@@ -99,7 +84,7 @@ void Calendar::buildHeader() {
     QFrame* header = panel("PANEL1", this);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
-    const auto spin = [this, header, row](Named prompt, const char* name, int lowest, int highest) {
+    const auto spin = [this, header, row](CalendarLabel prompt, const char* name, int lowest, int highest) {
         auto* label = new QLabel(prompt.text, header);
         label->setObjectName(prompt.name);
         auto* field = new QSpinBox(header);
@@ -116,8 +101,8 @@ void Calendar::buildHeader() {
     auto* names = new QWidget(header);
     auto* stack = new QStackedLayout(names);
     for (int m = 0; m < 12; ++m) {
-        monthNames_[m] = new QLabel(kMonths[m].text, names);
-        monthNames_[m]->setObjectName(kMonths[m].name);
+        monthNames_[m] = new QLabel(kMonthLabels[m].text, names);
+        monthNames_[m]->setObjectName(kMonthLabels[m].name);
         stack->addWidget(monthNames_[m]);
     }
     row->addWidget(names);
@@ -136,8 +121,8 @@ void Calendar::buildGrid() {
     headings->setBackgroundRole(QPalette::AlternateBase);
     grid->addWidget(headings, 0, 1, 1, kDaysPerWeek);
     for (int column = 0; column < kDaysPerWeek; ++column) {
-        auto* heading = new QLabel(kWeekdays[column].text, days);
-        heading->setObjectName(kWeekdays[column].name);
+        auto* heading = new QLabel(kWeekdayLabels[column].text, days);
+        heading->setObjectName(kWeekdayLabels[column].name);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, 0, column + 1);
     }
