@@ -58,10 +58,8 @@ Calendar::Calendar(std::int32_t day, QWidget* parent)
     setObjectName("Calendar");
     setWindowTitle("Calendar");
     auto* box = new QVBoxLayout(this);
-    buildHeader();
-    buildGrid();
-    box->addWidget(findChild<QFrame*>("PANEL1"));
-    box->addWidget(findChild<QFrame*>("PANEL3"), 1);
+    box->addWidget(buildHeader());
+    box->addWidget(buildGrid(), 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (const auto& [name, text] : {CalendarLabel{"COPY", "Select"}, CalendarLabel{"CLOSE", "Close"}}) {
@@ -80,7 +78,7 @@ Calendar::Calendar(std::int32_t day, QWidget* parent)
     adjustSize(); // placed by its size before it shows
 }
 
-void Calendar::buildHeader() {
+QFrame* Calendar::buildHeader() {
     QFrame* header = panel("PANEL1", this);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
@@ -108,9 +106,10 @@ void Calendar::buildHeader() {
     row->addWidget(names);
     row->addStretch();
     year_ = spin({"STRINGYEAR", "Jahr"}, "YEARNUMBER", kFirstYear - 1, kLastYear + 1);
+    return header;
 }
 
-void Calendar::buildGrid() {
+QFrame* Calendar::buildGrid() {
     QFrame* days = panel("PANEL3", this);
     days->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(days);
@@ -144,6 +143,7 @@ void Calendar::buildGrid() {
         cells_[k] = cell;
         grid->addWidget(cell, k / kDaysPerWeek + 1, k % kDaysPerWeek + 1);
     }
+    return days;
 }
 
 bool Calendar::event(QEvent* event) {

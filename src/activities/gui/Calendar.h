@@ -36,8 +36,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildHeader();
-    void buildGrid();
+    // The month and year fields with the month's name (PANEL1).
+    QFrame* buildHeader();
+    // The weekday headings, the week numbers and the day cells (PANEL3).
+    QFrame* buildGrid();
     // A key of the navigation table; false for any other key.
     bool navigate(int key, Qt::KeyboardModifiers modifiers);
     // Goes to the step's date, or shows the range message and stays.
