@@ -273,8 +273,9 @@ void Calendar::closeEvent(QCloseEvent* event) {
     if (!copy_ || day_ == 0)
         return;
     QGuiApplication::clipboard()->setText(QString::fromStdString(formatDate("@d17", day_)));
-    // The user's paste, in the field that had the focus before.
-    if (target_ == nullptr || !target_->isEnabled())
+    // The user's paste, in the field that had the focus before; a list has
+    // no paste and keeps the date on the clipboard.
+    if (target_ == nullptr || !target_->isEnabled() || target_->metaObject()->indexOfSlot("paste()") < 0)
         return;
     target_->window()->activateWindow();
     target_->setFocus();

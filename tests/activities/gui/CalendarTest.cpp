@@ -16,9 +16,13 @@
 
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QToolBar>
+#include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
 
@@ -222,6 +226,33 @@ private slots:
         key(last.get(), Qt::Key_PageDown, Qt::ControlModifier);
         QCOMPARE(prompter.prompts().size(), size_t(4));
         QCOMPARE(last->windowTitle(), QString("Dezember 9999"));
+    }
+
+    // In other text the date goes where the cursor is; a field without
+    // paste (a list) leaves it on the clipboard.
+    void selectPastesAtTheCursorOfOtherText() {
+        FixedClock clock(kToday);
+        QWidget window;
+        auto* remark = new QLineEdit("Rückruf am ", &window);
+        auto* list = new QListWidget(&window);
+        (new QVBoxLayout(&window))->addWidget(remark);
+        window.layout()->addWidget(list);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        remark->setFocus();
+        auto calendar = std::make_unique<Calendar>();
+        calendar->show();
+        QTest::mouseClick(calendar->findChild<QPushButton*>("COPY"), Qt::LeftButton);
+        QCOMPARE(remark->text(), QString("Rückruf am 06.12.2026"));
+
+        window.activateWindow();
+        list->setFocus();
+        QTest::failOnWarning(QRegularExpression("paste"));
+        calendar = std::make_unique<Calendar>();
+        key(calendar.get(), Qt::Key_Right);
+        QTest::mouseClick(calendar->findChild<QPushButton*>("COPY"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("07.12.2026"));
+        QCOMPARE(remark->text(), QString("Rückruf am 06.12.2026"));
     }
 
     // The user types in an address form, opens the calendar from the frame's
