@@ -234,6 +234,21 @@ constexpr Entry kTexts[] = {
      "each with date, lamp (1 red, 2 orange, 3 yellow, 4 off), kind, title and\n"
      "address, separated by tabs.\n"},
     {Msg::NotADate, "kein Datum: %1", "not a date: %1"},
+    {Msg::CalendarSummary, "ein Monat mit Kalenderwochen", "a month with its weeks"},
+    {Msg::CalendarHelp,
+     "velkora-cli calendar [JAHR MONAT]\n"
+     "\n"
+     "Gibt den Monat (Vorgabe: der heutige) aus, wie ihn der Kalender zeigt: die\n"
+     "Tage in Wochenzeilen ab Montag, vorn die Kalenderwoche nach ISO 8601. Die\n"
+     "Jahre reichen von 1801 bis 9999.\n",
+     "velkora-cli calendar [YEAR MONTH]\n"
+     "\n"
+     "Prints the month (default: this month) as the calendar shows it: the days in\n"
+     "rows of weeks from Monday, each row led by its ISO 8601 week number. The\n"
+     "years run from 1801 to 9999.\n"},
+    {Msg::CalendarWeek, "KW", "Wk"},
+    {Msg::CalendarNotAYear, "kein Jahr von 1801 bis 9999: %1", "not a year from 1801 to 9999: %1"},
+    {Msg::CalendarNotAMonth, "kein Monat: %1", "not a month: %1"},
 
     {Msg::MergeSummary, "Vorlage mit einer Seriendatei füllen", "fill a template from a mailing file"},
     {Msg::MergeHelp,

@@ -78,6 +78,11 @@ enum class Msg {
     DbfOpenFailed,
     DbfReadFailed,
     RemindersSummary,
+    CalendarSummary,
+    CalendarHelp,
+    CalendarWeek,
+    CalendarNotAYear,
+    CalendarNotAMonth,
     RemindersHelp,
     NotADate,
 };

@@ -15,9 +15,7 @@
 #include "shared/ProfileFile.h"
 #include "shared/Text.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,10 +32,14 @@ namespace {
 
 constexpr const char* kFrameSection = "Main";
 
-// The commands each single-instance window disables while it is open.
+// The commands each single-instance window disables while it is open. A
+// helper (the calendar) serves the lists and forms: its button stays in use
+// while it is open, so that a second press brings it forward, and while a
+// form runs, whose field it fills.
 struct SingleInstance {
     const char* procedure;
     std::vector<const char*> commands;
+    bool helper = false;
 };
 const std::vector<SingleInstance>& singleInstances() {
     static const std::vector<SingleInstance> all = {
@@ -46,7 +48,7 @@ const std::vector<SingleInstance>& singleInstances() {
         {procedures::ContactList, {"TKPBUTTON", "ADRESSTKPLIST"}},
         {procedures::ActivityList, {"AKTBUTTON", "ADRESSAKTLIST"}},
         {procedures::ReminderList, {"REMINDER"}},
-        {procedures::Calendar, {"CALENDAR"}},
+        {procedures::Calendar, {"CALENDAR"}, true},
         {procedures::DocumentPreparation, {"PRNBUTTON"}},
         {procedures::TranslationList, {"SERVICETRANSLATION"}},
     };
@@ -271,7 +273,6 @@ void MainFrame::buildMenus() {
 void MainFrame::buildToolBars() {
     QToolBar* windows = addToolBar("Windows");
     windows->setObjectName("TOOLBAR");
-    modalWaiting_.push_back(windows);
     windows->setMovable(false);
     windows->setIconSize(QSize(24, 24));
     const struct {
@@ -350,7 +351,7 @@ void MainFrame::updateCommands() {
     for (const auto& single : singleInstances()) {
         const bool open = runningWindow(single.procedure) != nullptr;
         for (const char* name : single.commands)
-            command(name)->setEnabled(!open);
+            command(name)->setEnabled(single.helper || (!open && !modal_));
     }
     if (!runningWindow(procedures::AddressList) && !runningWindow(procedures::ContactList) &&
         !runningWindow(procedures::ActivityList)) {
@@ -390,11 +391,15 @@ void MainFrame::returnToModal() {
 
 void MainFrame::enterModal() {
     focusBeforeModal_ = focusWidget();
+    modal_ = true;
     enableWaitingParts(false);
+    updateCommands();
 }
 
 void MainFrame::leaveModal() {
+    modal_ = false;
     enableWaitingParts(true);
+    updateCommands();
     if (focusBeforeModal_ != nullptr)
         focusBeforeModal_->setFocus();
 }
@@ -424,14 +429,23 @@ bool MainFrame::isNavigationEnabled(int code) const {
 }
 
 QWidget* MainFrame::show(QWidget* window, const std::string& procedure) {
+    // Every window the frame shows keeps its place in the window file.
+    window->setProperty("velkoraSection", QString::fromStdString(procedure));
+    window->installEventFilter(this);
+    // A tool window (the calendar) serves the forms as well, which the area
+    // waits behind while they run: it floats over the frame instead.
+    if (window->windowType() == Qt::Tool) {
+        window->setParent(this, window->windowFlags());
+        RestoreWindowPosition(window, procedure);
+        window->show();
+        window->activateWindow();
+        return window;
+    }
     QMdiSubWindow* sub = mdi_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(window->windowIcon().isNull() ? windowIcon() : window->windowIcon());
     // A window that closes itself takes its sub-window with it.
     connect(window, &QObject::destroyed, sub, &QObject::deleteLater);
-    // Every window the frame shows keeps its place in the window file.
-    window->setProperty("velkoraSection", QString::fromStdString(procedure));
-    window->installEventFilter(this);
     RestoreWindowPosition(window, procedure);
     // A window that shows beside the user's work (the alarm note) leaves
     // the active window and its focus where they are.
@@ -497,6 +511,11 @@ void MainFrame::keepInside(QMdiSubWindow* sub) {
 }
 
 void MainFrame::activate(QWidget* window) {
+    if (window->isWindow()) { // a tool window floating over the frame
+        window->raise();
+        window->activateWindow();
+        return;
+    }
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
         if (sub->widget() != window)
             continue;
@@ -520,6 +539,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     }
     if (QWidget* alarm = runningWindow(procedures::Alarm))
         alarm->close();
+    closeToolWindows();
     mdi_->closeAllSubWindows();
     for (QMdiSubWindow* sub : mdi_->subWindowList())
         if (sub->isVisible()) { // a child that refuses to close keeps the frame open
@@ -539,8 +559,15 @@ void MainFrame::openSettings() {
         return;
     }
     // No list or form may hold stale values while the settings change.
+    closeToolWindows();
     mdi_->closeAllSubWindows();
     openWindow(procedures::Settings);
+}
+
+void MainFrame::closeToolWindows() {
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow() && child->windowType() == Qt::Tool)
+            child->close();
 }
 
 void MainFrame::openPlaceList() {
@@ -554,12 +581,8 @@ void MainFrame::printSetup() {
 
 void MainFrame::editCommand(const char* slot) {
     // The menu made the frame active: the field meant is the form's.
-    QWidget* modal = modalWindow();
-    QWidget* focus = modal != nullptr ? modal->focusWidget() : QApplication::focusWidget();
-    if (auto* combo = qobject_cast<QComboBox*>(focus))
-        focus = combo->lineEdit();
-    if (focus)
-        QMetaObject::invokeMethod(focus, slot);
+    if (QWidget* field = fieldInUse())
+        QMetaObject::invokeMethod(field, slot);
     returnToModal();
 }
 

@@ -3,6 +3,7 @@
 // registry, single-instance windows disable their commands while open, the
 // navigation buttons (2000-2012) go to the active child, the status bar
 // shows the date and time, and closing the frame saves its position.
+// A tool window (the calendar) floats over the frame instead of in its area.
 // While a form runs modally over it only the navigation buttons and the
 // Edit and Help menus stay in use (ModalRun.h).
 
@@ -75,6 +76,8 @@ private:
     void enableWaitingParts(bool enabled);
 
     void openSettings();
+    // Closes the windows that float over the frame (the calendar).
+    void closeToolWindows();
     void openPlaceList();
     void printSetup();
     void editCommand(const char* slot);
@@ -92,8 +95,10 @@ private:
     StartSwitches switches_;
     QMdiArea* mdi_ = nullptr;
     QToolBar* navGroup_ = nullptr;
-    // What waits while a form runs: the menus but Edit and Help, the window buttons, the children.
+    // What waits while a form runs: the menus but Edit and Help, the children.
     std::vector<QWidget*> modalWaiting_;
+    // A form runs: the window buttons wait but the helper's (updateCommands).
+    bool modal_ = false;
     QPointer<QWidget> focusBeforeModal_;
     QLabel* actPath_ = nullptr;
     QLabel* workPath_ = nullptr;

@@ -1,6 +1,8 @@
 #include "app/gui/ModalRun.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace velkora::app {
 namespace {
@@ -15,12 +17,13 @@ ModalRun*& innermost() {
     return current;
 }
 
-// Popups and tips come and go on their own; the frame turns off its own parts.
+// Popups and tips come and go on their own; the frame turns off its own
+// parts; a tool window (the calendar) serves the window on top.
 bool waits(const QWidget* w, const QWidget* window) {
     if (w == window || !w->isVisible() || !w->isEnabled() || dynamic_cast<const ModalFrame*>(w))
         return false;
     const Qt::WindowType type = w->windowType();
-    return type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen;
+    return type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen && type != Qt::Tool;
 }
 
 } // namespace
@@ -68,6 +71,14 @@ void ModalRun::quit() {
 
 QWidget* modalWindow() {
     return innermost() != nullptr ? innermost()->window() : nullptr;
+}
+
+QWidget* fieldInUse() {
+    QWidget* modal = modalWindow();
+    QWidget* field = modal != nullptr ? modal->focusWidget() : QApplication::focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        field = combo->lineEdit();
+    return field;
 }
 
 } // namespace velkora::app

@@ -3,7 +3,8 @@
 // list run for selection. Qt's own modality would block the frame's whole
 // window, since the frame is the top level of every list, and with it the
 // toolbar whose navigation buttons save and move the form. So instead every
-// other top-level window is disabled while it runs, and the frame turns off
+// other top-level window but the frame's tool windows (the calendar, which
+// serves the form) is disabled while it runs, and the frame turns off
 // what must wait (its child windows, the commands that open or close
 // windows) and keeps what serves the window on top: the navigation
 // buttons, the Edit and Help menus.
@@ -57,5 +58,10 @@ private:
 
 // The window of the innermost run, or nullptr.
 QWidget* modalWindow();
+
+// The field the user is typing in: the focused field of the window running
+// on top (a click on the frame took the focus from it), else the
+// application's; the entry of an editable drop list. nullptr when none.
+QWidget* fieldInUse();
 
 } // namespace velkora::app

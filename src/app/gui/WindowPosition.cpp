@@ -59,9 +59,11 @@ void SaveWindowPosition(QWidget* window, const std::string& section, const std::
 
 void RestoreWindowPosition(QWidget* window, const std::string& section, const std::string& file) {
     QWidget* w = outerWindow(window);
-    // A dialog never placed before opens over the window it was opened from.
-    if (w->windowType() == Qt::Dialog && profile::read(file, section, "XPosit").empty()) {
-        form::centreOver(w);
+    // A dialog or tool window never placed before opens over the window it was opened from.
+    const Qt::WindowType type = w->windowType();
+    if ((type == Qt::Dialog || type == Qt::Tool) && profile::read(file, section, "XPosit").empty()) {
+        // A tool window floats over the frame that owns it, whichever window is active.
+        form::centreOver(w, type == Qt::Tool ? w->parentWidget() : nullptr);
         return;
     }
     if (!w->isMaximized()) {

@@ -7,8 +7,8 @@
 // that runs outside the frame (a form, a list run for selection) calls
 // RestoreWindowPosition as it opens and SaveWindowPosition as it closes.
 // For an MDI child pass the child widget: its sub-window is what is placed.
-// A dialog with no stored position opens centred over the window it was
-// opened from.
+// A dialog or tool window with no stored position opens centred over the
+// window it was opened from.
 
 #include <QWidget>
 #include <string>

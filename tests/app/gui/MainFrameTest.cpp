@@ -6,6 +6,7 @@
 #include "ScriptedPrompter.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/ProgramPrinter.h"
+#include "app/gui/WindowPosition.h"
 #include "shared/Clock.h"
 #include "shared/ProfileFile.h"
 
@@ -18,8 +19,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -70,7 +73,6 @@ private slots:
             {procs::ContactList, {"TKPBUTTON", "ADRESSTKPLIST"}},
             {procs::ActivityList, {"AKTBUTTON", "ADRESSAKTLIST"}},
             {procs::ReminderList, {"REMINDER"}},
-            {procs::Calendar, {"CALENDAR"}},
             {procs::DocumentPreparation, {"PRNBUTTON"}},
             {procs::TranslationList, {"SERVICETRANSLATION"}},
         };
@@ -82,6 +84,45 @@ private slots:
                 QVERIFY2(!frame.command(name.toLatin1())->isEnabled(), qPrintable(name));
             QVERIFY(frame.command("ADRBUTTON")->isEnabled());
         }
+    }
+
+    // The calendar's button stays in use: a second press brings the open
+    // calendar forward. The calendar floats over the frame, is not one of
+    // the windows a form makes wait, and closes with the frame.
+    void theCalendarFloatsOverTheFrameAndServesAForm() {
+        app::registerWindow(procs::Calendar, app::Instances::Single, [] {
+            auto* calendar = new test::FakeList(procs::Calendar);
+            calendar->setWindowFlags(Qt::Tool);
+            return calendar;
+        });
+        const auto forget = qScopeGuard([] { app::clearWindowRegistry(); });
+        app::MainFrame frame({});
+        frame.open();
+        frame.command("CALENDAR")->trigger();
+        auto* calendar = static_cast<test::FakeList*>(app::runningWindow(procs::Calendar));
+        QVERIFY(calendar && calendar->isVisible() && calendar->isWindow());
+        QCOMPARE(calendar->parentWidget(), &frame);
+        QVERIFY(frame.mdiArea()->subWindowList().isEmpty());
+        QVERIFY(frame.command("CALENDAR")->isEnabled());
+        frame.command("CALENDAR")->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(calendar->notifications, 1);
+        QCOMPARE(app::openProcedures(), std::vector<std::string>{procs::Calendar});
+
+        QWidget form;
+        form.show();
+        bool calendarServes = false;
+        {
+            app::ModalRun run(&form);
+            calendarServes = calendar->isEnabled() && frame.command("CALENDAR")->isEnabled() &&
+                             !frame.command("ADRBUTTON")->isEnabled();
+        }
+        QVERIFY(calendarServes);
+        QVERIFY(frame.command("ADRBUTTON")->isEnabled());
+        QPointer<QWidget> closing = calendar;
+        frame.close();
+        QVERIFY(closing == nullptr || !closing->isVisible());
+        QCOMPARE(profile::read(app::windowFile(), procs::Calendar, "Maximize"), std::string("No"));
     }
 
     void commandWithoutWindowShowsProcedureToDo() {

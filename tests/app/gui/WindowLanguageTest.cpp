@@ -66,6 +66,8 @@ QString normalised(QString text) {
         text.chop(1);
     // A file's name in brackets after a title is no text of the table.
     text.remove(QRegularExpression(R"( \[[^\]]*\]$)"));
+    // Nor is the year after a month's name (the calendar's title).
+    text.remove(QRegularExpression(R"( \d{4}$)"));
     return text.trimmed();
 }
 
@@ -321,6 +323,7 @@ const std::vector<WindowCase>& windowCases() {
         {"alarm note", listWindow(procedures::Alarm)},
         {"activity list", listWindow(procedures::ActivityList)},
         {"activity form", form("qxUpdateAkt")},
+        {"calendar", frameWindow("CALENDAR", "Calendar")},
         {"help", frameWindow("HELPINDEX", "HelpWindow")},
         {"reorganise addresses", frameCommand("SERVICEDATAUTIL")},
         {"print setup", frameCommand("PRINTSETUP")},

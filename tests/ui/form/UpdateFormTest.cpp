@@ -339,6 +339,7 @@ private slots:
 
     // While a form runs the frame keeps only what serves it; its children
     // and the commands that open or close windows wait, and so does closing.
+    // The calendar's button serves the form's date fields.
     void theFrameWaitsForTheFormButServesIt() {
         test::ScriptedPrompter prompter;
         test::FrameDriver frame;
@@ -347,12 +348,16 @@ private slots:
             return main.findChild<QMenu*>(name)->menuAction()->isEnabled();
         };
         const auto waiting = [&] {
-            return QList<bool>{main.mdiArea()->isEnabled(), main.findChild<QToolBar*>("TOOLBAR")->isEnabled(),
-                               menuOn("FILE"), menuOn("SERVICE"), menuOn("WINDOW")};
+            return QList<bool>{main.mdiArea()->isEnabled(),
+                               main.command("ADRBUTTON")->isEnabled(),
+                               main.command("PRNBUTTON")->isEnabled(),
+                               menuOn("FILE"),
+                               menuOn("SERVICE"),
+                               menuOn("WINDOW")};
         };
         const auto serving = [&] {
             return QList<bool>{main.findChild<QToolBar*>("NAVGROUP")->isEnabled(), menuOn("EDIT"),
-                               menuOn("HELP")};
+                               menuOn("HELP"), main.command("CALENDAR")->isEnabled()};
         };
         data::Address record;
         TestForm form(record);
@@ -364,10 +369,10 @@ private slots:
             closed = main.close();
             f.cancel();
         });
-        QCOMPARE(waitingInForm, QList<bool>(5, false));
-        QCOMPARE(servingInForm, QList<bool>(3, true));
+        QCOMPARE(waitingInForm, QList<bool>(6, false));
+        QCOMPARE(servingInForm, QList<bool>(4, true));
         QVERIFY(!closed);
-        QCOMPARE(waiting(), QList<bool>(5, true));
+        QCOMPARE(waiting(), QList<bool>(6, true));
     }
 
     // The frame's Edit menu works on the form's focused field while the form runs.
