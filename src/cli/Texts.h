@@ -80,6 +80,13 @@ enum class Msg {
     RemindersSummary,
     RemindersHelp,
     NotADate,
+    SelectSummary,
+    SelectHelp,
+    SelectNeedsOption,
+    SelectExclusive,
+    SelectNotARange,
+    SelectNotAFeature,
+    SelectRowsWritten,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.
