@@ -36,6 +36,11 @@ struct SelectionRun::State {
 
 namespace {
 
+// A read that ends where its visitor says.
+constexpr std::size_t kUnlimited = std::size_t{1} << 30;
+// One selected address in this many read, or more: the contacts are read in one stretch.
+constexpr std::size_t kDenseShare = 4;
+
 std::string_view typeText(const std::vector<std::string>& texts, int type) {
     if (type < 1 || type > static_cast<int>(texts.size()))
         return {};
@@ -91,6 +96,7 @@ bool SelectionRun::step(std::size_t addresses) {
         return false;
     State& s = *state_;
     selected_.clear();
+    const std::int64_t readBefore = read_;
     bool evaluated = true;
     const int code = s.addresses->read(addresses, [&] {
         ++read_;
@@ -105,13 +111,16 @@ bool SelectionRun::step(std::size_t addresses) {
         return fail(expr::number(s.evaluator.errorCode()), s.evaluator.errorText());
     if (code != data::NoError)
         return fail(code, data::errorText());
-    if (!writeRows())
+    if (!writeRows(static_cast<std::size_t>(read_ - readBefore)))
         return false;
     ended_ = s.addresses->atEnd();
+    if (ended_)
+        if (const files::FileError error = mailingFile().flush())
+            return fail(error.code, error.text);
     return !ended_;
 }
 
-bool SelectionRun::writeRows() {
+bool SelectionRun::writeRows(std::size_t batchRead) {
     State& s = *state_;
     MailingFile& mailing = mailingFile();
     auto add = [&] {
@@ -137,13 +146,14 @@ bool SelectionRun::writeRows() {
     }
     if (selected_.empty())
         return true;
-    // The contacts of the batch's selected addresses in one read, both in address-number order.
+    // The contacts of the batch's selected addresses, both in address-number
+    // order: one read over their stretch of the contact file when most
+    // addresses were selected, one short read per address when few were.
     std::size_t next = 0;
     std::optional<std::size_t> filled; // the selected address the row holds
-    const std::int32_t last = selected_.back().ADRNR;
+    std::int32_t last = 0;
     bool ok = true;
-    s.contacts->startAt({std::int64_t{selected_.front().ADRNR}});
-    const int code = s.contacts->read(std::size_t{1} << 30, [&] {
+    auto visit = [&] {
         const std::int32_t adrnr = s.tkp.rec.ADRNR;
         if (adrnr > last)
             return false;
@@ -163,10 +173,21 @@ bool SelectionRun::writeRows() {
         fillContactFields(s.tkp.rec, typeText(s.contactTypes, s.tkp.rec.KTART), mailing.rec);
         ok = add();
         return ok;
-    });
-    if (ok && code != data::NoError)
-        return fail(code, data::errorText());
-    return ok;
+    };
+    auto readFrom = [&](std::int32_t first, std::int32_t upTo) {
+        last = upTo;
+        s.contacts->startAt({std::int64_t{first}});
+        const int code = s.contacts->read(kUnlimited, visit);
+        if (ok && code != data::NoError)
+            return fail(code, data::errorText());
+        return ok;
+    };
+    if (selected_.size() * kDenseShare >= batchRead)
+        return readFrom(selected_.front().ADRNR, selected_.back().ADRNR);
+    for (const Address& address : selected_)
+        if (!readFrom(address.ADRNR, address.ADRNR))
+            return false;
+    return true;
 }
 
 bool SelectionRun::runToEnd() {

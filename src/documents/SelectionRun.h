@@ -52,7 +52,7 @@ public:
 private:
     struct State;
     bool fail(int code, const std::string& text);
-    bool writeRows();
+    bool writeRows(std::size_t batchRead);
 
     std::string addressCondition_;
     std::string contactCondition_;
