@@ -80,7 +80,9 @@ bool FillMailingFileForAddress(const data::Address& address, std::optional<std::
             row.BEMERKUNG = contact->BEMERK;
         }
     }
-    const FileError error = mailing.add();
+    FileError error = mailing.add();
+    if (!error)
+        error = mailing.flush();
     mailing.close();
     if (error) {
         showFileError(error, "ADD(QXAILADR)");

@@ -27,6 +27,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -335,6 +336,9 @@ void MailMergeWin::create() {
 void MailMergeWin::finish(int response) {
     response_ = response;
     done(response == browse::RequestCompleted ? Accepted : Rejected);
+    // Started by the frame it lies in a child window, which closes with it.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
 }
 
 int MailMergeWin::run(QWidget* parent) {
