@@ -44,7 +44,8 @@ protected:
         adr.rec.MEMO = "Notiz";
         ASSERT_EQ(adr.add(), data::NoError);
     }
-    void contact(std::int32_t adrnr, std::int32_t tkpnr, std::uint8_t kind, std::string name, std::string email) {
+    void contact(std::int32_t adrnr, std::int32_t tkpnr, std::uint8_t kind, std::string name,
+                 std::string email) {
         tkp.clear();
         tkp.rec.ADRNR = adrnr;
         tkp.rec.TKPNR = tkpnr;
@@ -128,7 +129,8 @@ TEST_F(SelectionRunTest, OneRowPerMatchingContactAndNoneWithout) {
     s.onlyEmail = true;
     for (std::size_t batch : {std::size_t{1}, std::size_t{3}, kSelectionBatch}) {
         const auto out = run(s, batch);
-        EXPECT_EQ(names(out, true), (std::vector<std::string>{"Mit zwei/Mit Mail", "Zwei mit Mail/B", "Zwei mit Mail/C"}))
+        EXPECT_EQ(names(out, true),
+                  (std::vector<std::string>{"Mit zwei/Mit Mail", "Zwei mit Mail/B", "Zwei mit Mail/C"}))
             << batch;
         ASSERT_EQ(out.size(), 3u);
         EXPECT_EQ(clip(out[2].KTART), "Einkauf");
@@ -136,6 +138,21 @@ TEST_F(SelectionRunTest, OneRowPerMatchingContactAndNoneWithout) {
         EXPECT_EQ(clip(out[2].EMAIL), "c@example.de");
         EXPECT_EQ(clip(out[2].KZUSATZ), "Haus 2");
     }
+}
+
+// Few addresses selected among many: their contacts are read address by address.
+TEST_F(SelectionRunTest, ContactsOfFewSelectedAddresses) {
+    for (std::int32_t n = 1; n <= 12; ++n) {
+        address(n, n == 4 || n == 11 ? 1 : 5, "A" + std::to_string(n));
+        contact(n, 1, 1, "K" + std::to_string(n) + "a", "x@example.de");
+        contact(n, 2, 1, "K" + std::to_string(n) + "b", "");
+    }
+    MailingSelection s;
+    s.statusTo = 2;
+    s.contacts = true;
+    s.onlyEmail = true;
+    EXPECT_EQ(names(run(s), true), (std::vector<std::string>{"A4/K4a", "A11/K11a"}));
+    EXPECT_EQ(names(run(s, 5), true), (std::vector<std::string>{"A4/K4a", "A11/K11a"}));
 }
 
 TEST_F(SelectionRunTest, ContactRowsWithoutFeatures) {
