@@ -39,8 +39,12 @@ std::vector<std::string>& adrArtQueue() {
     return queue;
 }
 
+std::vector<std::string> loadAddressTypes(const std::string& workIni) {
+    return readList(workIni, "ADRART", "AdrArt", kTypeDefaults);
+}
+
 void loadAddressQueues(const std::string& workIni) {
-    adrArtQueue() = readList(workIni, "ADRART", "AdrArt", kTypeDefaults);
+    adrArtQueue() = loadAddressTypes(workIni);
     auto& status = adrStatusQueue();
     status.clear();
     int number = 0;

@@ -18,6 +18,9 @@ struct AddressStatus {
 std::vector<AddressStatus>& adrStatusQueue();
 std::vector<std::string>& adrArtQueue();
 
+// [ADRART] AdrArt1..8 up to the first empty name; position = type number.
+std::vector<std::string> loadAddressTypes(const std::string& workIni);
+
 // Reads both lists from `workIni` (address types first, as the list does).
 void loadAddressQueues(const std::string& workIni);
 

@@ -21,6 +21,7 @@ CommandSpec mergeCommand();
 CommandSpec dbfCommand();
 CommandSpec remindersCommand();
 CommandSpec calendarCommand();
+CommandSpec selectCommand();
 
 // Every command, in the order the overview lists them.
 const std::vector<CommandSpec>& allCommands();

@@ -1,6 +1,7 @@
 // list: records of a table in the order of a key, from a position, the way
 // the lists read them (the same view, page by page).
 
+#include "cli/ArgumentValues.h"
 #include "cli/Commands.h"
 #include "cli/TableOutput.h"
 #include "data/FileServices.h"
@@ -32,23 +33,6 @@ struct ListRequest {
     std::size_t count = static_cast<std::size_t>(-1);
     std::vector<int> fields;
 };
-
-std::vector<std::string> splitAtCommas(std::string_view text) {
-    std::vector<std::string> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = text.find(',', start);
-        parts.emplace_back(text.substr(start, comma - start));
-        if (comma == std::string_view::npos)
-            return parts;
-        start = comma + 1;
-    }
-}
-
-template <class Number> bool parseWhole(std::string_view text, Number& out) {
-    const std::string t = trim(text);
-    const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), out);
-    return ec == std::errc() && end == t.data() + t.size() && !t.empty();
-}
 
 // A position value for a component of the order, typed as its field.
 std::optional<data::Value> positionValue(const data::FieldDef& field, const std::string& text) {

@@ -280,6 +280,42 @@ constexpr Entry kTexts[] = {
      "(name, type, width, decimals).\n"},
     {Msg::DbfOpenFailed, "Öffnen fehlgeschlagen: %1 (%2)", "cannot open: %1 (%2)"},
     {Msg::DbfReadFailed, "Lesen fehlgeschlagen: %1 (%2)", "cannot read: %1 (%2)"},
+    {Msg::SelectSummary, "Serienbriefliste aus einer Adressauswahl schreiben",
+     "write a mailing list from a selection of addresses"},
+    {Msg::SelectHelp,
+     "velkora-cli select LISTE [--status VON-BIS] [--features 2,5 [--and]] [--postal VON-BIS]\n"
+     "                         [--country LD] [--industry CODE]\n"
+     "                         [--contacts [--email] [--fax] [--kind N] [--position TEXT]]\n"
+     "                         [--condition A [--contact-condition C]] [--replace|--append]\n"
+     "\n"
+     "Schreibt die Serienbriefliste MailPath/LISTE.DBF wie die Auswahl des Serienbriefs:\n"
+     "eine Zeile je ausgewählter Adresse, mit --contacts je passendem Kontakt (eine\n"
+     "Adresse ohne passenden Kontakt ergibt keine Zeile). Status (Vorgabe 1-8),\n"
+     "Merkmale (mit --and alle, sonst eines), Postleitzahlen, Land und Branche wählen\n"
+     "die Adressen, Kontaktart, Abteilung/Position (Teiltext, ohne Rücksicht auf\n"
+     "Groß- und Kleinschreibung), E-Mail und Fax die Kontakte. --condition gibt die\n"
+     "Adressbedingung als Ausdruck, --contact-condition die Kontaktbedingung. Eine\n"
+     "vorhandene Liste wird nur mit --replace ersetzt oder mit --append ergänzt.\n"
+     "Gibt die Zahl der geschriebenen Zeilen aus.\n",
+     "velkora-cli select LIST [--status FROM-TO] [--features 2,5 [--and]] [--postal FROM-TO]\n"
+     "                        [--country LD] [--industry CODE]\n"
+     "                        [--contacts [--email] [--fax] [--kind N] [--position TEXT]]\n"
+     "                        [--condition A [--contact-condition C]] [--replace|--append]\n"
+     "\n"
+     "Writes the mailing list MailPath/LIST.DBF as the mail-merge selection does: one\n"
+     "row per selected address, with --contacts one per matching contact person (an\n"
+     "address without a matching contact gives no row). Status (default 1-8),\n"
+     "features (with --and all of them, otherwise any), postal codes, country and\n"
+     "industry select the addresses; contact type, department/position (part of the\n"
+     "text, regardless of case), e-mail and fax the contact persons. --condition gives\n"
+     "the address condition as an expression, --contact-condition the contact\n"
+     "condition. An existing list is replaced only with --replace, appended to only\n"
+     "with --append. Prints the number of rows written.\n"},
+    {Msg::SelectNeedsOption, "Option braucht eine andere: %1", "option needs another: %1"},
+    {Msg::SelectExclusive, "Optionen schließen einander aus: %1", "options exclude each other: %1"},
+    {Msg::SelectNotARange, "kein Bereich VON-BIS: %1", "not a range FROM-TO: %1"},
+    {Msg::SelectNotAFeature, "kein Merkmal 1 bis 8: %1", "not a feature 1 to 8: %1"},
+    {Msg::SelectRowsWritten, "%1 Zeilen geschrieben", "%1 rows written"},
 };
 
 } // namespace

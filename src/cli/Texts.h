@@ -85,6 +85,13 @@ enum class Msg {
     CalendarNotAMonth,
     RemindersHelp,
     NotADate,
+    SelectSummary,
+    SelectHelp,
+    SelectNeedsOption,
+    SelectExclusive,
+    SelectNotARange,
+    SelectNotAFeature,
+    SelectRowsWritten,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.

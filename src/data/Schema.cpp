@@ -207,7 +207,11 @@ void fromValue(double& out, const Value& v, const FieldDef&) {
 }
 
 void fromValue(std::string& out, const Value& v, const FieldDef& def) {
-    out = fittedText(def, valueText(v));
+    // A text is fitted where it lies; every record read passes here for each text field.
+    if (const auto* text = std::get_if<std::string>(&v))
+        out = fittedText(def, *text);
+    else
+        out = fittedText(def, valueText(v));
 }
 
 } // namespace detail

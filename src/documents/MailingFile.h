@@ -54,8 +54,10 @@ public:
     // Reads the next row into the buffer (kRecordNotAvailable after the last).
     files::FileError next();
     void rewind() { table_.rewind(); }
-    // Appends the buffer as a new row.
+    // Appends the buffer as a new row; rows reach the file in batches, at
+    // the latest with flush() or close().
     files::FileError add();
+    files::FileError flush() { return table_.flush(); }
     std::uint32_t count() const { return table_.count(); }
 
 private:

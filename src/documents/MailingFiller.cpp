@@ -3,8 +3,8 @@
 #include "data/RecordFile.h"
 #include "documents/FileErrorMessage.h"
 #include "documents/MailingFile.h"
+#include "documents/MailingRows.h"
 #include "shared/AppState.h"
-#include "shared/Pictures.h"
 #include "shared/ProfileFile.h"
 #include "shared/Text.h"
 
@@ -39,58 +39,6 @@ std::optional<Failure> recreate(MailingFile& mailing) {
     return std::nullopt;
 }
 
-void copyAddress(const data::Address& adr, std::string_view docTitle, MailingRecord& m) {
-    m.AUSER = adr.AUSER;
-    m.ADATUM = std::to_string(adr.ADATUM);
-    m.AUHR = adr.AUHR;
-    m.STATUS = std::to_string(adr.STATUS);
-    m.KLASSE = std::to_string(adr.KLASSE);
-    m.ADRART = kindText("ADRART", "AdrArt", adr.ADRART, {});
-    m.ADRNR = std::to_string(adr.ADRNR);
-    m.NAME0 = adr.NAME0;
-    m.NAME1 = adr.NAME1;
-    m.NAME2 = adr.NAME2;
-    m.BRANR = adr.BRANR;
-    m.ZUSATZ = adr.ZUSATZ;
-    m.URL = adr.URL;
-    m.LD = adr.LD;
-    m.LAND = adr.LAND;
-    m.PLZ = adr.PLZ;
-    m.POSTFACH = adr.POSTFACH;
-    m.POSTFPLZ = adr.POSTFPLZ;
-    m.ORT = adr.ORT;
-    m.STRASSE = adr.STRASSE;
-    m.ALARM = adr.ALARM;
-    m.BRANCHE = adr.BRANCHE;
-    m.MERKM = adr.MERKM;
-    m.USTID = adr.USTID;
-    m.EKONT = formatDate("D17B", adr.EKONT);
-    m.LKONT = formatDate("D17B", adr.LKONT);
-    m.ANZDRUCK = std::to_string(adr.ANZDRUCK);
-    m.BLZ = adr.BLZ;
-    m.BANK = adr.BANK;
-    m.KTONR = adr.KTONR;
-    m.ADRGRP = adr.ADRGRP;
-    m.BEMERKUNG = adr.BEMERK;
-    m.MEMO = adr.MEMO;
-    m.DOCTITLE = std::string(docTitle);
-}
-
-void copyContact(const data::ContactPerson& tkp, MailingRecord& m) {
-    if (!clip(tkp.BRANR).empty())
-        m.BRANR = tkp.BRANR;
-    m.KNAME0 = tkp.NAME0;
-    m.KNAME1 = tkp.NAME1;
-    m.KNAME2 = tkp.NAME2;
-    m.KTART = kindText("ADRTKP", "AdrKArt", tkp.KTART, "Personal");
-    m.ABTPOS = tkp.ABTPOS;
-    m.TEL = tkp.TEL;
-    m.FAX = tkp.FAX;
-    m.EMAIL = tkp.EMAIL;
-    m.KZUSATZ = tkp.ZUSATZ;
-    m.BEMERKUNG = tkp.BEMERK;
-}
-
 // The contact person by address and contact number, read through a file of
 // its own so the contact windows keep their buffer.
 std::optional<data::ContactPerson> readContact(std::int32_t adrnr, std::int32_t tkpnr) {
@@ -121,11 +69,20 @@ bool FillMailingFileForAddress(const data::Address& address, std::optional<std::
         return false;
     }
     mailing.clear();
-    copyAddress(address, docTitle, mailing.rec);
-    if (contactNumber)
-        if (const auto contact = readContact(address.ADRNR, *contactNumber))
-            copyContact(*contact, mailing.rec);
-    const FileError error = mailing.add();
+    MailingRecord& row = mailing.rec;
+    fillAddressFields(address, kindText("ADRART", "AdrArt", address.ADRART, {}), docTitle, row);
+    row.BEMERKUNG = address.BEMERK;
+    if (contactNumber) {
+        if (const auto contact = readContact(address.ADRNR, *contactNumber)) {
+            if (!clip(contact->BRANR).empty())
+                row.BRANR = contact->BRANR;
+            fillContactFields(*contact, kindText("ADRTKP", "AdrKArt", contact->KTART, "Personal"), row);
+            row.BEMERKUNG = contact->BEMERK;
+        }
+    }
+    FileError error = mailing.add();
+    if (!error)
+        error = mailing.flush();
     mailing.close();
     if (error) {
         showFileError(error, "ADD(QXAILADR)");

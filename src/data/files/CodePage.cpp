@@ -88,14 +88,22 @@ std::optional<unsigned char> byteOf(CodePage page, char32_t ch) {
     return it->second;
 }
 
-std::string fromUtf8(CodePage page, std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+void appendFromUtf8(CodePage page, std::string_view text, std::string& out) {
     for (std::size_t pos = 0; pos < text.size();) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            out += text[pos++];
+            continue;
+        }
         const char32_t ch = nextCodePoint(text, pos);
         const auto byte = byteOf(page, ch);
         out += byte ? static_cast<char>(*byte) : '?';
     }
+}
+
+std::string fromUtf8(CodePage page, std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    appendFromUtf8(page, text, out);
     return out;
 }
 

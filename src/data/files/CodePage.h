@@ -18,6 +18,8 @@ enum class CodePage { Oem850, Ansi1252 };
 std::string toUtf8(CodePage page, std::string_view bytes);
 // Characters the code page lacks (and bytes that are no UTF-8) become "?".
 std::string fromUtf8(CodePage page, std::string_view text);
+// The same, appended to `out`.
+void appendFromUtf8(CodePage page, std::string_view text, std::string& out);
 // The byte of one character in the code page, if it has one.
 std::optional<unsigned char> byteOf(CodePage page, char32_t ch);
 

@@ -57,19 +57,20 @@ bool validType(char type) {
     return type == 'C' || type == 'N' || type == 'D' || type == 'L' || type == 'M';
 }
 
-// The field's bytes on disk: OEM text, numbers to the right, the rest to the left.
-std::string fieldBytes(const DbfField& field, std::string_view value) {
-    std::string bytes = utf8ToOem(value);
+// Appends the field's bytes on disk: OEM text, numbers to the right, the rest to the left.
+void appendFieldBytes(std::string& out, const DbfField& field, std::string_view value) {
     const auto width = static_cast<std::size_t>(field.width);
     if (field.type == DbfType::Numeric) {
         // A number too wide for its field is marked with asterisks, as dBase
         // does, rather than stored with digits cut off.
-        bytes = trim(bytes);
-        bytes =
+        const std::string bytes = trim(utf8ToOem(value));
+        out +=
             bytes.size() <= width ? std::string(width - bytes.size(), ' ') + bytes : std::string(width, '*');
+        return;
     }
-    bytes.resize(width, ' ');
-    return bytes;
+    const std::size_t start = out.size();
+    appendFromUtf8(CodePage::Oem850, value, out);
+    out.resize(start + width, ' ');
 }
 
 std::uint32_t parseBlockNumber(std::string_view digits, bool& ok) {
@@ -236,7 +237,7 @@ FileError DbfTable::readHeader(std::uint64_t fileSize) {
         return invalid(fileName_, "header too short");
     if (head[0] != kVersionPlain && head[0] != kVersionMemo)
         return invalid(fileName_, "not a dBase III table");
-    count_ = le32(&head[4]);
+    count_ = written_ = le32(&head[4]);
     headerLength_ = le16(&head[8]);
     recordLength_ = le16(&head[10]);
     if (headerLength_ < kFileHeaderSize + kDescriptorSize + 1 || headerLength_ > fileSize)
@@ -282,6 +283,10 @@ FileError DbfTable::readHeader(std::uint64_t fileSize) {
 }
 
 void DbfTable::close() {
+    if (writable_ && isOpen())
+        flush();
+    pending_.clear();
+    written_ = 0;
     table_.close();
     memo_.close();
     fields_.clear();
@@ -294,6 +299,8 @@ void DbfTable::close() {
 FileError DbfTable::read(std::uint32_t recno, DbfRecord& record) {
     if (!isOpen())
         return notOpen();
+    if (FileError error = flush())
+        return error;
     if (recno == 0 || recno > count_)
         return {kRecordNotAvailable, "Record Not Available"};
     std::string raw(recordLength_, ' ');
@@ -396,30 +403,44 @@ FileError DbfTable::append(const DbfRecord& record) {
         return notWritable();
     if (count_ == 0xFFFFFFFFu)
         return invalid(fileName_, "table is full");
-    std::string raw(1, ' ');
-    raw.reserve(recordLength_ + 1);
+    const std::size_t start = pending_.size();
+    pending_ += ' ';
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const std::string_view value = i < record.values.size() ? std::string_view(record.values[i]) : "";
         if (fields_[i].type != DbfType::Memo) {
-            raw += fieldBytes(fields_[i], value);
+            appendFieldBytes(pending_, fields_[i], value);
             continue;
         }
         std::uint32_t block = 0;
-        if (FileError error = writeMemo(value, block))
+        if (FileError error = writeMemo(value, block)) {
+            pending_.resize(start);
             return error;
+        }
         // The block number stands to the right, blank when there is no memo.
         const std::string digits = block == 0 ? std::string() : std::to_string(block);
-        raw += std::string(kMemoFieldWidth - digits.size(), ' ') + digits;
+        pending_ += std::string(kMemoFieldWidth - digits.size(), ' ') + digits;
     }
-    raw.resize(recordLength_, ' ');
-    raw += kEndOfFile;
-    const std::uint64_t at = headerLength_ + std::uint64_t(count_) * recordLength_;
-    if (FileError error = table_.writeAt(at, raw))
-        return error;
-    std::string head = updateDate() + le32Bytes(count_ + 1);
-    if (FileError error = table_.writeAt(1, head))
-        return error;
+    pending_.resize(start + recordLength_, ' ');
     position_ = ++count_;
+    return pending_.size() >= kPendingBytes ? flush() : FileError{};
+}
+
+FileError DbfTable::flush() {
+    if (pending_.empty())
+        return {};
+    pending_ += kEndOfFile;
+    const std::uint64_t at = headerLength_ + std::uint64_t(written_) * recordLength_;
+    FileError error = table_.writeAt(at, pending_);
+    pending_.clear();
+    if (!error)
+        error = table_.writeAt(1, updateDate() + le32Bytes(count_));
+    if (error) {
+        // What did not reach the file is not in the table.
+        count_ = written_;
+        position_ = std::min(position_, count_);
+        return error;
+    }
+    written_ = count_;
     return {};
 }
 

@@ -47,6 +47,8 @@ public:
     enum class Access { Read, Write };
 
     static constexpr std::uint32_t kMemoBlockSize = 512;
+    // Appended records are written together once they hold this many bytes.
+    static constexpr std::size_t kPendingBytes = 256 * 1024;
 
     // Creates the table (and its memo file when a field is a memo), empty;
     // an existing table of that name is replaced.
@@ -57,6 +59,8 @@ public:
     static std::string memoFileName(const std::string& tableFile);
 
     DbfTable() = default;
+    // Closing writes what is still waiting to be written.
+    ~DbfTable() { close(); }
     DbfTable(DbfTable&&) noexcept = default;
     DbfTable& operator=(DbfTable&&) noexcept = default;
 
@@ -80,11 +84,15 @@ public:
     std::uint32_t position() const { return position_; }
 
     // Appends a record built from `record.values` (missing values are empty)
-    // and moves the position to it.
+    // and moves the position to it. Appended records reach the file in
+    // batches: at the latest with flush(), a read or close().
     FileError append(const DbfRecord& record);
     // Sets the deletion flag of record `recno`, as dBase's DELETE does: the
     // row stays in the file, readers skip it.
     FileError markDeleted(std::uint32_t recno);
+    // Writes the appended records and the record count; an error here leaves
+    // the table without the records it could not write.
+    FileError flush();
 
 private:
     FileError readHeader(std::uint64_t fileSize);
@@ -99,6 +107,8 @@ private:
     std::vector<DbfField> fields_;
     std::vector<std::uint32_t> offsets_; // of each field inside the record
     std::uint32_t count_ = 0;
+    std::uint32_t written_ = 0; // records on disk; count_ - written_ wait in pending_
+    std::string pending_;
     std::uint32_t headerLength_ = 0;
     std::uint32_t recordLength_ = 0;
     std::uint32_t position_ = 0;

@@ -164,7 +164,7 @@ Value toStored(const FieldDef& field, const Value& value) {
     }
 }
 
-Value fromStored(const FieldDef& field, const Value& stored) {
+Value fromStored(const FieldDef& field, Value stored) {
     if (field.type != FieldType::Date)
         return stored;
     const auto* packed = std::get_if<std::int64_t>(&stored);

@@ -41,6 +41,6 @@ std::string createListOrderIndexesSql(const TableDef& table);
 
 // Stored forms: a field's value as written (clipped, dates as yyyymmdd) and back.
 Value toStored(const FieldDef& field, const Value& value);
-Value fromStored(const FieldDef& field, const Value& stored);
+Value fromStored(const FieldDef& field, Value stored);
 
 } // namespace velkora::data::sqlite

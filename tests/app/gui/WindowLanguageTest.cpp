@@ -328,6 +328,7 @@ const std::vector<WindowCase>& windowCases() {
         {"reorganise addresses", frameCommand("SERVICEDATAUTIL")},
         {"print setup", frameCommand("PRINTSETUP")},
         {"message box", messageBox()},
+        {"mail-merge selection", listWindow(procedures::MailMergeSelection)},
     };
     return all;
 }

@@ -111,6 +111,37 @@ TEST_F(DbfTableTest, OneWriterAtATimeAndReadersAlongside) {
     EXPECT_FALSE(second.open(name, DbfTable::Access::Write));
 }
 
+// Appended rows are written together; a flush, a read or closing puts them in the file.
+TEST_F(DbfTableTest, AppendedRowsReachTheFileInBatches) {
+    ASSERT_FALSE(DbfTable::create(name, kFields));
+    DbfTable writer;
+    ASSERT_FALSE(writer.open(name, DbfTable::Access::Write));
+    auto onDisk = [&] {
+        DbfTable reader;
+        EXPECT_FALSE(reader.open(name, DbfTable::Access::Read));
+        return reader.count();
+    };
+    for (int i = 0; i < 3; ++i)
+        ASSERT_FALSE(writer.append({{"Müller " + std::to_string(i), std::to_string(i), ""}}));
+    EXPECT_EQ(writer.count(), 3u);
+    EXPECT_FALSE(writer.flush());
+    EXPECT_EQ(onDisk(), 3u);
+    ASSERT_FALSE(writer.append({{"Weiß", "4", "Memo"}}));
+    DbfRecord row;
+    ASSERT_FALSE(writer.read(4, row));
+    EXPECT_EQ(row.values[0], "Weiß                ");
+    EXPECT_EQ(row.values[2], "Memo");
+    EXPECT_EQ(onDisk(), 4u);
+    // Enough rows to fill more than one batch.
+    for (int i = 0; i < 20000; ++i)
+        ASSERT_FALSE(writer.append({{"Zeile", std::to_string(i), ""}}));
+    writer.close();
+    EXPECT_EQ(onDisk(), 20004u);
+    const std::string file = readFile(dir.file("LISTE.DBF"));
+    EXPECT_EQ(file.back(), '\x1A');
+    EXPECT_EQ(file.size(), 32 + 3 * 32 + 1 + 20004 * (1 + 20 + 6 + 10) + 1);
+}
+
 TEST_F(DbfTableTest, NamesAndRemoval) {
     EXPECT_EQ(DbfTable::tableFileName("/m/QXAILADR"), "/m/QXAILADR.DBF");
     EXPECT_EQ(DbfTable::tableFileName("/m/liste.dbf"), "/m/liste.dbf");
