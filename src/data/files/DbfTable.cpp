@@ -451,6 +451,9 @@ FileError DbfTable::markDeleted(std::uint32_t recno) {
         return notWritable();
     if (recno == 0 || recno > count_)
         return {kRecordNotAvailable, "Record Not Available"};
+    // A record still waiting to be appended would be written over the flag.
+    if (FileError error = flush())
+        return error;
     const std::uint64_t at = headerLength_ + std::uint64_t(recno - 1) * recordLength_;
     if (FileError error = table_.writeAt(at, "*"))
         return error;

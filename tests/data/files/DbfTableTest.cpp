@@ -142,6 +142,21 @@ TEST_F(DbfTableTest, AppendedRowsReachTheFileInBatches) {
     EXPECT_EQ(file.size(), 32 + 3 * 32 + 1 + 20004 * (1 + 20 + 6 + 10) + 1);
 }
 
+TEST_F(DbfTableTest, ARowDeletedBeforeItsBatchIsWrittenStaysDeleted) {
+    ASSERT_FALSE(DbfTable::create(name, kFields));
+    DbfTable writer;
+    ASSERT_FALSE(writer.open(name, DbfTable::Access::Write));
+    ASSERT_FALSE(writer.append({{"Erste", "1", ""}}));
+    ASSERT_FALSE(writer.append({{"Zweite", "2", ""}}));
+    ASSERT_FALSE(writer.markDeleted(2));
+    writer.close();
+    DbfTable reader;
+    ASSERT_FALSE(reader.open(name, DbfTable::Access::Read));
+    DbfRecord row;
+    ASSERT_FALSE(reader.read(2, row));
+    EXPECT_TRUE(row.deleted);
+}
+
 TEST_F(DbfTableTest, NamesAndRemoval) {
     EXPECT_EQ(DbfTable::tableFileName("/m/QXAILADR"), "/m/QXAILADR.DBF");
     EXPECT_EQ(DbfTable::tableFileName("/m/liste.dbf"), "/m/liste.dbf");
