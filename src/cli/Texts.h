@@ -80,6 +80,10 @@ enum class Msg {
     RemindersSummary,
     RemindersHelp,
     NotADate,
+    ExportAsciiSummary,
+    ExportAsciiHelp,
+    ExportAsciiFailed,
+    ExportAsciiWritten,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.

@@ -57,6 +57,8 @@ public:
     // Appends the buffer as a new row.
     files::FileError add();
     std::uint32_t count() const { return table_.count(); }
+    // The record number of the row read last (deleted rows count as passed).
+    std::uint32_t position() const { return table_.position(); }
 
 private:
     files::DbfTable table_;
