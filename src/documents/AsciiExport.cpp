@@ -51,11 +51,10 @@ files::FileError AsciiExport::step(std::uint32_t rows) {
             return error;
         ++written_;
     }
-    if (done_) {
-        list_.close();
-        out_.close();
-    }
-    return {};
+    if (!done_)
+        return {};
+    list_.close();
+    return out_.close();
 }
 
 files::FileError exportAscii(const std::string& mailingList, const std::string& target,
