@@ -31,12 +31,16 @@ MailMergeListWin::MailMergeListWin(QWidget* parent)
     setWindowTitle("Serienbriefe");
     deleteButton()->hide();
     rebuild();
-    resize(560, 360);
+    resize(sizeHint());
     openBrowse();
     windowsChanged_ = connect(&app::windowEvents(), &app::WindowEvents::windowsChanged, this, [this] {
         rebuild();
         refresh();
     });
+}
+
+QSize MailMergeListWin::sizeHint() const {
+    return QSize{640, 360}.expandedTo(minimumSizeHint());
 }
 
 MailMergeListWin::~MailMergeListWin() {

@@ -16,6 +16,9 @@ public:
     explicit MailMergeListWin(QWidget* parent = nullptr);
     ~MailMergeListWin() override;
 
+    // The size the frame first shows it in.
+    QSize sizeHint() const override;
+
     // Reads the mailing lists of MailPath again.
     void rebuild();
 

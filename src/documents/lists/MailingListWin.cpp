@@ -21,7 +21,7 @@ constexpr const char* kPrintOptions = "PrnMMerge";
 browse::BrowseDeclaration mailingListDeclaration() {
     browse::BrowseDeclaration d;
     d.procedure = app::procedures::MailingList;
-    d.designFormat = "50L(2)|M~Anrede~@s40@90L(2)|M~Name 1~@s64@80L(2)|M~Name 2~@s64@"
+    d.designFormat = "50L(2)|M~Anrede~@s40@130L(2)|M~Name 1~@s64@100L(2)|M~Name 2~@s64@"
                      "20L(2)|M~LD~@s3@32L(2)|M~PLZ~@s8@70L(2)|M~Ort~@s40@80L(2)|M~Strasse~@s40@"
                      "60L(2)|M~Land~@s40@36R(2)|M~Adr-Nr.~@s10@50L(2)|M~K-Anrede~@s32@"
                      "80L(2)|M~K-Name 1~@s64@70L(2)|M~K-Name 2~@s64@50L(2)|M~K-Art~@s24@"
@@ -36,7 +36,6 @@ browse::BrowseDeclaration mailingListDeclaration() {
     // The file's own order: a mailing list is printed and exported as written.
     d.keyOrder = browse::SortOrder{"", "M:NAME1", 1};
     d.fixedOrder = true;
-    d.locate = [](const std::string&, const std::string&) { return std::nullopt; };
     d.tabs = {{"TAB:1", "Empfänger"}};
     return d;
 }
@@ -63,10 +62,14 @@ MailingListWin::MailingListWin(std::string mailingList, QWidget* parent)
             this, &MailingListWin::print);
     connect(addExtraButton("EXPORT", "Export...", "Liste als ASCII-Datei exportieren"), &QPushButton::clicked,
             this, &MailingListWin::exportList);
-    resize(760, 420);
+    resize(sizeHint());
     openBrowse();
     const std::string file = std::filesystem::path(files::DbfTable::tableFileName(list_)).filename().string();
     setWindowTitle(windowTitle() + " [" + QString::fromStdString(file) + "]");
+}
+
+QSize MailingListWin::sizeHint() const {
+    return QSize{900, 460}.expandedTo(minimumSizeHint());
 }
 
 MailingListWin::~MailingListWin() = default;

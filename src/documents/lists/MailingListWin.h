@@ -26,6 +26,9 @@ public:
     explicit MailingListWin(std::string mailingList, QWidget* parent = nullptr);
     ~MailingListWin() override;
 
+    // The size the frame first shows it in.
+    QSize sizeHint() const override;
+
 private:
     void print();
     void exportList();
