@@ -198,6 +198,22 @@ private slots:
         QCOMPARE(header->model()->headerData(1, Qt::Horizontal).toString().trimmed(), QString("Name 1"));
     }
 
+    // A list written while the lists are open shows once a window closes
+    // (the selection window, which writes lists, closes when it is done).
+    void theListsAreReadAgainWhenAWindowCloses() {
+        auto* list = openKunden();
+        QVERIFY(list != nullptr);
+        writeList(mail_ + "/Zugang", {recipient("3", "Neu", "Ulm")});
+        const auto removeZugang = qScopeGuard([this] { files::DbfTable::remove(mail_ + "/Zugang"); });
+        auto* lists = openWindow<documents::MailMergeListWin>();
+        QCOMPARE(table(lists)->model()->rowCount(), 3);
+        click(list, "CLOSE");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        QCOMPARE(table(lists)->model()->rowCount(), 4);
+        QCOMPARE(cell(lists, 3, 0), QString("Zugang"));
+    }
+
     void exportWritesTheListAsAsciiAndPrintIsStillToCome() {
         auto* list = openKunden();
         QVERIFY(list != nullptr);
