@@ -6,7 +6,7 @@ const std::vector<CommandSpec>& allCommands() {
     static const std::vector<CommandSpec> commands = {
         initCommand(), checkCommand(),     rebuildKeysCommand(), reorganiseCommand(), copyDataCommand(),
         listCommand(), evalCommand(),      formatNameCommand(),  phoneIndexCommand(), mergeCommand(),
-        dbfCommand(),  remindersCommand(), calendarCommand(),    selectCommand(),
+        dbfCommand(),  remindersCommand(), calendarCommand(),    selectCommand(),     exportAsciiCommand(),
     };
     return commands;
 }

@@ -22,6 +22,7 @@ CommandSpec dbfCommand();
 CommandSpec remindersCommand();
 CommandSpec calendarCommand();
 CommandSpec selectCommand();
+CommandSpec exportAsciiCommand();
 
 // Every command, in the order the overview lists them.
 const std::vector<CommandSpec>& allCommands();

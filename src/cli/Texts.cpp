@@ -316,6 +316,23 @@ constexpr Entry kTexts[] = {
     {Msg::SelectNotARange, "kein Bereich VON-BIS: %1", "not a range FROM-TO: %1"},
     {Msg::SelectNotAFeature, "kein Merkmal 1 bis 8: %1", "not a feature 1 to 8: %1"},
     {Msg::SelectRowsWritten, "%1 Zeilen geschrieben", "%1 rows written"},
+    {Msg::ExportAsciiSummary, "Serienbriefliste als ASCII-Datei exportieren",
+     "export a mailing list as ASCII"},
+    {Msg::ExportAsciiHelp,
+     "velkora-cli export-ascii LISTE DATEI\n"
+     "Schreibt die Serienbriefliste LISTE (eine .DBF-Datei oder der Name einer Liste in\n"
+     "MailPath) als ASCII-Export des Programms nach DATEI: eine Zeile je Satz, die Felder\n"
+     "von STATUS bis zur Memo-Blocknummer ohne Leerzeichen am Ende, durch \";\" getrennt,\n"
+     "ohne Kopfzeile, ANSI (Windows-1252). Ein Wert mit \";\", \" oder Zeilenumbruch steht\n"
+     "in Anführungszeichen, \" darin verdoppelt.\n",
+     "velkora-cli export-ascii LIST FILE\n"
+     "Writes the mailing list LIST (a .DBF file or the name of a list in MailPath) to\n"
+     "FILE as the program's ASCII export: one line per row, the fields from STATUS to\n"
+     "the memo block number without trailing blanks, joined by \";\", no header line,\n"
+     "ANSI (Windows-1252). A value holding \";\", \" or a line break is put in double\n"
+     "quotes, with \" inside doubled.\n"},
+    {Msg::ExportAsciiFailed, "Export fehlgeschlagen: %1 (%2)", "export failed: %1 (%2)"},
+    {Msg::ExportAsciiWritten, "%1 Zeilen geschrieben", "%1 lines written"},
 };
 
 } // namespace

@@ -92,6 +92,10 @@ enum class Msg {
     SelectNotARange,
     SelectNotAFeature,
     SelectRowsWritten,
+    ExportAsciiSummary,
+    ExportAsciiHelp,
+    ExportAsciiFailed,
+    ExportAsciiWritten,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.

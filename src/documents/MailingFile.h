@@ -59,6 +59,8 @@ public:
     files::FileError add();
     files::FileError flush() { return table_.flush(); }
     std::uint32_t count() const { return table_.count(); }
+    // The record number of the row read last (deleted rows count as passed).
+    std::uint32_t position() const { return table_.position(); }
 
 private:
     files::DbfTable table_;

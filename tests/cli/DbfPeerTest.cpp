@@ -1,6 +1,7 @@
 // LibreOffice as the peer of "velkora-cli dbf": both read the same dBase
 // file with memo, and the CSV texts they print must agree field by field.
 
+#include "CsvRows.h"
 #include "RunProgram.h"
 #include "TempDir.h"
 #include "Workspace.h"
@@ -11,35 +12,6 @@
 using namespace velkora::test;
 
 namespace {
-
-// RFC 4180 rows; line breaks inside quotes stay part of the field.
-std::vector<std::vector<std::string>> parseCsv(const std::string& text) {
-    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
-                rows.back().back() += text[++i];
-            else if (c == '"')
-                quoted = false;
-            else
-                rows.back().back() += c;
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            rows.back().emplace_back();
-        } else if (c == '\n' || c == '\r') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            if (i + 1 < text.size())
-                rows.emplace_back(1);
-        } else {
-            rows.back().back() += c;
-        }
-    }
-    return rows;
-}
 
 TEST(DbfPeer, LibreOfficeReadsTheSameTextsAsTheCsvShows) {
     const std::string soffice = findProgram("soffice");

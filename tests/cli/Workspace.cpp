@@ -74,6 +74,26 @@ void writeSampleMailingFile(const std::string& name) {
     mailing.close();
 }
 
+// Appends a row to a mailing list (created when missing):
+// "mailing-row MAIL/KUNDEN.DBF ADRNR=7 NAME1=Meier".
+void addMailingRow(const std::string& folder, const std::vector<std::string>& args) {
+    const std::string name = (fs::path(folder) / args.at(1)).string();
+    if (!fileExists(files::DbfTable::tableFileName(name)))
+        documents::MailingFile::create(name);
+    documents::MailingFile mailing;
+    mailing.setName(name);
+    mailing.open(files::DbfTable::Access::Write);
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::size_t equals = args[i].find('=');
+        const std::string field = args[i].substr(0, equals);
+        const std::string value = withControlCharacters(args[i].substr(equals + 1));
+        for (const documents::MailingTextField& f : documents::mailingTextFields())
+            if (field == f.name)
+                mailing.rec.*f.member = value;
+    }
+    mailing.add();
+}
+
 // The file of a table as the program names it in this workspace.
 data::RecordFile& tableFile(const std::string& folder, const std::string& table) {
     resetAppState();
@@ -137,6 +157,7 @@ const std::map<std::string, Step>& steps() {
          [](const std::string& folder, const auto& args) {
              writeSampleMailingFile((fs::path(folder) / args.at(1)).string());
          }},
+        {"mailing-row", addMailingRow},
         {"mailing", [](const std::string& folder,
                        const auto& args) { writeSampleDbf((fs::path(folder) / args.at(1)).string()); }},
     };

@@ -24,6 +24,7 @@ inline constexpr const char* MaterialList = "AttMatList";
 inline constexpr const char* MaterialSentList = "AktAttMatList";
 inline constexpr const char* MailMergeList = "MailMergeList";
 inline constexpr const char* MailMergeSelection = "AdrMMerge";
+inline constexpr const char* MailingList = "MailingList";
 inline constexpr const char* TemplateService = "TmplService";
 inline constexpr const char* DataImport = "DataImport";
 inline constexpr const char* DataExport = "DataExport";

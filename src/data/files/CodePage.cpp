@@ -65,12 +65,15 @@ std::string toUtf8(CodePage page, std::string_view bytes) {
     const HighHalf& high = highHalf(page);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80)
-            out += c;
-        else
-            appendCodePoint(out, high[b - 0x80]);
+    // ASCII runs are copied whole: record fields are mostly plain text and blanks.
+    for (std::size_t at = 0; at < bytes.size();) {
+        std::size_t end = at;
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80)
+            ++end;
+        out.append(bytes.data() + at, end - at);
+        if (end < bytes.size())
+            appendCodePoint(out, high[static_cast<unsigned char>(bytes[end]) - 0x80]);
+        at = end + 1;
     }
     return out;
 }

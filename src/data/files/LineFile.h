@@ -35,17 +35,28 @@ private:
     FileError error_;
 };
 
+// Lines are written in blocks, so a failure may show with a later line or
+// with close(); a writer that goes out of scope writes what it holds.
 class LineWriter {
 public:
+    LineWriter() = default;
+    ~LineWriter() { close(); }
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
     // Creates the file anew (an existing one is replaced).
     FileError create(const std::string& path);
-    void close() { file_.close(); }
+    // Writes the lines still held and closes the file.
+    FileError close();
     // Writes the line, cut at kLineRecordSize bytes, with CR LF.
     FileError write(std::string_view line);
 
 private:
+    FileError flush();
+
     FileHandle file_;
     std::uint64_t offset_ = 0;
+    std::string pending_;
 };
 
 } // namespace velkora::files

@@ -78,6 +78,11 @@ struct BrowseDeclaration {
     // no column is saved): a key of the file and the field its locator
     // fills; no header carries the sort marker then. Without it: column 1.
     std::optional<SortOrder> keyOrder;
+    // The list shows its key order only (a source with one order, such as a
+    // dBase file in record order): a heading click does not sort, no sort
+    // column is restored, and there is no locator, as nothing is in order
+    // to be found by.
+    bool fixedOrder = false;
     LocatorMapping locate;           // default: the text itself
     RowBuilder buildRow;             // default: every column from its field and picture
     std::vector<QIcon> icons;        // icon numbers 1..n of the rows

@@ -104,7 +104,7 @@ void BrowseWindow::openBrowse() {
     list_->setSortMarker(0, false);
     i18n::TranslateListHeaders(list_->table());
     const int field = std::abs(restored_.prevCol);
-    if (field >= 1 && field <= static_cast<int>(declaration_.columns.size())) {
+    if (field >= 1 && field <= static_cast<int>(declaration_.columns.size()) && !declaration_.fixedOrder) {
         sortField_ = field;
         descending_ = restored_.prevCol < 0;
         keyOrder_ = false;

@@ -105,6 +105,10 @@ protected:
     virtual void selectionChanged() {}
     // The view became empty: the buffer is cleared.
     virtual void viewEmpty() {}
+    // Runs the declared form for a request and returns its response. A list
+    // whose New and Change open other windows than a form of its file does
+    // that here (and answers "cancelled", as its file has not changed).
+    virtual int runForm(int request);
     // A form call completed (after the page was refreshed).
     virtual void formCompleted(int request) { (void)request; }
     // Toolbar 2010.

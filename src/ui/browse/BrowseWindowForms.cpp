@@ -34,7 +34,7 @@ void BrowseWindow::ask(int request) {
                 break;
             }
         }
-        const int response = callForm(declaration_.form, request);
+        const int response = runForm(request);
         if (response == RequestCompleted) {
             if (request == DeleteRecord) {
                 page_->removeCurrent();
@@ -90,6 +90,10 @@ bool BrowseWindow::followNavigation(int& request) {
     request = ChangeRecord;
     pageMoved();
     return !page_->empty() && !closing_;
+}
+
+int BrowseWindow::runForm(int request) {
+    return callForm(declaration_.form, request);
 }
 
 int BrowseWindow::runSelection(QWidget* over) {

@@ -58,7 +58,7 @@ QString BrowseWindow::sortHeader() const {
 
 void BrowseWindow::showLocatorPrompt() {
     const QString header = sortHeader();
-    const bool shown = header != kIconHeader && !declaration_.embedded;
+    const bool shown = header != kIconHeader && !declaration_.embedded && !declaration_.fixedOrder;
     controls_.searchPrompt->setText(header.trimmed() + ":");
     controls_.searchPrompt->setVisible(shown);
     controls_.searchEntry->setVisible(shown);
@@ -77,8 +77,9 @@ void BrowseWindow::locate() {
     showPendingMoves();
     const SortOrder order = currentOrder();
     const std::string text = clip(locator_.text());
-    const auto values = declaration_.locate ? declaration_.locate(order.locatorField, text)
-                                            : std::optional<std::vector<std::string>>({text});
+    const auto values = declaration_.fixedOrder ? std::nullopt
+                        : declaration_.locate   ? declaration_.locate(order.locatorField, text)
+                                                : std::optional<std::vector<std::string>>({text});
     if (!values) { // this column does not locate: the page is read again where it was
         reopenAtSelection();
         return;

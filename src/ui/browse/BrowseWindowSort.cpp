@@ -9,7 +9,7 @@
 namespace velkora::browse {
 
 void BrowseWindow::sortBy(int field) {
-    if (field < 1 || field > static_cast<int>(declaration_.columns.size()))
+    if (field < 1 || field > static_cast<int>(declaration_.columns.size()) || declaration_.fixedOrder)
         return;
     catchUp();
     if (field == sortField_ && !keyOrder_) {

@@ -16,6 +16,7 @@
 #include "app/gui/WindowRegistry.h"
 #include "data/FileServices.h"
 #include "data/Tables.h"
+#include "documents/MailingFile.h"
 #include "i18n/TranslationFile.h"
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
@@ -282,6 +283,16 @@ void rightClickHeading(QWidget* list) {
     emit heading->customContextMenuRequested(QPoint(1, 1));
 }
 
+// The browse of a mailing list, on a list written for it.
+Opener mailingList() {
+    return [](app::MainFrame& frame, const Check& check) {
+        const std::string name = documents::mailingFilePath("Kunden");
+        documents::MailingFile::create(name);
+        documents::mailingFile().setName(name);
+        listWindow(procedures::MailingList)(frame, check);
+    };
+}
+
 Opener messageBox() {
     return [](app::MainFrame&, const Check& check) {
         std::unique_ptr<QMessageBox> box(
@@ -329,6 +340,8 @@ const std::vector<WindowCase>& windowCases() {
         {"print setup", frameCommand("PRINTSETUP")},
         {"message box", messageBox()},
         {"mail-merge selection", listWindow(procedures::MailMergeSelection)},
+        {"mailing lists", listWindow(procedures::MailMergeList)},
+        {"mailing list", mailingList()},
     };
     return all;
 }
