@@ -80,6 +80,13 @@ enum class Msg {
     RemindersSummary,
     RemindersHelp,
     NotADate,
+    LetterSummary,
+    LetterHelp,
+    LetterCopiesWithoutPrint,
+    LetterNotCopies,
+    LetterAddressMissing,
+    LetterContactMissing,
+    LetterTemplateMissing,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.

@@ -2,6 +2,7 @@
 
 #include "RunProgram.h"
 #include "ScriptedPrompter.h"
+#include "StandIns.h"
 #include "TempDir.h"
 #include "app/DemoWorkspace.h"
 #include "app/Startup.h"
@@ -136,6 +137,10 @@ const std::map<std::string, Step>& steps() {
         {"mailing-file",
          [](const std::string& folder, const auto& args) {
              writeSampleMailingFile((fs::path(folder) / args.at(1)).string());
+         }},
+        {"stand-in",
+         [](const std::string& folder, const auto& args) {
+             installStandIn((fs::path(folder) / "BIN").string(), args.at(1));
          }},
         {"mailing", [](const std::string& folder,
                        const auto& args) { writeSampleDbf((fs::path(folder) / args.at(1)).string()); }},
