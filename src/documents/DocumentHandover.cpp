@@ -14,9 +14,7 @@ namespace fs = std::filesystem;
 constexpr auto kPrintTimeout = std::chrono::minutes(1);
 
 void tell(std::string_view id, std::string_view defaultText, std::initializer_list<std::string_view> values) {
-    Prompt prompt = i18n::messagePrompt(id, Icon::Exclamation, defaultText);
-    prompt.text = fillArguments(prompt.text, values);
-    prompter().ask(prompt);
+    i18n::ShowMessageWith(id, Icon::Exclamation, defaultText, values);
 }
 
 bool exists(const std::string& path) {

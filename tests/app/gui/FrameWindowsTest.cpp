@@ -24,10 +24,21 @@ namespace procs = velkora::app::procedures;
 namespace {
 
 // The windows as the frame's commands start them.
-const char* const kWindows[] = {procs::AddressList,  procs::ContactList,      procs::PlaceListWithStreets,
-                                procs::PlaceList,    procs::CountryList,      procs::IndustryList,
-                                procs::Alarm,        procs::ActivityList,     procs::ReminderList,
-                                procs::MaterialList, procs::MaterialSentList, procs::TranslationList};
+const char* const kWindows[] = {procs::AddressList,
+                                procs::ContactList,
+                                procs::PlaceListWithStreets,
+                                procs::PlaceList,
+                                procs::CountryList,
+                                procs::IndustryList,
+                                procs::Alarm,
+                                procs::ActivityList,
+                                procs::ReminderList,
+                                procs::MaterialList,
+                                procs::MaterialSentList,
+                                procs::TranslationList,
+                                procs::DocumentPreparation,
+                                procs::TemplateService,
+                                procs::MailFields};
 
 // What is wrong with the place of the frame's windows: out of sight, or smaller than they need.
 QStringList misplaced(app::MainFrame& frame) {

@@ -325,6 +325,9 @@ const std::vector<WindowCase>& windowCases() {
         {"reorganise addresses", frameCommand("SERVICEDATAUTIL")},
         {"print setup", frameCommand("PRINTSETUP")},
         {"message box", messageBox()},
+        {"document preparation", listWindow(procedures::DocumentPreparation)},
+        {"template service", listWindow(procedures::TemplateService)},
+        {"mail-field picker", listWindow(procedures::MailFields)},
     };
     return all;
 }
