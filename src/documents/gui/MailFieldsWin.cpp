@@ -33,19 +33,21 @@ MailFieldsWin::MailFieldsWin(QWidget* parent)
     clipboard_->setWordWrap(true);
     select_->setDefault(true);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(clipboard_, 1);
+    buttons->addStretch();
     buttons->addWidget(select_);
     buttons->addWidget(close_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
+    layout->addWidget(clipboard_);
     layout->addLayout(buttons);
     i18n::TranslateWindow(this, false);
     i18n::TranslateListHeaders(list_);
     list_->resizeColumnToContents(0);
-    resize(460, 420);
+    list_->setMinimumSize(list_->columnWidth(0) + list_->fontMetrics().averageCharWidth() * 44,
+                          list_->fontMetrics().height() * 16);
 
     connect(select_, &QPushButton::clicked, this, &MailFieldsWin::select);
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, &MailFieldsWin::select);
+    connect(list_, &QTreeWidget::itemActivated, this, &MailFieldsWin::select);
     connect(close_, &QPushButton::clicked, this, [this] { app::outerWindow(this)->close(); });
 }
 

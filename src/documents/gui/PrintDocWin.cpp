@@ -150,7 +150,11 @@ void PrintDocWin::build() {
     templateList_->setColumnCount(3);
     templateList_->setHeaderLabels({"Vorlage", "Datei", "Nr."});
     templateList_->setRootIsDecorated(false);
-    templateList_->setMinimumHeight(templateList_->fontMetrics().height() * 7);
+    // Room for a handful of templates; a longer list scrolls.
+    templateList_->setMinimumHeight(templateList_->fontMetrics().height() * 6);
+    templateList_->setMaximumHeight(templateList_->fontMetrics().height() * 9);
+    // The summaries are read whole: an address line is long.
+    addressSummary_->setMinimumWidth(addressSummary_->fontMetrics().averageCharWidth() * 72);
     templateList_->header()->setStretchLastSection(false);
     templateList_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     copies_->setRange(1, kMostCopies);
@@ -171,7 +175,7 @@ void PrintDocWin::build() {
     form::addField(grid, 0, 0, "Adresse", addressSummary_, 3);
     grid->addWidget(takeContact_, 1, 0);
     grid->addWidget(contactSummary_, 1, 1, 1, 3);
-    form::addField(grid, 2, 0, "Vorlagen", templateList_, 3);
+    form::addField(grid, 2, 0, "Vorlagen", templateList_, 3)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     form::addField(grid, 3, 0, "Vorlage", templateName_, 3);
     form::addField(grid, 4, 0, "Titel", title_, 3);
     form::addField(grid, 5, 0, "Dokument", prefix_);

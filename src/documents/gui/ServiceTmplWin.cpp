@@ -60,6 +60,8 @@ ServiceTmplWin::ServiceTmplWin(QWidget* parent)
     list_->setHeaderLabels({"Vorlage", "Datei"});
     list_->setRootIsDecorated(false);
     list_->header()->setStretchLastSection(true);
+    // Names and their folder read whole.
+    list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * 64, list_->fontMetrics().height() * 8);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* button : {insert_, change_, close_})
@@ -70,11 +72,10 @@ ServiceTmplWin::ServiceTmplWin(QWidget* parent)
     i18n::TranslateWindow(this, false);
     i18n::TranslateListHeaders(list_);
     fill();
-    resize(560, 300);
 
     connect(insert_, &QPushButton::clicked, this, &ServiceTmplWin::createTemplate);
     connect(change_, &QPushButton::clicked, this, &ServiceTmplWin::changeTemplate);
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, &ServiceTmplWin::changeTemplate);
+    connect(list_, &QTreeWidget::itemActivated, this, &ServiceTmplWin::changeTemplate);
     connect(close_, &QPushButton::clicked, this, [this] { app::outerWindow(this)->close(); });
 }
 
