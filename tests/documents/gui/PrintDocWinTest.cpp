@@ -5,6 +5,7 @@
 #include "documents/gui/PrintDocWin.h"
 
 #include "FrameDriver.h"
+#include "ModalDriver.h"
 #include "ScriptedPrompter.h"
 #include "StandIns.h"
 #include "TempDir.h"
@@ -17,6 +18,8 @@
 #include "shared/ProfileFile.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -220,6 +223,43 @@ private slots:
         QTRY_VERIFY(!app::runningWindow(app::procedures::DocumentPreparation));
         QCOMPARE(profile::read(appState().WORKINI, "DEFAULT", "LDocTitle", ""), std::string("Mahnung"));
         QCOMPARE(profile::read(appState().WORKINI, "DEFAULT", "LTmplName", ""), std::string("Brief.RTF"));
+    }
+
+    void theTemplateServiceMakesATemplateForWriterAndThePickerCopiesPlaceholders() {
+        Workspace ws(0);
+        test::ScriptedPrompter prompter;
+        test::StandInPrograms programs({"soffice"});
+        test::FrameDriver driver;
+        driver.frame.open();
+        driver.clickMenu("SERVICE", "SERVICETEMPLATES");
+        QWidget* service = app::runningWindow(app::procedures::TemplateService);
+        QVERIFY(service);
+        QCOMPARE(control<QTreeWidget>(service, "LIST")->topLevelItemCount(), 2);
+
+        test::whenModal([](QWidget* dialog) {
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(), "Angebot");
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        click(control<QPushButton>(service, "INSERT"));
+        const std::string made = joinPath(appState().TMPLPATH, "Angebot.RTF");
+        QVERIFY(test::readFile(made).starts_with("{\\rtf1"));
+        QCOMPARE(control<QTreeWidget>(service, "LIST")->currentItem()->text(0), "Angebot.RTF");
+        QCOMPARE(programs.waitForLog("soffice", 1), std::string("soffice --norestore Angebot.RTF\n"));
+
+        QWidget* picker = app::runningWindow(app::procedures::MailFields);
+        QVERIFY(picker);
+        auto* fields = control<QTreeWidget>(picker, "LIST");
+        QCOMPARE(fields->topLevelItemCount(), 44); // every field but the memo's block number
+        QCOMPARE(fields->topLevelItem(8)->text(0), "<#M:NAME1#>");
+        QCOMPARE(fields->topLevelItem(8)->text(1), "Name 1 (M:NAME1)");
+        QCOMPARE(fields->topLevelItem(33)->text(1), "Anrede (M:KNAME0)");
+        fields->setCurrentItem(fields->topLevelItem(8));
+        click(control<QPushButton>(picker, "SELECT"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), "<#M:NAME1#>");
+        QCOMPARE(control<QLabel>(picker, "LS:CLIPBOARD")->text(),
+                 "In der Zwischenablage (Strg+V): <#M:NAME1#>");
+        QVERIFY(prompter.prompts().empty());
+        driver.frame.mdiArea()->closeAllSubWindows();
     }
 };
 
