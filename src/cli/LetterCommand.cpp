@@ -105,11 +105,12 @@ int letter(const Invocation& call) {
     request.copies = copiesFor(args, adr.rec);
     request.saveActivity = !args.has(kNoActivity);
 
-    const auto document = documents::createLetter(request, adr.rec);
-    if (!document)
+    const auto letter = documents::createLetter(request, adr.rec);
+    if (!letter)
         return kFailed;
-    call.out << *document << '\n';
-    return kSuccess;
+    call.out << letter->document << '\n';
+    // The letter is there, but a script must learn that its history lacks it.
+    return letter->recorded ? kSuccess : kFailed;
 }
 
 } // namespace

@@ -276,7 +276,8 @@ constexpr Entry kTexts[] = {
      "Adressnummer fünfstellig und NAME, Vorgabe die nächste freie Nummer) und öffnet\n"
      "ihn in LibreOffice Writer oder druckt ihn mit --print (auto: Anzahl der Adresse).\n"
      "Ohne --no-activity werden die Kontaktdaten der Adresse gesetzt und der Brief als\n"
-     "Aktivität eingetragen. Gibt den Pfad des Dokuments aus.\n",
+     "Aktivität eingetragen. Gibt den Pfad des Dokuments aus (Status 1, wenn das Eintragen\n"
+     "misslang).\n",
      "velkora-cli letter ADRNR --template TEMPLATE [--contact N] [--title TEXT] [--name NAME] "
      "[--print PRINTER [--copies N|auto]] [--no-activity]\n"
      "\n"
@@ -286,7 +287,8 @@ constexpr Entry kTexts[] = {
      "five digits and NAME, by default the next free number) and opens it in\n"
      "LibreOffice Writer, or prints it with --print (auto: the address's number).\n"
      "Without --no-activity the address's contact dates are set and the letter is\n"
-     "recorded as an activity. Prints the document's path.\n"},
+     "recorded as an activity. Prints the document's path (status 1 when recording it\n"
+     "failed).\n"},
     {Msg::LetterCopiesWithoutPrint, "%1 nur mit --print", "%1 only with --print"},
     {Msg::LetterNotCopies, "keine Anzahl von 1 bis 99 und nicht auto: %1",
      "not a number from 1 to 99 nor auto: %1"},

@@ -137,7 +137,7 @@ bool recordLetter(const LetterRequest& request, const std::string& documentName,
     return addActivity(request, documentName, printed) && datesSet;
 }
 
-std::optional<std::string> createLetter(const LetterRequest& request, const data::Address& address) {
+std::optional<CreatedLetter> createLetter(const LetterRequest& request, const data::Address& address) {
     if (checkLetter(request))
         return std::nullopt;
     const PreparedLetter letter = prepareLetter(request, address);
@@ -149,8 +149,7 @@ std::optional<std::string> createLetter(const LetterRequest& request, const data
     const std::string& document = handover.documentNames().front();
     if (document.empty())
         return std::nullopt;
-    recordLetter(request, document, handover.printed().front());
-    return document;
+    return CreatedLetter{document, recordLetter(request, document, handover.printed().front())};
 }
 
 } // namespace velkora::documents

@@ -69,8 +69,12 @@ PreparedLetter prepareLetter(const LetterRequest& request, const data::Address& 
 // when a write failed; the standard warning told so.
 bool recordLetter(const LetterRequest& request, const std::string& documentName, bool printed);
 
-// Every step without a window. The document made (the .DOC, or the .RTF
-// without LibreOffice), nullopt when none was made.
-std::optional<std::string> createLetter(const LetterRequest& request, const data::Address& address);
+struct CreatedLetter {
+    std::string document; // the .DOC, or the .RTF without LibreOffice
+    bool recorded = true; // false when recording it failed (the warning told so)
+};
+
+// Every step without a window; nullopt when no document was made.
+std::optional<CreatedLetter> createLetter(const LetterRequest& request, const data::Address& address);
 
 } // namespace velkora::documents
