@@ -12,6 +12,7 @@
 #include "app/DemoWorkspace.h"
 #include "app/Startup.h"
 #include "app/gui/Procedures.h"
+#include "app/gui/WindowPosition.h"
 #include "app/gui/WindowRegistry.h"
 #include "data/FileServices.h"
 #include "shared/AppState.h"
@@ -25,6 +26,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 #include <filesystem>
@@ -139,6 +141,13 @@ private slots:
         click(control<QCheckBox>(window, "LN:AUTOCOPIES"));
         QCOMPARE(control<QSpinBox>(window, "LN:PRNCOPIES")->value(), 1);
         QVERIFY(!control<QSpinBox>(window, "LN:PRNCOPIES")->isEnabled());
+        // The pin keeps the window over the others until it is released.
+        auto* pin = control<QToolButton>(window, "LN:TOOLBOXFLAG");
+        click(pin);
+        QVERIFY(pin->isChecked());
+        QVERIFY(app::outerWindow(window)->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        click(pin);
+        QVERIFY(!app::outerWindow(window)->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(prompter.prompts().empty());
         driver.frame.mdiArea()->closeAllSubWindows();
     }
