@@ -23,6 +23,7 @@ CommandSpec remindersCommand();
 CommandSpec calendarCommand();
 CommandSpec selectCommand();
 CommandSpec exportAsciiCommand();
+CommandSpec letterCommand();
 
 // Every command, in the order the overview lists them.
 const std::vector<CommandSpec>& allCommands();

@@ -333,6 +333,35 @@ constexpr Entry kTexts[] = {
      "quotes, with \" inside doubled.\n"},
     {Msg::ExportAsciiFailed, "Export fehlgeschlagen: %1 (%2)", "export failed: %1 (%2)"},
     {Msg::ExportAsciiWritten, "%1 Zeilen geschrieben", "%1 lines written"},
+    {Msg::LetterSummary, "Brief für eine Adresse erstellen", "make a letter for an address"},
+    {Msg::LetterHelp,
+     "velkora-cli letter ADRNR --template VORLAGE [--contact N] [--title TEXT] [--name NAME] "
+     "[--print DRUCKER [--copies N|auto]] [--no-activity]\n"
+     "Erstellt einen Brief wie \"Erstellen\" im Fenster Dokumenterstellung: füllt die\n"
+     "Vorlage (ein Name aus dem Vorlagenordner oder eine Datei) mit der Adresse und\n"
+     "dem Kontakt N, speichert ihn mit LibreOffice als .DOC im Dokumentordner (Name:\n"
+     "Adressnummer fünfstellig und NAME, Vorgabe die nächste freie Nummer) und öffnet\n"
+     "ihn in LibreOffice Writer oder druckt ihn mit --print (auto: Anzahl der Adresse).\n"
+     "Ohne --no-activity werden die Kontaktdaten der Adresse gesetzt und der Brief als\n"
+     "Aktivität eingetragen. Gibt den Pfad des Dokuments aus (Status 1, wenn das Eintragen\n"
+     "misslang).\n",
+     "velkora-cli letter ADRNR --template TEMPLATE [--contact N] [--title TEXT] [--name NAME] "
+     "[--print PRINTER [--copies N|auto]] [--no-activity]\n"
+     "Makes a letter as \"Create\" in the document window does: fills the template (a\n"
+     "name of the template folder, or a file) with the address and contact N, saves\n"
+     "it with LibreOffice as .DOC in the documents folder (name: the address number in\n"
+     "five digits and NAME, by default the next free number) and opens it in\n"
+     "LibreOffice Writer, or prints it with --print (auto: the address's number).\n"
+     "Without --no-activity the address's contact dates are set and the letter is\n"
+     "recorded as an activity. Prints the document's path (status 1 when recording it\n"
+     "failed).\n"},
+    {Msg::LetterCopiesWithoutPrint, "%1 nur mit --print", "%1 only with --print"},
+    {Msg::LetterNotCopies, "keine Anzahl von 1 bis 99 und nicht auto: %1",
+     "not a number from 1 to 99 nor auto: %1"},
+    {Msg::LetterAddressMissing, "Adresse %1 nicht gefunden", "address %1 not found"},
+    {Msg::LetterContactMissing, "Kontakt %1 der Adresse %2 nicht gefunden",
+     "contact %1 of address %2 not found"},
+    {Msg::LetterTemplateMissing, "Vorlage nicht gefunden: %1", "template not found: %1"},
 };
 
 } // namespace

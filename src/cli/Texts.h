@@ -96,6 +96,13 @@ enum class Msg {
     ExportAsciiHelp,
     ExportAsciiFailed,
     ExportAsciiWritten,
+    LetterSummary,
+    LetterHelp,
+    LetterCopiesWithoutPrint,
+    LetterNotCopies,
+    LetterAddressMissing,
+    LetterContactMissing,
+    LetterTemplateMissing,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.

@@ -47,6 +47,13 @@ unsigned ShowMessage(std::string_view id, Icon icon, std::string_view defaultTex
     return prompter().ask(messagePrompt(id, icon, defaultText, buttons, defaultButton));
 }
 
+unsigned ShowMessageWith(std::string_view id, Icon icon, std::string_view defaultText,
+                         std::initializer_list<std::string_view> values) {
+    Prompt prompt = messagePrompt(id, icon, defaultText);
+    prompt.text = fillArguments(prompt.text, values);
+    return prompter().ask(prompt);
+}
+
 std::string mapiErrorId(int resultCode) {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%02d", resultCode);

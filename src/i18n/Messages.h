@@ -7,6 +7,7 @@
 
 #include "shared/Prompter.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,10 @@ Prompt messagePrompt(std::string_view id, Icon icon, std::string_view defaultTex
 // Shows the message through the prompter and returns the button pressed.
 unsigned ShowMessage(std::string_view id, Icon icon, std::string_view defaultText = {}, unsigned buttons = 0,
                      unsigned defaultButton = 0);
+
+// ShowMessage with %1, %2 ... of the text filled from `values` (a file name, a count).
+unsigned ShowMessageWith(std::string_view id, Icon icon, std::string_view defaultText,
+                         std::initializer_list<std::string_view> values);
 
 // "M.MAPI_Error" + the mail client's result code as two digits ("M.MAPI_Error02").
 std::string mapiErrorId(int resultCode);

@@ -43,7 +43,9 @@ struct Launch {
     }
 };
 
-[[noreturn]] void execChild(const Launch& launch, int output, const char* folder) {
+[[noreturn]] void execChild(const Launch& launch, int output, const char* folder, bool ownGroup = false) {
+    if (ownGroup)
+        ::setpgid(0, 0);
     const int input = ::open("/dev/null", O_RDONLY);
     if (input < 0 || output < 0 || ::dup2(input, 0) < 0 || ::dup2(output, 1) < 0 || ::dup2(output, 2) < 0)
         ::_exit(127);
@@ -95,14 +97,18 @@ bool ExternalProgram::start(const std::string& program, const std::vector<std::s
     const char* folder = options.workingFolder.empty() ? nullptr : options.workingFolder.c_str();
     const pid_t child = ::fork();
     if (child == 0)
-        execChild(launch, out, folder);
+        execChild(launch, out, folder, options.ownProcessGroup);
     const int forkError = errno;
     ::close(out);
     if (child < 0) {
         error_ = std::string("fork: ") + std::strerror(forkError);
         return false;
     }
+    // Set on both sides of the fork, so stop() finds the group whichever runs first.
+    if (options.ownProcessGroup)
+        ::setpgid(child, child);
     pid_ = child;
+    group_ = options.ownProcessGroup;
     return true;
 }
 
@@ -131,9 +137,10 @@ std::optional<int> ExternalProgram::wait(std::chrono::milliseconds timeout) {
 void ExternalProgram::stop() {
     if (!running())
         return;
-    ::kill(pid_, SIGTERM);
+    const pid_t target = group_ ? -pid_ : pid_;
+    ::kill(target, SIGTERM);
     if (!wait(std::chrono::seconds(1))) {
-        ::kill(pid_, SIGKILL);
+        ::kill(target, SIGKILL);
         wait(std::chrono::seconds(5));
     }
 }

@@ -21,6 +21,10 @@ struct ProgramOptions {
     std::string workingFolder;
     // Standard output and error go here (appended); empty: /dev/null.
     std::string outputFile;
+    // The program and every process it starts form a group of their own,
+    // and stop() ends the whole group: a launcher script that leaves its
+    // real program behind (LibreOffice's soffice) is stopped with it.
+    bool ownProcessGroup = false;
 };
 
 class ExternalProgram {
@@ -50,6 +54,7 @@ public:
 
 private:
     int pid_ = 0;
+    bool group_ = false;
     std::optional<int> status_;
     std::string error_;
 };

@@ -4,6 +4,7 @@
 //   === an unbound name fails          title of the case
 //   @ remove ORB.INI                   set-up step on the workspace copy
 //   @ in MAIL                          call the program in this subfolder
+//   @ path {WS}/BIN:/usr/bin:/bin      call it with this PATH
 //   $ eval "F:X & 'a'"                 the arguments, quoted like a shell
 //   ! [801] ...                        expected standard error, line by line
 //   > ...                              expected standard output, line by line

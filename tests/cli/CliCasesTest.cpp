@@ -7,7 +7,9 @@
 #include "Workspace.h"
 #include "shared/Text.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace velkora::test;
 
@@ -28,11 +30,14 @@ TEST_P(CliCommand, PrintsWhatItsExpectedFileSays) {
     TempDir workspace;
     copyDemoWorkspace(workspace.str());
     std::string calledIn = workspace.str();
+    std::optional<std::string> path;
     for (auto step : c.setup) {
         for (std::string& word : step)
             word = withWorkspace(word, workspace.str());
         if (step.front() == "in")
             calledIn = workspace.file(step.at(1));
+        else if (step.front() == "path")
+            path = step.at(1);
         else
             ASSERT_TRUE(runSetupStep(workspace.str(), step)) << "unknown set-up step " << step.front();
     }
@@ -40,7 +45,12 @@ TEST_P(CliCommand, PrintsWhatItsExpectedFileSays) {
     for (const std::string& arg : c.args)
         args.push_back(withWorkspace(arg, workspace.str()));
 
+    const char* oldPath = std::getenv("PATH");
+    const std::string restore = oldPath ? oldPath : "";
+    if (path)
+        ::setenv("PATH", path->c_str(), 1);
     const ProgramResult result = runProgram(VELKORA_CLI_PROGRAM, args, calledIn);
+    ::setenv("PATH", restore.c_str(), 1);
 
     EXPECT_EQ(visible(result.out), withWorkspace(c.out, workspace.str()));
     EXPECT_EQ(visible(result.err), withWorkspace(c.err, workspace.str()));

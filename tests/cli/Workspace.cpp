@@ -2,6 +2,7 @@
 
 #include "RunProgram.h"
 #include "ScriptedPrompter.h"
+#include "StandIns.h"
 #include "TempDir.h"
 #include "app/DemoWorkspace.h"
 #include "app/Startup.h"
@@ -158,6 +159,10 @@ const std::map<std::string, Step>& steps() {
              writeSampleMailingFile((fs::path(folder) / args.at(1)).string());
          }},
         {"mailing-row", addMailingRow},
+        {"stand-in",
+         [](const std::string& folder, const auto& args) {
+             installStandIn((fs::path(folder) / "BIN").string(), args.at(1));
+         }},
         {"mailing", [](const std::string& folder,
                        const auto& args) { writeSampleDbf((fs::path(folder) / args.at(1)).string()); }},
     };

@@ -21,6 +21,8 @@ void copyDemoWorkspace(const std::string& folder);
 //   empty TABLE                    deletes a table's file (the next add creates it)
 //   add TABLE FIELD=VALUE ...      adds a record to a table of the workspace
 //   sqlite TABLE SQL               runs SQL on the table's file (sqlite3 shell)
+//   stand-in NAME                  puts the recording stand-in NAME into BIN
+//                                  (tests/support/stand-ins; it logs to BIN/NAME.log)
 bool runSetupStep(const std::string& folder, const std::vector<std::string>& step);
 
 } // namespace velkora::test

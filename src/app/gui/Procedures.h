@@ -26,6 +26,8 @@ inline constexpr const char* MailMergeList = "MailMergeList";
 inline constexpr const char* MailMergeSelection = "AdrMMerge";
 inline constexpr const char* MailingList = "MailingList";
 inline constexpr const char* TemplateService = "TmplService";
+// The mail-field picker the template service starts beside Writer.
+inline constexpr const char* MailFields = "ShowMailFlds";
 inline constexpr const char* DataImport = "DataImport";
 inline constexpr const char* DataExport = "DataExport";
 

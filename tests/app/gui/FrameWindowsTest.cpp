@@ -38,7 +38,10 @@ const char* const kWindows[] = {procs::AddressList,
                                 procs::TranslationList,
                                 procs::MailMergeSelection,
                                 procs::MailMergeList,
-                                procs::MailingList};
+                                procs::MailingList,
+                                procs::DocumentPreparation,
+                                procs::TemplateService,
+                                procs::MailFields};
 
 // What is wrong with the place of the frame's windows: out of sight, or smaller than they need.
 QStringList misplaced(app::MainFrame& frame) {

@@ -342,6 +342,9 @@ const std::vector<WindowCase>& windowCases() {
         {"mail-merge selection", listWindow(procedures::MailMergeSelection)},
         {"mailing lists", listWindow(procedures::MailMergeList)},
         {"mailing list", mailingList()},
+        {"document preparation", listWindow(procedures::DocumentPreparation)},
+        {"template service", listWindow(procedures::TemplateService)},
+        {"mail-field picker", listWindow(procedures::MailFields)},
     };
     return all;
 }
