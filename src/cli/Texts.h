@@ -80,6 +80,14 @@ enum class Msg {
     RemindersSummary,
     RemindersHelp,
     NotADate,
+    MailSummary,
+    MailHelp,
+    MailNotANumber,
+    MailNoContact,
+    MailNoServer,
+    MailTextFile,
+    MailSent,
+    MailPassword,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.

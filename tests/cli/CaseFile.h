@@ -4,6 +4,8 @@
 //   === an unbound name fails          title of the case
 //   @ remove ORB.INI                   set-up step on the workspace copy
 //   @ in MAIL                          call the program in this subfolder
+//   @ program xdg-email 3              a stand-in first on PATH that notes its
+//                                      arguments in stand-in.args and ends with 3
 //   $ eval "F:X & 'a'"                 the arguments, quoted like a shell
 //   ! [801] ...                        expected standard error, line by line
 //   > ...                              expected standard output, line by line

@@ -2,12 +2,14 @@
 // program on a fresh copy of the demo workspace.
 
 #include "CaseFile.h"
+#include "RecordingProgram.h"
 #include "RunProgram.h"
 #include "TempDir.h"
 #include "Workspace.h"
 #include "shared/Text.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace velkora::test;
 
@@ -28,13 +30,18 @@ TEST_P(CliCommand, PrintsWhatItsExpectedFileSays) {
     TempDir workspace;
     copyDemoWorkspace(workspace.str());
     std::string calledIn = workspace.str();
+    std::optional<RecordingProgram> standIn;
     for (auto step : c.setup) {
         for (std::string& word : step)
             word = withWorkspace(word, workspace.str());
-        if (step.front() == "in")
+        if (step.front() == "in") {
             calledIn = workspace.file(step.at(1));
-        else
+        } else if (step.front() == "program") {
+            standIn.emplace(workspace, step.at(1));
+            standIn->endWith(std::stoi(step.at(2)));
+        } else {
             ASSERT_TRUE(runSetupStep(workspace.str(), step)) << "unknown set-up step " << step.front();
+        }
     }
     std::vector<std::string> args;
     for (const std::string& arg : c.args)

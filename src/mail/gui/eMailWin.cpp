@@ -5,9 +5,9 @@
 #include "app/gui/WindowRegistry.h"
 #include "data/files/FileError.h"
 #include "i18n/ControlTexts.h"
-#include "i18n/Messages.h"
 #include "i18n/gui/WindowTranslator.h"
 #include "mail/MailClient.h"
+#include "mail/MailPrompts.h"
 #include "mail/MailTextFile.h"
 #include "shared/AppState.h"
 #include "shared/Prompter.h"
@@ -247,28 +247,15 @@ void eMailWin::send() {
 }
 
 bool eMailWin::checked(const MailMessage& m) {
-    const bool withDialog = clientDialog_->isChecked();
-    switch (checkMessage(m, withDialog)) {
-    case MessageProblem::NoAddress:
-        beep();
-        i18n::ShowMessage("M.MAPI_NOADRESS", Icon::Information, "No eMail Adress");
+    switch (checkBeforeSending(m, clientDialog_->isChecked())) {
+    case CheckAnswer::FixRecipient:
         to_->setFocus();
         return false;
-    case MessageProblem::HeaderBreak:
-        beep();
-        i18n::ShowMessage("M.MAPI_LINEBREAK", Icon::Exclamation, "Line break in a mail header");
+    case CheckAnswer::FixSubject:
         subject_->setFocus();
         return false;
-    case MessageProblem::None:
+    case CheckAnswer::Send:
         break;
-    }
-    if (!withDialog && m.subject.empty()) {
-        beep();
-        if (i18n::ShowMessage("M.MAPI_NOSUBJECT", Icon::Exclamation, "No eMail Subject",
-                              ButtonYes | ButtonCancel) != ButtonYes) {
-            subject_->setFocus();
-            return false;
-        }
     }
     return true;
 }
@@ -280,12 +267,12 @@ void eMailWin::sendBySmtp(const SmtpSettings& settings, const MailMessage& m) {
     if (result->sent())
         sent(m, false);
     else
-        failed(result->code, "M.SMTP_ERROR", result->error);
+        failed(result->code, true, result->error);
 }
 
 void eMailWin::sendThroughClient(const MailMessage& m) {
     if (!startMailClient(client_, m)) {
-        failed(kNotStarted, i18n::mapiErrorId(kNotStarted), {});
+        failed(kNotStarted, false, {});
         return;
     }
     handedOver_ = m;
@@ -302,32 +289,23 @@ void eMailWin::clientEnded() {
     if (*status == 0)
         sent(handedOver_, true);
     else
-        failed(*status, i18n::mapiErrorId(*status), {});
+        failed(*status, false, {});
 }
 
 // Only the user knows whether the mail client sent the message.
 void eMailWin::sent(const MailMessage& m, bool askWhetherSent) {
     showResult(QString::fromStdString(i18n::translated(i18n::StringControl, "Message has been sent")),
                "green");
-    if (!saveAkt_->isChecked())
-        return;
-    if (askWhetherSent && i18n::ShowMessage("M.MAPI_SENT?", Icon::Exclamation, "eMail sent?",
-                                            ButtonYes | ButtonNo) != ButtonYes)
-        return;
-    recordSentMail(contact_, m);
-    app::postToWindow(app::procedures::ActivityList, app::RefreshEvent);
+    if (saveAkt_->isChecked() && recordWhenSent(contact_, m, askWhetherSent))
+        app::postToWindow(app::procedures::ActivityList, app::RefreshEvent);
 }
 
 // A failed message is never recorded, whatever the user answers.
-void eMailWin::failed(int code, const std::string& messageId, const std::string& detail) {
+void eMailWin::failed(int code, bool throughServer, const std::string& detail) {
     showResult(QString::fromStdString(i18n::translated(i18n::StringControl, "Error")) + " " +
                    QString::number(code),
                "red");
-    Prompt prompt =
-        i18n::messagePrompt(messageId, Icon::Exclamation, "MAPI Error", ButtonRetry | ButtonCancel);
-    if (!detail.empty())
-        prompt.text += "|" + detail;
-    if (prompter().ask(prompt) == ButtonRetry)
+    if (showSendFailure(code, throughServer, detail))
         to_->setFocus();
 }
 

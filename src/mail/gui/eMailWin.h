@@ -57,7 +57,7 @@ private:
     void sendThroughClient(const MailMessage& message);
     void clientEnded();
     void sent(const MailMessage& message, bool askWhetherSent);
-    void failed(int code, const std::string& messageId, const std::string& detail);
+    void failed(int code, bool throughServer, const std::string& detail);
     void showResult(const QString& text, const char* colour);
 
     void loadText(QPlainTextEdit* text, QLineEdit* fileName);
