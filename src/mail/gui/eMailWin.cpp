@@ -9,6 +9,7 @@
 #include "mail/MailClient.h"
 #include "mail/MailPrompts.h"
 #include "mail/MailTextFile.h"
+#include "mail/gui/PasswordDialog.h"
 #include "shared/AppState.h"
 #include "shared/Prompter.h"
 #include "shared/Text.h"
@@ -20,7 +21,6 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -86,15 +86,8 @@ FileChooser& mailFileChooser() {
 }
 
 PasswordQuestion& smtpPasswordQuestion() {
-    static PasswordQuestion question = [](const SmtpSettings& settings) -> std::optional<std::string> {
-        bool ok = false;
-        const QString prompt = QString::fromStdString(i18n::translated(i18n::PromptControl, "Passwort")) +
-                               "\n" + QString::fromStdString(settings.user + " @ " + settings.host);
-        const QString password =
-            QInputDialog::getText(QApplication::activeWindow(),
-                                  QString::fromStdString(i18n::translated(i18n::WindowControl, "Mailserver")),
-                                  prompt, QLineEdit::Password, {}, &ok);
-        return ok ? std::optional<std::string>(password.toStdString()) : std::nullopt;
+    static PasswordQuestion question = [](const SmtpSettings& settings) {
+        return PasswordDialog::ask(settings, QApplication::activeWindow());
     };
     return question;
 }

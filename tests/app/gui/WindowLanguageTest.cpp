@@ -17,6 +17,7 @@
 #include "data/FileServices.h"
 #include "data/Tables.h"
 #include "i18n/TranslationFile.h"
+#include "mail/gui/PasswordDialog.h"
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
 #include "ui/browse/FormRequest.h"
@@ -292,6 +293,16 @@ Opener messageBox() {
     };
 }
 
+Opener mailServerPassword() {
+    return [](app::MainFrame&, const Check& check) {
+        test::whenModal([&check](QWidget* dialog) {
+            check(dialog);
+            dialog->close();
+        });
+        mail::PasswordDialog::ask({.host = "mail.example.com", .user = "anna"});
+    };
+}
+
 const std::vector<WindowCase>& windowCases() {
     static const std::vector<WindowCase> all = {
         {"frame", frameItself()},
@@ -326,6 +337,7 @@ const std::vector<WindowCase>& windowCases() {
         {"print setup", frameCommand("PRINTSETUP")},
         {"message box", messageBox()},
         {"e-mail", listWindow(procedures::Mail)},
+        {"mail server password", mailServerPassword()},
     };
     return all;
 }

@@ -136,6 +136,36 @@ private slots:
         mail::mailFileChooser() = {};
     }
 
+    void everyControlInWindowOrder() {
+        const QStringList order = {"LS:EMAILSUBJECT",
+                                   "LS:EMAILBODY",
+                                   "BUTTONOPENTXT",
+                                   "BUTTONSAVETXT",
+                                   "LS:EMAILATTFILE",
+                                   "BUTTONATTACH",
+                                   "LS:EMAILTO",
+                                   "LN:SAVEAKT",
+                                   "LN:HOLDTEXT",
+                                   "MAPIDIALOG",
+                                   "LS:TXTFILE",
+                                   "LS:TMPLTXT",
+                                   "BUTTONSAVETMPLTXT",
+                                   "BUTTONOPENTMPLTXT",
+                                   "LN:TOOLBOXFLAG",
+                                   "MESSAGESTR",
+                                   "OKBUTTON",
+                                   "CANCELBUTTON",
+                                   "HELP"};
+        QStringList chain;
+        QWidget* w = control("LS:EMAILSUBJECT");
+        do {
+            if (order.contains(w->objectName()) && !chain.contains(w->objectName()))
+                chain << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != control("LS:EMAILSUBJECT"));
+        QCOMPARE(chain, order);
+    }
+
     void takesOverTheContactAndFollowsTheContactList() {
         const data::ContactPerson first = currentContact();
         QCOMPARE(control<QLineEdit>("LS:EMAILTO")->text().toStdString(), clip(first.EMAIL));
