@@ -121,8 +121,8 @@ eMailWin::eMailWin(QWidget* parent)
     textButtons->addWidget(saveTextButton);
     textButtons->addStretch();
     grid->addLayout(textButtons, 2, 1, 1, 3);
-    QPushButton* attach = form::plainButton("BUTTONATTACH", "...", "Die Datei für den Anhang wählen");
-    form::addLookupField(grid, 3, 0, "Anhang", attachment_, attach, nullptr, 2);
+    QPushButton* attach = form::lookupButton("BUTTONATTACH");
+    form::addLookupField(grid, 3, 0, "Anhang", attachment_, attach, nullptr, 3);
     form::addField(grid, 4, 0, "An", to_, 3);
     auto* options = new QHBoxLayout;
     for (QCheckBox* box : {saveAkt_, holdText_, clientDialog_})
