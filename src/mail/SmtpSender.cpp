@@ -103,7 +103,7 @@ SmtpResult sendBySmtp(const SmtpSettings& settings, const std::string& password,
     const CURLcode code = curl_easy_perform(c);
     if (code == CURLE_OK)
         return {};
-    return {code, detail[0] != '\0' ? detail : curl_easy_strerror(code)};
+    return {code, detail[0] != '\0' ? detail : curl_easy_strerror(code), code == CURLE_LOGIN_DENIED};
 }
 
 std::optional<std::string> sessionPassword(const SmtpSettings& settings, const PasswordQuestion& ask) {
@@ -124,7 +124,7 @@ std::optional<SmtpResult> sendBySmtp(const SmtpSettings& settings, const MailMes
     if (!password)
         return std::nullopt;
     SmtpResult result = sendBySmtp(settings, *password, message);
-    if (result.code == CURLE_LOGIN_DENIED)
+    if (result.loginRefused)
         forgetSessionPassword();
     return result;
 }

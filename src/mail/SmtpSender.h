@@ -17,9 +17,11 @@ namespace velkora::mail {
 struct SmtpResult {
     int code = 0;
     std::string error;
+    bool loginRefused = false; // the password is wrong: ask again next time
     bool sent() const { return code == 0; }
 };
 
+// Safe on a thread of its own: it touches nothing but its arguments.
 SmtpResult sendBySmtp(const SmtpSettings& settings, const std::string& password, const MailMessage& message);
 
 // The server password of this program run: asked the first time it is

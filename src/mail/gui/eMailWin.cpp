@@ -36,7 +36,7 @@ namespace {
 constexpr int kFieldChars = 254;
 constexpr int kRecipientChars = 79;
 constexpr int kResultShownMs = 5000;
-constexpr int kClientPollMs = 100;
+constexpr int kSendPollMs = 100;
 const char* const kTextFilter = "Text (*.txt *.TXT)";
 
 QString fromText(const std::string& text) {
@@ -102,7 +102,7 @@ eMailWin::eMailWin(QWidget* parent)
       templateFile_(entry("LS:TXTFILE", kFieldChars)), template_(textArea("LS:TMPLTXT")),
       pin_(form::named(new QToolButton, "LN:TOOLBOXFLAG", "Das Fenster immer im Vordergrund halten")),
       result_(new QLabel), send_(form::named(new QPushButton("Send"), "OKBUTTON", "Die E-Mail senden")),
-      resultTimer_(new QTimer(this)), clientPoll_(new QTimer(this)) {
+      resultTimer_(new QTimer(this)), sendPoll_(new QTimer(this)) {
     setObjectName("eMailWin");
     setWindowTitle("eMail");
 
@@ -179,8 +179,8 @@ eMailWin::eMailWin(QWidget* parent)
     resultTimer_->setSingleShot(true);
     resultTimer_->setInterval(kResultShownMs);
     connect(resultTimer_, &QTimer::timeout, result_, &QLabel::clear);
-    clientPoll_->setInterval(kClientPollMs);
-    connect(clientPoll_, &QTimer::timeout, this, &eMailWin::clientEnded);
+    sendPoll_->setInterval(kSendPollMs);
+    connect(sendPoll_, &QTimer::timeout, this, &eMailWin::sendingEnded);
 
     i18n::TranslateWindow(this, false);
     designTitle_ = windowTitle();
@@ -225,8 +225,8 @@ MailMessage eMailWin::message() const {
 }
 
 void eMailWin::send() {
-    if (client_.running())
-        return; // the mail client still has the last one
+    if (sendPoll_->isActive())
+        return; // the last message is still being handed over
     const MailMessage m = message();
     if (!checked(m))
         return;
@@ -254,13 +254,15 @@ bool eMailWin::checked(const MailMessage& m) {
 }
 
 void eMailWin::sendBySmtp(const SmtpSettings& settings, const MailMessage& m) {
-    const std::optional<SmtpResult> result = mail::sendBySmtp(settings, m, smtpPasswordQuestion());
-    if (!result)
-        return; // no password given: nothing was sent
-    if (result->sent())
-        sent(m, false);
-    else
-        failed(result->code, true, result->error);
+    const std::optional<std::string> password = sessionPassword(settings, smtpPasswordQuestion());
+    if (!password)
+        return; // no password given: nothing is sent
+    // A slow or unreachable server must not freeze the window.
+    serverRun_ = std::async(std::launch::async, [settings, password = *password, m] {
+        return mail::sendBySmtp(settings, password, m);
+    });
+    handedOver_ = m;
+    waitForSending();
 }
 
 void eMailWin::sendThroughClient(const MailMessage& m) {
@@ -269,20 +271,38 @@ void eMailWin::sendThroughClient(const MailMessage& m) {
         return;
     }
     handedOver_ = m;
-    send_->setEnabled(false);
-    clientPoll_->start();
+    waitForSending();
 }
 
-void eMailWin::clientEnded() {
-    const std::optional<int> status = client_.poll();
-    if (!status)
-        return;
-    clientPoll_->stop();
+void eMailWin::waitForSending() {
+    send_->setEnabled(false);
+    sendPoll_->start();
+}
+
+void eMailWin::sendingEnded() {
+    const bool throughServer = serverRun_.valid();
+    int code = 0;
+    std::string detail;
+    if (throughServer) {
+        if (serverRun_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return;
+        const SmtpResult result = serverRun_.get();
+        if (result.loginRefused)
+            forgetSessionPassword();
+        code = result.code;
+        detail = result.error;
+    } else {
+        const std::optional<int> status = client_.poll();
+        if (!status)
+            return;
+        code = *status;
+    }
+    sendPoll_->stop();
     send_->setEnabled(true);
-    if (*status == 0)
-        sent(handedOver_, true);
+    if (code == 0)
+        sent(handedOver_, !throughServer);
     else
-        failed(*status, false, {});
+        failed(code, throughServer, detail);
 }
 
 // Only the user knows whether the mail client sent the message.

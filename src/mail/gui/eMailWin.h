@@ -15,6 +15,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <future>
 #include <optional>
 
 class QCheckBox;
@@ -55,7 +56,9 @@ private:
     bool checked(const MailMessage& message);
     void sendBySmtp(const SmtpSettings& settings, const MailMessage& message);
     void sendThroughClient(const MailMessage& message);
-    void clientEnded();
+    // While the mail client or the server has the message, Send waits.
+    void waitForSending();
+    void sendingEnded();
     void sent(const MailMessage& message, bool askWhetherSent);
     void failed(int code, bool throughServer, const std::string& detail);
     void showResult(const QString& text, const char* colour);
@@ -85,10 +88,11 @@ private:
     QLabel* result_;
     QPushButton* send_;
     QTimer* resultTimer_;
-    QTimer* clientPoll_;
+    QTimer* sendPoll_;
 
-    // The mail client while it takes the message, and what it was given.
+    // The mail client or the server's send while they take the message, and what they were given.
     ExternalProgram client_;
+    std::future<SmtpResult> serverRun_;
     MailMessage handedOver_;
 };
 
