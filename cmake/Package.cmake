@@ -20,10 +20,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt libraries of the windows (qt6-qpa-plugins holds the X11 and Wayland
-# connection), SQLite of the record files, and xdg-utils, through which the
-# dialler, e-mail and documents reach the desktop's programs.
+# connection), SQLite of the record files, libcurl for mail sent straight to a
+# mail server, and xdg-utils, through which the dialler, e-mail and documents
+# reach the desktop's programs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, libsqlite3-0 (>= 3.35), libpq5, libstdc++6 (>= 12), libc6 (>= 2.34), xdg-utils")
+    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, libsqlite3-0 (>= 3.35), libpq5, libcurl4 (>= 7.85), libstdc++6 (>= 12), libc6 (>= 2.34), xdg-utils")
 # Letters and mail merges open in Writer; everything else works without it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-writer")
 # cpack and `make install` pack what the build made and never start a build

@@ -24,6 +24,7 @@ CommandSpec calendarCommand();
 CommandSpec selectCommand();
 CommandSpec exportAsciiCommand();
 CommandSpec letterCommand();
+CommandSpec mailCommand();
 
 // Every command, in the order the overview lists them.
 const std::vector<CommandSpec>& allCommands();

@@ -250,6 +250,36 @@ constexpr Entry kTexts[] = {
     {Msg::CalendarNotAYear, "kein Jahr von 1801 bis 9999: %1", "not a year from 1801 to 9999: %1"},
     {Msg::CalendarNotAMonth, "kein Monat: %1", "not a month: %1"},
 
+    {Msg::MailSummary, "E-Mail an eine Kontaktperson", "e-mail to a contact person"},
+    {Msg::MailHelp,
+     "velkora-cli mail ADRNR TKPNR --subject BETREFF [--text-file DATEI] [--attach DATEI] [--smtp] "
+     "[--no-activity]\n"
+     "\n"
+     "Schreibt der Kontaktperson TKPNR der Adresse ADRNR eine E-Mail an ihre Adresse,\n"
+     "mit der Briefanrede als Text oder dem Text der Datei (Zeilen ohne Leerzeichen am\n"
+     "Ende). Ohne --smtp übernimmt das E-Mail-Programm (xdg-email) die Nachricht; als\n"
+     "Aktivität gespeichert wird sie nur, wenn die Frage, ob sie gesendet wurde, mit\n"
+     "Ja beantwortet wird (--yes). Mit --smtp sendet der Mailserver aus [SMTP] der\n"
+     "Arbeitsdatei; das Passwort wird von der Standardeingabe gelesen. Eine gesendete\n"
+     "E-Mail wird als Aktivität der Adresse gespeichert, außer mit --no-activity.\n",
+     "velkora-cli mail ADRNR TKPNR --subject SUBJECT [--text-file FILE] [--attach FILE] [--smtp] "
+     "[--no-activity]\n"
+     "\n"
+     "Writes an e-mail to contact person TKPNR of address ADRNR at their address,\n"
+     "with the letter salutation as text or the text of the file (lines without\n"
+     "trailing blanks). Without --smtp the mail client (xdg-email) takes the message;\n"
+     "it is recorded as an activity only when the question whether it was sent is\n"
+     "answered yes (--yes). With --smtp the mail server of [SMTP] in the work file\n"
+     "sends it; the password is read from standard input. A sent e-mail is recorded\n"
+     "as an activity of the address, unless --no-activity is given.\n"},
+    {Msg::MailNotANumber, "keine Nummer: %1", "not a number: %1"},
+    {Msg::MailNoContact, "keine Kontaktperson %1 der Adresse %2", "no contact person %1 of address %2"},
+    {Msg::MailNoServer, "die Arbeitsdatei nennt keinen Mailserver ([SMTP] Host)",
+     "the work file names no mail server ([SMTP] Host)"},
+    {Msg::MailTextFile, "Textdatei: %1", "text file: %1"},
+    {Msg::MailSent, "Die Nachricht wurde gesendet", "Message has been sent"},
+    {Msg::MailPassword, "Passwort für %1 auf %2: ", "Password for %1 on %2: "},
+
     {Msg::MergeSummary, "Vorlage mit einer Seriendatei füllen", "fill a template from a mailing file"},
     {Msg::MergeHelp,
      "velkora-cli merge --template VORLAGE.RTF --mailing DATEI.DBF --out DOKUMENT.RTF [--show-errors]\n"

@@ -103,6 +103,14 @@ enum class Msg {
     LetterAddressMissing,
     LetterContactMissing,
     LetterTemplateMissing,
+    MailSummary,
+    MailHelp,
+    MailNotANumber,
+    MailNoContact,
+    MailNoServer,
+    MailTextFile,
+    MailSent,
+    MailPassword,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.

@@ -2,6 +2,7 @@
 // program on a fresh copy of the demo workspace.
 
 #include "CaseFile.h"
+#include "RecordingProgram.h"
 #include "RunProgram.h"
 #include "TempDir.h"
 #include "Workspace.h"
@@ -31,15 +32,20 @@ TEST_P(CliCommand, PrintsWhatItsExpectedFileSays) {
     copyDemoWorkspace(workspace.str());
     std::string calledIn = workspace.str();
     std::optional<std::string> path;
+    std::optional<RecordingProgram> standIn;
     for (auto step : c.setup) {
         for (std::string& word : step)
             word = withWorkspace(word, workspace.str());
-        if (step.front() == "in")
+        if (step.front() == "in") {
             calledIn = workspace.file(step.at(1));
-        else if (step.front() == "path")
+        } else if (step.front() == "path") {
             path = step.at(1);
-        else
+        } else if (step.front() == "program") {
+            standIn.emplace(workspace, step.at(1));
+            standIn->endWith(std::stoi(step.at(2)));
+        } else {
             ASSERT_TRUE(runSetupStep(workspace.str(), step)) << "unknown set-up step " << step.front();
+        }
     }
     std::vector<std::string> args;
     for (const std::string& arg : c.args)

@@ -24,10 +24,6 @@ namespace {
 
 namespace procedures = app::procedures;
 
-// The e-mail window (its window-file section); the contact list starts it
-// for the selected contact and tells it about every new selection.
-constexpr const char* kMailWindow = "WriteMail";
-
 enum Tab { AddressTab = 0, AllTab = 1 };
 constexpr std::size_t kHeadingChars = 100;
 
@@ -156,7 +152,7 @@ void TKPListWin::selectionChanged() {
         appState().TKPNR = tkpnr;
     }
     app::postToWindow(procedures::DocumentPreparation, app::RefreshEvent);
-    app::postToWindow(kMailWindow, app::RefreshEvent);
+    app::postToWindow(procedures::Mail, app::RefreshEvent);
     showRowButtons();
     if (appState().SHOWALARM != 0 && isActiveBrowse())
         showAlarm(source().field("TKP:ALARM"), source().field("TKP:BEMERK"));
@@ -220,8 +216,9 @@ void TKPListWin::dialSelected() {
 }
 
 void TKPListWin::openMail() {
+    // The window writes to the contact the list publishes, as it does after every selection.
     if (!clip(source().field("TKP:EMAIL")).empty())
-        app::openWindow(kMailWindow);
+        app::openWindow(procedures::Mail);
 }
 
 void registerContactWindows() {

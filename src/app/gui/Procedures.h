@@ -30,5 +30,7 @@ inline constexpr const char* TemplateService = "TmplService";
 inline constexpr const char* MailFields = "ShowMailFlds";
 inline constexpr const char* DataImport = "DataImport";
 inline constexpr const char* DataExport = "DataExport";
+// The e-mail window the contact list starts for its selected contact (eMailWin).
+inline constexpr const char* Mail = "WriteMail";
 
 } // namespace velkora::app::procedures

@@ -569,7 +569,7 @@ private slots:
         QVERIFY(f.openWindow());
         auto* mail = f.control<QPushButton>("EMAILBUTTON");
         QVERIFY(mail->isEnabled());
-        // Until the e-mail window exists, the button says so.
+        // This program has no e-mail window registered: the button says so.
         QTest::mouseClick(mail, Qt::LeftButton);
         QCOMPARE(f.prompter.last().caption, std::string("Procedure not defined"));
         QTest::keyClick(f.list(), Qt::Key_Down);

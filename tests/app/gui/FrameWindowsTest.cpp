@@ -2,18 +2,15 @@
 // frame at its first size, and the arrangements of the Window menu keep
 // every window in sight.
 
+#include "DemoStart.h"
 #include "ScriptedPrompter.h"
 #include "TempDir.h"
-#include "app/DemoWorkspace.h"
-#include "app/Startup.h"
 #include "app/gui/MainFrame.h"
 #include "app/gui/Procedures.h"
-#include "app/gui/WindowModules.h"
 #include "app/gui/WindowRegistry.h"
 #include "shared/AppState.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -41,7 +38,8 @@ const char* const kWindows[] = {procs::AddressList,
                                 procs::MailingList,
                                 procs::DocumentPreparation,
                                 procs::TemplateService,
-                                procs::MailFields};
+                                procs::MailFields,
+                                procs::Mail};
 
 // What is wrong with the place of the frame's windows: out of sight, or smaller than they need.
 QStringList misplaced(app::MainFrame& frame) {
@@ -76,15 +74,9 @@ class FrameWindowsTest : public QObject {
 private slots:
     void initTestCase() {
         std::string error;
-        const std::string folder = dir_.file("demo");
-        QVERIFY2(app::ensureDemoWorkspace(folder, error), error.c_str());
-        QDir::setCurrent(QString::fromStdString(folder));
-        app::registerWindowModules();
-        const app::StartupResult startup = app::runStartup(folder);
-        QVERIFY(!startup.ended);
-        switches_ = startup.switches;
-        switches_.openAdrList = 0;
-        switches_.openRmdList = 0;
+        const auto switches = test::startOnDemoWorkspace(dir_.file("demo"), error);
+        QVERIFY2(switches, error.c_str());
+        switches_ = *switches;
     }
 
     void everyWindowFitsTheFrameAndStaysInSightWhenArranged() {

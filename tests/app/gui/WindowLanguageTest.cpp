@@ -18,6 +18,7 @@
 #include "data/Tables.h"
 #include "documents/MailingFile.h"
 #include "i18n/TranslationFile.h"
+#include "mail/gui/PasswordDialog.h"
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
 #include "ui/browse/FormRequest.h"
@@ -305,6 +306,16 @@ Opener messageBox() {
     };
 }
 
+Opener mailServerPassword() {
+    return [](app::MainFrame&, const Check& check) {
+        test::whenModal([&check](QWidget* dialog) {
+            check(dialog);
+            dialog->close();
+        });
+        mail::PasswordDialog::ask({.host = "mail.example.com", .user = "anna"});
+    };
+}
+
 const std::vector<WindowCase>& windowCases() {
     static const std::vector<WindowCase> all = {
         {"frame", frameItself()},
@@ -345,6 +356,8 @@ const std::vector<WindowCase>& windowCases() {
         {"document preparation", listWindow(procedures::DocumentPreparation)},
         {"template service", listWindow(procedures::TemplateService)},
         {"mail-field picker", listWindow(procedures::MailFields)},
+        {"e-mail", listWindow(procedures::Mail)},
+        {"mail server password", mailServerPassword()},
     };
     return all;
 }
