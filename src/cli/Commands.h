@@ -20,6 +20,7 @@ CommandSpec phoneIndexCommand();
 CommandSpec mergeCommand();
 CommandSpec dbfCommand();
 CommandSpec remindersCommand();
+CommandSpec reportCommand();
 
 // Every command, in the order the overview lists them.
 const std::vector<CommandSpec>& allCommands();

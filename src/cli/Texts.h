@@ -80,6 +80,14 @@ enum class Msg {
     RemindersSummary,
     RemindersHelp,
     NotADate,
+    ReportSummary,
+    ReportHelp,
+    ReportUnknown,
+    ReportWithoutList,
+    ReportOfActivitiesWithList,
+    ReportOptionOfOther,
+    ReportNoPdf,
+    ReportNotWritten,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.

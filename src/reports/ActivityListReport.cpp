@@ -82,7 +82,8 @@ bool ActivityListReport::step() {
 double ActivityListReport::percent() const {
     if (done_)
         return 100.0;
-    return total_ == 0 ? 0.0 : std::min(100.0, 100.0 * static_cast<double>(read_) / static_cast<double>(total_));
+    return total_ == 0 ? 0.0
+                       : std::min(100.0, 100.0 * static_cast<double>(read_) / static_cast<double>(total_));
 }
 
 void ActivityListReport::finish(bool failed) {

@@ -34,7 +34,8 @@ bool selected(const data::Activity& activity, const ActivitySelection& selection
 class ActivityListReport : public ReportGenerator {
 public:
     // `kinds` and `priorities`: the names the bands show (the work file's lists).
-    ActivityListReport(ActivitySelection selection, activities::ValueList kinds, activities::ValueList priorities);
+    ActivityListReport(ActivitySelection selection, activities::ValueList kinds,
+                       activities::ValueList priorities);
 
     bool step() override;
     double percent() const override;
@@ -53,7 +54,7 @@ private:
     Report report_;
     data::OpenedFiles files_;
     std::optional<data::View> view_;
-    std::optional<data::ViewRow> last_; // the row read last, where the next page starts
+    std::optional<data::ViewRow> last_;   // the row read last, where the next page starts
     std::optional<std::int32_t> address_; // the address of the band printed last
     std::int64_t total_ = 0;
     std::int64_t read_ = 0;

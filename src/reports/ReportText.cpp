@@ -28,7 +28,8 @@ std::vector<std::string> memoLines(std::string_view memo, std::size_t width) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = text.find('\n', start);
-        std::string_view rest = std::string_view(text).substr(start, end == std::string::npos ? end : end - start);
+        std::string_view rest =
+            std::string_view(text).substr(start, end == std::string::npos ? end : end - start);
         rest = clipped(rest);
         do {
             std::string_view piece = leadingChars(rest, width);

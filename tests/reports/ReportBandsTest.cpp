@@ -75,16 +75,18 @@ TEST_F(AddressListTest, RowsInFileOrderEachWithItsContactsByKindAndARowWithoutCo
     AddressListReport without(list, "Kunden", false);
     ASSERT_TRUE(without.generateAll());
     EXPECT_EQ(bandsOf(without.report()),
-              (std::vector<std::string>{"ADR|Zeta AG Vertrieb Firma|D 10115 Bonn Weg 1 Haus B|Nr. 12|Kunde|www.zeta.de|EDV",
-                                        "ADR|Alpha|D 10115 Köln Weg 1|Nr. 3|||"}));
+              (std::vector<std::string>{
+                  "ADR|Zeta AG Vertrieb Firma|D 10115 Bonn Weg 1 Haus B|Nr. 12|Kunde|www.zeta.de|EDV",
+                  "ADR|Alpha|D 10115 Köln Weg 1|Nr. 3|||"}));
 
     AddressListReport with(list, "Kunden", true);
     ASSERT_TRUE(with.generateAll());
     EXPECT_EQ(with.report().title, "Kunden");
-    EXPECT_EQ(bandsOf(with.report()),
-              (std::vector<std::string>{"ADR|Zeta AG Vertrieb Firma|D 10115 Bonn Weg 1 Haus B|Nr. 12|Kunde|www.zeta.de|EDV",
-                                        "TKP|Adler Bernd||||", "TKP|Berg Anna||Tel. 0228 1||",
-                                        "ADR|Alpha|D 10115 Köln Weg 1|Nr. 3|||"}));
+    EXPECT_EQ(
+        bandsOf(with.report()),
+        (std::vector<std::string>{
+            "ADR|Zeta AG Vertrieb Firma|D 10115 Bonn Weg 1 Haus B|Nr. 12|Kunde|www.zeta.de|EDV",
+            "TKP|Adler Bernd||||", "TKP|Berg Anna||Tel. 0228 1||", "ADR|Alpha|D 10115 Köln Weg 1|Nr. 3|||"}));
     EXPECT_EQ(with.percent(), 100.0);
     EXPECT_EQ(data::files().QXADRTKP.openCount(), 0);
 }
@@ -127,12 +129,11 @@ TEST_F(ActivityListTest, OneAddressPrintsItsActivitiesNewestFirstUnderOneAddress
 }
 
 TEST_F(ActivityListTest, AllAddressesGetABandEachTimeTheAddressChanges) {
-    EXPECT_EQ(run({}), (std::vector<std::string>{"AKTADR|Meier|D 10115 Berlin, Weg 1",
-                                                 "AKT|09.03.2026|09:15|Besuch|Anruf||Niedrig",
-                                                 "AKT|01.03.2026|09:15|Angebot|Brief||Hoch",
-                                                 "AKTADR|Schulz|D 10115 Bonn, Weg 1",
-                                                 "AKT|05.03.2026|09:15|Rückruf|Anruf||Normal",
-                                                 "AKT|03.02.2026|09:15|Notiz|Brief||Normal"}));
+    EXPECT_EQ(run({}),
+              (std::vector<std::string>{
+                  "AKTADR|Meier|D 10115 Berlin, Weg 1", "AKT|09.03.2026|09:15|Besuch|Anruf||Niedrig",
+                  "AKT|01.03.2026|09:15|Angebot|Brief||Hoch", "AKTADR|Schulz|D 10115 Bonn, Weg 1",
+                  "AKT|05.03.2026|09:15|Rückruf|Anruf||Normal", "AKT|03.02.2026|09:15|Notiz|Brief||Normal"}));
 }
 
 TEST_F(ActivityListTest, EachGivenDateBoundAppliesAndAMissingOneIsOpen) {

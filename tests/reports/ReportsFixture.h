@@ -51,8 +51,9 @@ public:
         appState().WORKPATH = dir.str();
         appState().INITPATH = dir.str();
         appState().TRLFILE = dir.file("ORB");
-        appState().WORKINI = dir.write("ORB.INI", "[AKTART]\nAktArt1=Brief\nAktArt2=Anruf\n"
-                                                  "[AKTPRI]\nAktPri1=Hoch\nAktPri2=Normal\nAktPri3=Niedrig\n");
+        appState().WORKINI =
+            dir.write("ORB.INI", "[AKTART]\nAktArt1=Brief\nAktArt2=Anruf\n"
+                                 "[AKTPRI]\nAktPri1=Hoch\nAktPri2=Normal\nAktPri3=Niedrig\n");
         appState().STARTINI = appState().WORKINI;
     }
     ~ReportsData() {
