@@ -7,11 +7,15 @@
 //   if (list.generateAll()) paint(list.report());
 
 #include "data/FileServices.h"
+#include "data/View.h"
 #include "documents/MailingFile.h"
 #include "reports/Report.h"
 
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace velkora::reports {
 
@@ -28,13 +32,16 @@ public:
 private:
     bool open();
     void addAddress(const documents::MailingRecord& row);
-    void addContacts(std::int32_t adrnr);
+    using ContactsByAddress = std::map<std::int32_t, std::vector<data::ContactPerson>>;
+    ContactsByAddress contactsOf(const std::vector<documents::MailingRecord>& rows);
+    void addContact(const data::ContactPerson& contact);
 
     std::string fileName_;
     bool withContacts_;
     Report report_;
     documents::MailingFile mailing_;
     data::OpenedFiles files_;
+    std::optional<data::View> contacts_;
     std::uint32_t rowsRead_ = 0;
     bool opened_ = false;
     bool done_ = false;

@@ -41,44 +41,46 @@ private:
     std::array<std::unique_ptr<QFontMetricsF>, 4> metrics_;
 };
 
-// A word too wide for the column is broken where the column ends.
-void breakWord(const QString& word, double width, const QFontMetricsF& fm, QStringList& lines) {
-    QString line;
-    for (const QChar c : word) {
-        if (!line.isEmpty() && fm.horizontalAdvance(line + c) > width) {
-            lines << line;
-            line.clear();
-        }
-        line += c;
-    }
-    if (!line.isEmpty())
-        lines << line;
-}
-
-// The text in lines that fit `width`: its own line breaks kept, words wrapped.
+// The text in lines that fit `width`: its own line breaks kept, words
+// wrapped, a word wider than the column broken where the column ends.
+// Widths add up (the type is drawn without shaping), so each word is
+// measured once.
 QStringList wrap(const QString& text, double width, const QFontMetricsF& fm) {
     QStringList lines;
+    const double space = fm.horizontalAdvance(QLatin1Char(' '));
     for (const QString& paragraph : text.split('\n')) {
         if (fm.horizontalAdvance(paragraph) <= width) {
             lines << paragraph;
             continue;
         }
         QString line;
+        double lineWidth = 0;
+        const auto flush = [&] {
+            lines << line;
+            line.clear();
+            lineWidth = 0;
+        };
         for (const QString& word : paragraph.split(' ', Qt::SkipEmptyParts)) {
-            const QString candidate = line.isEmpty() ? word : line + ' ' + word;
-            if (fm.horizontalAdvance(candidate) <= width) {
-                line = candidate;
+            const double wordWidth = fm.horizontalAdvance(word);
+            if (!line.isEmpty() && lineWidth + space + wordWidth <= width) {
+                line += ' ' + word;
+                lineWidth += space + wordWidth;
                 continue;
             }
             if (!line.isEmpty())
-                lines << line;
-            line.clear();
-            if (fm.horizontalAdvance(word) <= width) {
+                flush();
+            if (wordWidth <= width) {
                 line = word;
+                lineWidth = wordWidth;
                 continue;
             }
-            breakWord(word, width, fm, lines);
-            line = lines.takeLast(); // the word's last piece starts the next line
+            for (const QChar c : word) {
+                const double charWidth = fm.horizontalAdvance(c);
+                if (!line.isEmpty() && lineWidth + charWidth > width)
+                    flush();
+                line += c;
+                lineWidth += charWidth;
+            }
         }
         lines << line;
     }
@@ -103,10 +105,11 @@ public:
                 const double left = kText.left() + cell.left * kText.width();
                 const double width = (cell.right - cell.left) * kText.width();
                 const QStringList lines = wrap(value, width, fm);
-                for (qsizetype i = 0; i < lines.size(); ++i)
-                    texts.push_back({QRectF(left, height + static_cast<double>(i) * fm.lineSpacing(), width,
-                                            fm.lineSpacing()),
-                                     lines[i], cell.style, cell.alignRight});
+                for (qsizetype i = 0; i < lines.size(); ++i) {
+                    const double x = cell.alignRight ? left + width - fm.horizontalAdvance(lines[i]) : left;
+                    const double baseline = height + static_cast<double>(i) * fm.lineSpacing() + fm.ascent();
+                    texts.push_back({QPointF(x, baseline), lines[i], cell.style});
+                }
                 rowHeight = std::max(rowHeight, static_cast<double>(lines.size()) * fm.lineSpacing());
             }
             height += rowHeight;
@@ -124,7 +127,7 @@ public:
             page.rules.emplace_back(kText.left(), middle, kText.right(), middle);
         }
         for (PageText& text : texts) {
-            text.box.translate(0, top);
+            text.origin.ry() += top;
             page.texts.push_back(std::move(text));
         }
         y_ = top + height;

@@ -12,6 +12,7 @@
 #include "reports/Report.h"
 
 #include <QLineF>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <vector>
@@ -22,11 +23,12 @@ inline constexpr double kUnitsPerInch = 720.0;
 
 enum class TextStyle { Normal, Bold, Small, Title };
 
+// One line of text: where its baseline starts (right-aligned texts have
+// been placed by their width already), so drawing it is a plain draw.
 struct PageText {
-    QRectF box; // one line high
+    QPointF origin;
     QString text;
     TextStyle style = TextStyle::Normal;
-    bool alignRight = false;
 };
 
 struct ReportPage {

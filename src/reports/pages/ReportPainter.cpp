@@ -79,7 +79,7 @@ void paintPage(QPainter& painter, const PrintedReport& printed, int index, doubl
             current = text.style;
             painter.setFont(fonts.of(current));
         }
-        drawText(painter, text.box, text.text, text.alignRight);
+        painter.drawText(text.origin, text.text);
     }
     painter.restore();
 }
