@@ -15,8 +15,8 @@
 #include "reports/ActivityListReport.h"
 #include "reports/AddressListReport.h"
 #include "reports/pages/PdfFile.h"
-#include "reports/pages/ReportPainter.h"
 #include "reports/pages/ReportPages.h"
+#include "reports/pages/ReportPainter.h"
 #include "shared/AppState.h"
 #include "shared/Prompter.h"
 
@@ -178,7 +178,8 @@ int main(int argc, char** argv) {
     ensureData(folder);
     measure(
         "Address list, 10,000 rows with 2 contacts each",
-        [&] { return std::make_unique<reports::AddressListReport>(folder + "/LISTE", "Adressliste", true); }, folder);
+        [&] { return std::make_unique<reports::AddressListReport>(folder + "/LISTE", "Adressliste", true); },
+        folder);
     measure(
         "Activity list, 10,000 activities with memos",
         [] {

@@ -15,6 +15,16 @@ constexpr std::size_t kPage = 256;
 
 } // namespace
 
+AddressSummaries addressSummaries(const data::Address& a) {
+    std::string name = joinParts({a.NAME1, a.NAME2});
+    if (!clip(a.NAME0).empty())
+        name += ", " + clip(a.NAME0);
+    std::string place = joinParts({a.LD, a.PLZ, a.ORT});
+    if (!clip(a.STRASSE).empty())
+        place += ", " + clip(a.STRASSE);
+    return {cutChars(name, 80), cutChars(place, 80)};
+}
+
 bool selected(const data::Activity& a, const ActivitySelection& s) {
     if (s.aktid != 0 && a.AKTID != s.aktid)
         return false;
@@ -117,15 +127,9 @@ void ActivityListReport::addAddressBand(std::int32_t adrnr) {
     adr.rec.ADRNR = adrnr;
     Band band{BandKind::ActivityAddress, std::vector<std::string>(ActivityAddressFieldCount)};
     if (adr.get(*data::Address::table().key("QXADRES1")) == data::NoError) {
-        const data::Address& a = adr.rec;
-        std::string name = joinParts({a.NAME1, a.NAME2});
-        if (!clip(a.NAME0).empty())
-            name += ", " + clip(a.NAME0);
-        std::string place = joinParts({a.LD, a.PLZ, a.ORT});
-        if (!clip(a.STRASSE).empty())
-            place += ", " + clip(a.STRASSE);
-        band.texts[AktAddress1] = cutChars(name, 80);
-        band.texts[AktAddress2] = cutChars(place, 80);
+        AddressSummaries summaries = addressSummaries(adr.rec);
+        band.texts[AktAddress1] = std::move(summaries.name);
+        band.texts[AktAddress2] = std::move(summaries.place);
     } else {
         band.texts[AktAddress1] = std::to_string(adrnr);
     }

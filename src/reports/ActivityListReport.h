@@ -27,6 +27,14 @@ struct ActivitySelection {
     bool memo = false;
 };
 
+// The two lines an address band shows: "NAME1 NAME2[, NAME0]" and
+// "LD PLZ ORT[, STRASSE]", 80 characters each.
+struct AddressSummaries {
+    std::string name;
+    std::string place;
+};
+AddressSummaries addressSummaries(const data::Address& address);
+
 // Whether an activity passes the selection's tests. A date bound that is
 // given applies, one that is not leaves the range open on its side.
 bool selected(const data::Activity& activity, const ActivitySelection& selection);

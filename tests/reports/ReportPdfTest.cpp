@@ -78,16 +78,7 @@ TEST_F(ReportPdfTest, LongValuesWrapWithinTheirColumnAndManyRowsGetNumberedPages
 
 class ActivityPdfTest : public ReportPdfTest {
 protected:
-    ActivityPdfTest() {
-        addAddress(1, "Meier", "Berlin");
-        addAddress(2, "Schulz", "Bonn");
-        addActivities({
-            {1, 1, {2026, 3, 1}, "Angebot Heizung", 1, 1},
-            {2, 2, {2026, 3, 5}, "Rückruf Schulz", 2, 2},
-            {3, 1, {2026, 3, 9}, "Besuch vor Ort", 2, 3},
-            {4, 2, {2026, 2, 3}, "Notiz Schulz", 1, 2},
-        });
-    }
+    ActivityPdfTest() { addMeierAndSchulz(); }
 };
 
 TEST_F(ActivityPdfTest, OneAddressPrintsOnlyItsActivitiesUnderOneAddressBand) {

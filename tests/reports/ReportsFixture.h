@@ -112,6 +112,18 @@ public:
         data::CloseRecordFile(akt);
     }
 
+    // Two addresses with two activities each, in no order of date.
+    void addMeierAndSchulz() {
+        addAddress(1, "Meier", "Berlin");
+        addAddress(2, "Schulz", "Bonn");
+        addActivities({
+            {1, 1, {2026, 3, 1}, "Angebot Heizung", 1, 1},
+            {2, 2, {2026, 3, 5}, "Rückruf Schulz", 2, 2},
+            {3, 1, {2026, 3, 9}, "Besuch vor Ort", 2, 3},
+            {4, 2, {2026, 2, 3}, "Notiz Schulz", 1, 2},
+        });
+    }
+
     static documents::MailingRecord mailingRow(const std::string& adrnr, const std::string& name,
                                                const std::string& ort) {
         documents::MailingRecord r;
