@@ -74,7 +74,7 @@ AktListSelectWin::AktListSelectWin(std::int32_t aktid, std::int32_t adrnr, bool 
     title_->setMaxLength(kTitleChars);
     title_->setMinimumWidth(title_->fontMetrics().averageCharWidth() * 48);
     memo_ = named(new QCheckBox("IncludeMemo"), "LN:MEMOFLAG", "Die Memos der Aktivitäten mitdrucken");
-    print_ = named(new QPushButton("Drucken"), "PRINT", "Die Liste erstellen und drucken");
+    print_ = named(new QPushButton("Drucken"), "PRINT", "Aktivitätenliste drucken");
     print_->setDefault(true);
     cancel_ = form::plainButton("CANCEL", "Abbrechen");
 

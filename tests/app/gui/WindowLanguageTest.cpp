@@ -321,6 +321,7 @@ const std::vector<WindowCase>& windowCases() {
         {"alarm note", listWindow(procedures::Alarm)},
         {"activity list", listWindow(procedures::ActivityList)},
         {"activity form", form("qxUpdateAkt")},
+        {"activity list selection", fromList(procedures::ActivityList, click("PRNLIST"))},
         {"help", frameWindow("HELPINDEX", "HelpWindow")},
         {"reorganise addresses", frameCommand("SERVICEDATAUTIL")},
         {"print setup", frameCommand("PRINTSETUP")},
