@@ -6,6 +6,7 @@
 #include "ui/form/FormLayout.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -42,6 +43,7 @@ PrintPreviewWin::PrintPreviewWin(const PrintedReport& printed, std::function<boo
     scroll_->setWidgetResizable(true);
     scroll_->setAlignment(Qt::AlignCenter);
     scroll_->setBackgroundRole(QPalette::Dark);
+    scroll_->viewport()->installEventFilter(this);
 
     auto* buttons = new QHBoxLayout;
     for (QWidget* control : std::initializer_list<QWidget*>{previous_, next_, jump_, zoom_, pageNumber_})
@@ -115,10 +117,12 @@ void PrintPreviewWin::redraw() {
     scroll_->verticalScrollBar()->setValue(0);
 }
 
-void PrintPreviewWin::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    if (zoom_->currentIndex() == NoZoom || zoom_->currentIndex() == PageWidth)
+// The zooms that fit the page to the window follow the room the page has.
+bool PrintPreviewWin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize &&
+        (zoom_->currentIndex() == NoZoom || zoom_->currentIndex() == PageWidth))
         redraw();
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace velkora::reports

@@ -32,7 +32,7 @@ public:
     QSize sizeHint() const override { return {900, 860}; }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showPage(int page);

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace velkora::reports {
 namespace {
@@ -87,50 +88,38 @@ QStringList wrap(const QString& text, double width, const QFontMetricsF& fm) {
     return lines;
 }
 
+// A band's texts placed from its own top, and how much room it takes.
+struct MeasuredBand {
+    std::vector<PageText> texts;
+    double height = 0;
+    const BandLayout* layout = nullptr;
+};
+
 class Paginator {
 public:
     explicit Paginator(PrintedReport& printed) : printed_(printed) {}
 
     void add(const Band& band) {
-        const BandLayout& layout = bandLayout(band.kind);
-        std::vector<PageText> texts;
-        double height = 0;
-        for (const auto& row : layout.rows) {
-            double rowHeight = 0;
-            for (const BandCell& cell : row) {
-                const QString value = QString::fromStdString(band.texts.at(cell.field));
-                if (value.isEmpty())
-                    continue;
-                const QFontMetricsF& fm = measures_.of(cell.style);
-                const double left = kText.left() + cell.left * kText.width();
-                const double width = (cell.right - cell.left) * kText.width();
-                const QStringList lines = wrap(value, width, fm);
-                for (qsizetype i = 0; i < lines.size(); ++i) {
-                    const double x = cell.alignRight ? left + width - fm.horizontalAdvance(lines[i]) : left;
-                    const double baseline = height + static_cast<double>(i) * fm.lineSpacing() + fm.ascent();
-                    texts.push_back({QPointF(x, baseline), lines[i], cell.style});
-                }
-                rowHeight = std::max(rowHeight, static_cast<double>(lines.size()) * fm.lineSpacing());
-            }
-            height += rowHeight;
-        }
-        if (texts.empty())
+        MeasuredBand measured = measure(band);
+        if (measured.texts.empty())
             return;
-        double top = y_ + layout.spaceBefore;
-        if (printed_.pages.empty() || top + height > bodyBottom())
-            newPage();
-        ReportPage& page = printed_.pages.back();
-        if (page.texts.empty()) {
-            top = y_; // the first band of a page starts right under the header
-        } else if (layout.ruleAbove) {
-            const double middle = top - layout.spaceBefore / 2;
-            page.rules.emplace_back(kText.left(), middle, kText.right(), middle);
+        if (pending_) {
+            if (!fits(*pending_, measured.layout->spaceBefore + measured.height))
+                newPage();
+            place(*pending_);
+            pending_.reset();
         }
-        for (PageText& text : texts) {
-            text.origin.ry() += top;
-            page.texts.push_back(std::move(text));
-        }
-        y_ = top + height;
+        if (measured.layout->keepWithNext)
+            pending_ = std::move(measured);
+        else
+            place(measured);
+    }
+
+    // A heading at the very end stands alone.
+    void finish() {
+        if (pending_)
+            place(*pending_);
+        pending_.reset();
     }
 
 private:
@@ -140,8 +129,65 @@ private:
         y_ = kText.top() + kHeaderHeight;
     }
 
+    MeasuredBand measure(const Band& band) const {
+        MeasuredBand measured;
+        measured.layout = &bandLayout(band.kind);
+        for (const auto& row : measured.layout->rows) {
+            double rowHeight = 0;
+            for (const BandCell& cell : row) {
+                QStringList values;
+                for (const int field : cell.fields)
+                    if (const std::string& text = band.texts.at(field); !text.empty())
+                        values << QString::fromStdString(text);
+                if (values.isEmpty())
+                    continue;
+                const QFontMetricsF& fm = measures_.of(cell.style);
+                const double left = kText.left() + cell.left * kText.width();
+                const double width = (cell.right - cell.left) * kText.width();
+                const QStringList lines = wrap(values.join('\n'), width, fm);
+                for (qsizetype i = 0; i < lines.size(); ++i) {
+                    const double x = cell.alignRight ? left + width - fm.horizontalAdvance(lines[i]) : left;
+                    const double baseline =
+                        measured.height + static_cast<double>(i) * fm.lineSpacing() + fm.ascent();
+                    measured.texts.push_back({QPointF(x, baseline), lines[i], cell.style});
+                }
+                rowHeight = std::max(rowHeight, static_cast<double>(lines.size()) * fm.lineSpacing());
+            }
+            measured.height += rowHeight;
+        }
+        return measured;
+    }
+
+    // Whether the band, and `after` more below it, fit on the page begun.
+    bool fits(const MeasuredBand& band, double after = 0) const {
+        if (printed_.pages.empty())
+            return false;
+        if (printed_.pages.back().texts.empty())
+            return true; // a band taller than a page gets a page of its own
+        return y_ + band.layout->spaceBefore + band.height + after <= bodyBottom();
+    }
+
+    void place(MeasuredBand& band) {
+        if (!fits(band))
+            newPage();
+        ReportPage& page = printed_.pages.back();
+        double top = y_ + band.layout->spaceBefore;
+        if (page.texts.empty()) {
+            top = y_; // the first band of a page starts right under the header
+        } else if (band.layout->ruleAbove) {
+            const double middle = top - band.layout->spaceBefore / 2;
+            page.rules.emplace_back(kText.left(), middle, kText.right(), middle);
+        }
+        for (PageText& text : band.texts) {
+            text.origin.ry() += top;
+            page.texts.push_back(std::move(text));
+        }
+        y_ = top + band.height;
+    }
+
     PrintedReport& printed_;
     Measures measures_;
+    std::optional<MeasuredBand> pending_; // a heading waiting for the band under it
     double y_ = 0;
 };
 
@@ -158,6 +204,7 @@ PrintedReport layOutReport(const Report& report) {
     Paginator paginator(printed);
     for (const Band& band : report.bands)
         paginator.add(band);
+    paginator.finish();
     if (printed.pages.empty())
         printed.pages.emplace_back(); // an empty list still prints its header
     return printed;
