@@ -3,8 +3,6 @@
 namespace velkora::reports {
 namespace {
 
-constexpr double kPoint = kUnitsPerInch / 72.0;
-
 // The address takes most of the width; its number, kind and industry stand
 // right-aligned in a narrow column, where the eye looks them up.
 const BandLayout kAddress{

@@ -11,13 +11,11 @@
 #include <QStringList>
 #include <array>
 #include <memory>
-#include <optional>
 
 namespace velkora::reports {
 namespace {
 
 constexpr double kMillimetre = kUnitsPerInch / 25.4;
-constexpr double kPoint = kUnitsPerInch / 72.0;
 const QRectF kA4(0, 0, 210 * kMillimetre, 297 * kMillimetre);
 // Room for punching and binding on the left.
 const QRectF kText = kA4.adjusted(22 * kMillimetre, 15 * kMillimetre, -15 * kMillimetre, -15 * kMillimetre);
@@ -103,11 +101,11 @@ public:
         MeasuredBand measured = measure(band);
         if (measured.texts.empty())
             return;
-        if (pending_) {
-            if (!fits(*pending_, measured.layout->spaceBefore + measured.height))
+        if (!pending_.texts.empty()) {
+            if (!fits(pending_, measured.layout->spaceBefore + measured.height))
                 newPage();
-            place(*pending_);
-            pending_.reset();
+            place(pending_);
+            pending_ = {};
         }
         if (measured.layout->keepWithNext)
             pending_ = std::move(measured);
@@ -117,9 +115,9 @@ public:
 
     // A heading at the very end stands alone.
     void finish() {
-        if (pending_)
-            place(*pending_);
-        pending_.reset();
+        if (!pending_.texts.empty())
+            place(pending_);
+        pending_ = {};
     }
 
 private:
@@ -187,7 +185,7 @@ private:
 
     PrintedReport& printed_;
     Measures measures_;
-    std::optional<MeasuredBand> pending_; // a heading waiting for the band under it
+    MeasuredBand pending_; // a heading waiting for the band under it (none: no texts)
     double y_ = 0;
 };
 

@@ -20,6 +20,7 @@
 namespace velkora::reports {
 
 inline constexpr double kUnitsPerInch = 720.0;
+inline constexpr double kPoint = kUnitsPerInch / 72.0;
 
 enum class TextStyle { Normal, Bold, Small, Title };
 

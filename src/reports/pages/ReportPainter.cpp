@@ -11,8 +11,6 @@
 namespace velkora::reports {
 namespace {
 
-constexpr double kPoint = kUnitsPerInch / 72.0;
-
 // Fonts for one device, made once per page rather than once per text.
 class DeviceFonts {
 public:
