@@ -9,7 +9,9 @@
 #include "reports/PdfOutput.h"
 #include "shared/AppState.h"
 
+#include <array>
 #include <charconv>
+#include <span>
 
 namespace velkora::cli {
 namespace {
@@ -45,10 +47,12 @@ std::optional<UsageProblem> validateReport(const ParsedArguments& args) {
     for (std::string_view option : {kTitle, kPdf})
         if (args.value(option).empty())
             return UsageProblem{Msg::MergeMissingOption, std::string(option)};
-    const auto& theirs =
-        kind == kAddresses
-            ? std::initializer_list<std::string_view>{kAddress, kFrom, kTo, kKind, kPriority, kMemo}
-            : std::initializer_list<std::string_view>{kContacts};
+    // The options of the other list.
+    static constexpr std::array<std::string_view, 6> kActivityOptions = {kAddress, kFrom,     kTo,
+                                                                         kKind,    kPriority, kMemo};
+    static constexpr std::array<std::string_view, 1> kAddressOptions = {kContacts};
+    const std::span<const std::string_view> theirs =
+        kind == kAddresses ? std::span<const std::string_view>(kActivityOptions) : kAddressOptions;
     for (std::string_view option : theirs)
         if (args.has(option))
             return UsageProblem{Msg::ReportOptionOfOther, std::string(option)};
