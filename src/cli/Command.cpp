@@ -1,5 +1,7 @@
 #include "cli/Command.h"
 
+#include "shared/Pictures.h"
+
 #include <filesystem>
 #include <string>
 
@@ -12,6 +14,13 @@ void printWrongUsage(std::ostream& err, Language language, const CommandSpec* co
     err << "velkora-cli: " << problem << '\n';
     err << text(language, Msg::UsagePrefix) << usageLine << '\n';
     err << text(language, Msg::SeeHelp, {command ? std::string(command->name) + " " : std::string()}) << '\n';
+}
+
+std::optional<std::int32_t> dateArgument(const std::string& text) {
+    const auto day = parseDate(text);
+    if (!day || *day == 0)
+        return std::nullopt;
+    return day;
 }
 
 std::string Invocation::callerPath(const std::string& name) const {

@@ -7,6 +7,7 @@
 #include "cli/Texts.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -83,6 +84,10 @@ struct Invocation {
     // Reports a failed job ("velkora-cli COMMAND: problem"); returns kFailed.
     int failed(std::string_view problem) const;
 };
+
+// The day number of a date argument ("31.12.2026"); nullopt for a text
+// that is no date or is empty.
+std::optional<std::int32_t> dateArgument(const std::string& text);
 
 // Prints the problem, the usage line of `command` and where help is found.
 void printWrongUsage(std::ostream& err, Language language, const CommandSpec* command,

@@ -25,6 +25,7 @@ CommandSpec selectCommand();
 CommandSpec exportAsciiCommand();
 CommandSpec letterCommand();
 CommandSpec mailCommand();
+CommandSpec reportCommand();
 
 // Every command, in the order the overview lists them.
 const std::vector<CommandSpec>& allCommands();

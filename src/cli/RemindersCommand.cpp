@@ -14,21 +14,14 @@ namespace {
 
 constexpr std::string_view kDate = "--date";
 
-std::optional<std::int32_t> dayOf(const std::string& text) {
-    const auto day = parseDate(text);
-    if (!day || *day == 0)
-        return std::nullopt;
-    return day;
-}
-
 std::optional<UsageProblem> validateReminders(const ParsedArguments& args) {
-    if (args.has(kDate) && !dayOf(args.value(kDate)))
+    if (args.has(kDate) && !dateArgument(args.value(kDate)))
         return UsageProblem{Msg::NotADate, args.value(kDate)};
     return std::nullopt;
 }
 
 int reminders(const Invocation& call) {
-    const std::int32_t day = call.arguments.has(kDate) ? *dayOf(call.arguments.value(kDate)) : today();
+    const std::int32_t day = call.arguments.has(kDate) ? *dateArgument(call.arguments.value(kDate)) : today();
     data::RecordFile* files[] = {&data::files().QXADRAKT, &data::files().QXADRESS, &data::files().QXADRTKP};
     std::size_t opened = 0;
     while (opened < std::size(files) && data::OpenRecordFile(*files[opened]))

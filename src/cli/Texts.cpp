@@ -392,6 +392,35 @@ constexpr Entry kTexts[] = {
     {Msg::LetterContactMissing, "Kontakt %1 der Adresse %2 nicht gefunden",
      "contact %1 of address %2 not found"},
     {Msg::LetterTemplateMissing, "Vorlage nicht gefunden: %1", "template not found: %1"},
+    {Msg::ReportSummary, "Adressliste oder Aktivitätenliste als PDF drucken",
+     "print the address list or the activity list as PDF"},
+    {Msg::ReportHelp,
+     "velkora-cli report addresses LISTE --title TITEL [--contacts] --pdf DATEI.PDF\n"
+     "velkora-cli report activities [--address NR] [--from DATUM] [--to DATUM] [--kind ART]\n"
+     "                              [--priority PRIO] [--memo] --title TITEL --pdf DATEI.PDF\n"
+     "Druckt eine Liste des Programms in eine PDF-Datei (A4, Titel im Kopf, Seitenzahl\n"
+     "im Fuß). addresses: die Adressliste der Seriendatei LISTE (ein Name ohne Ordner\n"
+     "liegt in MailPath) in Dateireihenfolge, mit --contacts mit den Ansprechpartnern\n"
+     "jeder Adresse. activities: die Aktivitäten einer Adresse (--address) oder aller\n"
+     "Adressen; ein angegebenes Datum begrenzt den Zeitraum auf seiner Seite, --kind\n"
+     "und --priority wählen Art und Priorität nach Nummer, --memo druckt die Memos mit.\n",
+     "velkora-cli report addresses LIST --title TITLE [--contacts] --pdf FILE.PDF\n"
+     "velkora-cli report activities [--address NO] [--from DATE] [--to DATE] [--kind KIND]\n"
+     "                              [--priority PRIO] [--memo] --title TITLE --pdf FILE.PDF\n"
+     "Prints a list of the program into a PDF file (A4, the title in the header, page\n"
+     "numbers in the footer). addresses: the address list of the mailing file LIST (a\n"
+     "name without a folder lies in MailPath) in file order, with --contacts with the\n"
+     "contact persons of each address. activities: the activities of one address\n"
+     "(--address) or of all addresses; a date given limits the period on its side,\n"
+     "--kind and --priority choose kind and priority by number, --memo adds the memos.\n"},
+    {Msg::ReportUnknown, "unbekannte Liste: %1 (addresses oder activities)",
+     "unknown list: %1 (addresses or activities)"},
+    {Msg::ReportWithoutList, "%1 braucht den Namen der Seriendatei", "%1 needs the name of the mailing file"},
+    {Msg::ReportOfActivitiesWithList, "activities nimmt keine Seriendatei: %1",
+     "activities takes no mailing file: %1"},
+    {Msg::ReportOptionOfOther, "Option %1 gehört zur anderen Liste", "option %1 belongs to the other list"},
+    {Msg::ReportNoPdf, "dieses Programm schreibt keine PDF-Dateien", "this program writes no PDF files"},
+    {Msg::ReportNotWritten, "PDF-Datei nicht geschrieben: %1", "PDF file not written: %1"},
 };
 
 } // namespace

@@ -111,6 +111,14 @@ enum class Msg {
     MailTextFile,
     MailSent,
     MailPassword,
+    ReportSummary,
+    ReportHelp,
+    ReportUnknown,
+    ReportWithoutList,
+    ReportOfActivitiesWithList,
+    ReportOptionOfOther,
+    ReportNoPdf,
+    ReportNotWritten,
 };
 
 // The text in `language`, with %1, %2, ... replaced by `args`.

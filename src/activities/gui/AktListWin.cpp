@@ -5,11 +5,11 @@
 #include "activities/gui/LampIcons.h"
 #include "addresses/ValueLists.h"
 #include "addresses/gui/AlarmWin.h"
-#include "app/gui/ProcedureToDo.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/WindowRegistry.h"
 #include "data/FileServices.h"
 #include "reference/gui/MaterialSentList.h"
+#include "reports/gui/AktListSelectWin.h"
 #include "shared/AppState.h"
 #include "shared/Text.h"
 
@@ -176,7 +176,8 @@ AktListWin::AktListWin(std::shared_ptr<RowAddresses> addresses, QWidget* parent)
     connect(open_, &QPushButton::clicked, this,
             [this] { openActivityDocument(source().field("AKT:DOCNAME")); });
     connect(print_, &QPushButton::clicked, this, [this] {
-        app::showProcedureToDo("AktListSelect");
+        const std::int32_t current = allAddresses_ ? appState().ADRNR : adrnr_;
+        reports::AktListSelectWin::run(number(source(), "AKT:AKTID"), current, allAddresses_, this);
         refresh();
     });
     connect(material_, &QPushButton::clicked, this, [this] {

@@ -6,6 +6,7 @@
 
 #include "ActivityFixture.h"
 #include "ListDriver.h"
+#include "ModalDriver.h"
 #include "SortIndexes.h"
 #include "activities/gui/DocumentOpener.h"
 #include "addresses/gui/AdrListWin.h"
@@ -172,8 +173,17 @@ private slots:
         f.selectTitle("Besuch");
         QTRY_VERIFY(velkora::app::runningWindow(velkora::app::procedures::Alarm) == nullptr);
 
+        // Print opens the list's selection on the selected activity; cancelled, nothing prints.
+        bool selection = false;
+        velkora::test::whenModal([&selection](QWidget* window) {
+            selection = window->objectName() == "AktListSelectWin";
+            QVERIFY(window->findChild<QCheckBox*>("LN:SELRECONLY")->isEnabled());
+            QVERIFY(window->findChild<QCheckBox*>("LN:ALLADRESS")->isChecked());
+            QTest::mouseClick(window->findChild<QPushButton*>("CANCEL"), Qt::LeftButton);
+        });
         QTest::mouseClick(f.control<QPushButton>("PRNLIST"), Qt::LeftButton);
-        QCOMPARE(f.prompter.prompts().size(), std::size_t{1});
+        QVERIFY(selection);
+        QCOMPARE(f.prompter.prompts().size(), std::size_t{0});
         QTest::mouseClick(f.control<QPushButton>("BUTTONAPRLIST"), Qt::LeftButton);
         QWidget* sent = velkora::app::runningWindow(velkora::app::procedures::MaterialSentList);
         QVERIFY(sent != nullptr);

@@ -346,6 +346,7 @@ const std::vector<WindowCase>& windowCases() {
         {"activity list", listWindow(procedures::ActivityList)},
         {"activity form", form("qxUpdateAkt")},
         {"calendar", frameWindow("CALENDAR", "Calendar")},
+        {"activity list selection", fromList(procedures::ActivityList, click("PRNLIST"))},
         {"help", frameWindow("HELPINDEX", "HelpWindow")},
         {"reorganise addresses", frameCommand("SERVICEDATAUTIL")},
         {"print setup", frameCommand("PRINTSETUP")},
