@@ -48,6 +48,15 @@ std::vector<Language> installedLanguages(const std::string& folder) {
     return languages;
 }
 
+bool isStartFileOf(const std::string& startIni, const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path here = fs::path(folder) / "ORB.INI";
+    if (fs::equivalent(here, startIni, ec))
+        return true;
+    return fs::weakly_canonical(here, ec) == fs::weakly_canonical(startIni, ec);
+}
+
 StartSettings loadStartSettings(const std::string& startIni) {
     const AppState& state = appState();
     StartSettings s;

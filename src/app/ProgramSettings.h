@@ -22,6 +22,10 @@ struct Language {
 // file is missing is left out, since the program could not show it.
 std::vector<Language> installedLanguages(const std::string& folder);
 
+// True when `startIni` is the ORB.INI of `folder`, compared as resolved
+// paths: the same file reached through a link or "..", never case-folded.
+bool isStartFileOf(const std::string& startIni, const std::string& folder);
+
 // The start file's values of the settings window.
 struct StartSettings {
     std::string langId;

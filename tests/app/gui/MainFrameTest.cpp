@@ -155,17 +155,6 @@ private slots:
         QVERIFY(frame.command("ADRBUTTON")->isEnabled());
     }
 
-    void settingsThatDoNotExistLeaveTheListsOpen() {
-        test::ScriptedPrompter prompter;
-        test::FakeWindows windows({procs::AddressList});
-        app::MainFrame frame({});
-        frame.command("ADRBUTTON")->trigger();
-        frame.command("PRGSET")->trigger();
-        test::flushClosedWindows();
-        QCOMPARE(prompter.last().text, std::string("qxPrgSets|The Procedure has not been defined."));
-        QCOMPARE(openTitles(frame), QStringList{procs::AddressList});
-    }
-
     void currentAddressIsResetWhenNoListIsOpen() {
         test::FakeWindows windows({procs::AddressList, procs::Calendar});
         app::MainFrame frame({});
