@@ -2,7 +2,6 @@
 
 #include "app/InstallLayout.h"
 #include "dialler/TelUri.h"
-#include "shared/AppState.h"
 #include "shared/ProfileFile.h"
 #include "shared/Prompter.h"
 #include "shared/Text.h"
