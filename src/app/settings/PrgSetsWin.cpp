@@ -169,8 +169,9 @@ QWidget* PrgSetsWin::groupPage(int index) {
     const auto& pages = settingsPages();
     for (auto i = static_cast<std::size_t>(index) + 1; i < pages.size() && pages[i].level == 2; ++i) {
         const std::string name = "GOTO:" + std::string(pages[i].entry).substr(5);
-        // Named like a value: its text is the tree's, set after translation.
         auto* go = form::named(new QPushButton(entryText(pages[i].entry)), name.c_str());
+        // Its text is the tree's, translated already.
+        i18n::setControlType(go, i18n::VariableStringControl);
         go->setAutoDefault(false);
         go->setStyleSheet("text-align: left; padding: 4px 12px;");
         const int target = static_cast<int>(i);

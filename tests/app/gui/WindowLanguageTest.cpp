@@ -325,6 +325,7 @@ const std::vector<WindowCase>& windowCases() {
         {"reorganise addresses", frameCommand("SERVICEDATAUTIL")},
         {"print setup", frameCommand("PRINTSETUP")},
         {"message box", messageBox()},
+        {"settings", listWindow(procedures::Settings)},
     };
     return all;
 }
