@@ -128,8 +128,15 @@ PrgSetsWin::PrgSetsWin(QWidget* parent) : QWidget(parent), startIni_(appState().
     load();
     i18n::TranslateWindow(this, false);
     i18n::TranslateListHeaders(languages_);
-    for (int c = 0; c < languages_->columnCount(); ++c)
+    // Every column in sight, in the width the translated headings need.
+    int width = 2 * languages_->frameWidth() + 4;
+    languages_->header()->setStretchLastSection(false); // measured at its own width
+    for (int c = 0; c < languages_->columnCount(); ++c) {
         languages_->resizeColumnToContents(c);
+        width += languages_->columnWidth(c);
+    }
+    languages_->header()->setStretchLastSection(true);
+    languages_->setMinimumWidth(width);
     buildTree();
     showPage(GeneralPage);
 }

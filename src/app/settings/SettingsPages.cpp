@@ -113,8 +113,10 @@ QWidget* workValuesPage(const std::vector<WorkValue>& values, std::vector<QLineE
         entries.push_back(entry);
         QLabel* prompt =
             form::addField(grid, row, 0, value.prompt ? value.prompt : QString::number(row + 1), entry);
-        if (!value.prompt) // a number needs no translation
+        if (!value.prompt) { // a number needs no translation, and stands right beside its entry
             i18n::setControlType(prompt, i18n::VariableStringControl);
+            prompt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
         if (!value.icon.isNull()) {
             auto* icon = new QLabel;
             icon->setPixmap(value.icon.pixmap(16, 16));
