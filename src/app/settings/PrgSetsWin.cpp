@@ -53,6 +53,28 @@ QCheckBox* checkBox(const char* name, const char* text) {
     return form::named(new QCheckBox(text), name);
 }
 
+// An entry of a three-character code, as wide as such a code.
+QLineEdit* codeEntry(const char* name) {
+    auto* code = form::named(new QLineEdit, name);
+    code->setMaxLength(kCodeChars);
+    code->setMaximumWidth(code->fontMetrics().horizontalAdvance("WWWW") + 16);
+    return code;
+}
+
+// The window's switches and texts by design name, with the value each shows.
+const std::pair<const char*, bool StartSettings::*> kSwitches[] = {
+    {"LN:OPENRMDLIST", &StartSettings::openRmdList}, {"LN:OPENADRLIST", &StartSettings::openAdrList},
+    {"LN:OPENTKPLIST", &StartSettings::openTkpList}, {"LN:OPENAKTLIST", &StartSettings::openAktList},
+    {"LN:TOOLBARNAV", &StartSettings::toolBarNav},   {"LN:SHOWALARM", &StartSettings::showAlarm},
+    {"LN:TAPIDIALING", &StartSettings::tapiDialing}, {"LN:ADRSTREXT", &StartSettings::adrStrExt},
+};
+const std::pair<const char*, std::string StartSettings::*> kTexts[] = {
+    {"LS:DIALPREFIX", &StartSettings::dialPrefix}, {"LS:ADRLD", &StartSettings::adrLd},
+    {"LS:WORKPATH", &StartSettings::workPath},     {"LS:DATAPATH", &StartSettings::dataPath},
+    {"LS:TMPLPATH", &StartSettings::tmplPath},     {"LS:DOCSPATH", &StartSettings::docsPath},
+    {"LS:MAILPATH", &StartSettings::mailPath},
+};
+
 QGroupBox* group(const char* title, QLayout* content) {
     auto* box = new QGroupBox(title);
     box->setLayout(content);
@@ -206,10 +228,7 @@ QWidget* PrgSetsWin::optionsPage() {
     layout->addWidget(group("Alarm", alarm));
     auto* tapi = new QGridLayout;
     tapi->addWidget(checkBox("LN:TAPIDIALING", "ActivateTAPI"), 0, 0, 1, 3);
-    auto* prefix = form::named(new QLineEdit, "LS:DIALPREFIX");
-    prefix->setMaxLength(kCodeChars);
-    prefix->setMaximumWidth(prefix->fontMetrics().horizontalAdvance("0000") + 16);
-    form::addField(tapi, 1, 0, "Vorwahl", prefix);
+    form::addField(tapi, 1, 0, "Vorwahl", codeEntry("LS:DIALPREFIX"));
     tapi->setColumnStretch(2, 1);
     layout->addWidget(group("TAPI", tapi));
     layout->addStretch(1);
@@ -220,10 +239,7 @@ QWidget* PrgSetsWin::defaultsPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     auto* grid = new QGridLayout;
-    auto* country = form::named(new QLineEdit, "LS:ADRLD");
-    country->setMaxLength(kCodeChars);
-    country->setMaximumWidth(country->fontMetrics().horizontalAdvance("WWWW") + 16);
-    form::addField(grid, 0, 0, "AdrLd", country);
+    form::addField(grid, 0, 0, "AdrLd", codeEntry("LS:ADRLD"));
     grid->addWidget(checkBox("LN:ADRSTREXT", "PLZExtend"), 1, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     layout->addWidget(group("AdrDefault", grid));
@@ -319,22 +335,10 @@ QLineEdit* PrgSetsWin::entry(const char* name) const {
 
 void PrgSetsWin::load() {
     loaded_ = loadStartSettings(startIni_);
-    const StartSettings& s = loaded_;
-    check("LN:OPENRMDLIST")->setChecked(s.openRmdList);
-    check("LN:OPENADRLIST")->setChecked(s.openAdrList);
-    check("LN:OPENTKPLIST")->setChecked(s.openTkpList);
-    check("LN:OPENAKTLIST")->setChecked(s.openAktList);
-    check("LN:TOOLBARNAV")->setChecked(s.toolBarNav);
-    check("LN:SHOWALARM")->setChecked(s.showAlarm);
-    check("LN:TAPIDIALING")->setChecked(s.tapiDialing);
-    entry("LS:DIALPREFIX")->setText(qstr(s.dialPrefix));
-    entry("LS:ADRLD")->setText(qstr(s.adrLd));
-    check("LN:ADRSTREXT")->setChecked(s.adrStrExt);
-    entry("LS:WORKPATH")->setText(qstr(s.workPath));
-    entry("LS:DATAPATH")->setText(qstr(s.dataPath));
-    entry("LS:TMPLPATH")->setText(qstr(s.tmplPath));
-    entry("LS:DOCSPATH")->setText(qstr(s.docsPath));
-    entry("LS:MAILPATH")->setText(qstr(s.mailPath));
+    for (const auto& [name, value] : kSwitches)
+        check(name)->setChecked(loaded_.*value);
+    for (const auto& [name, value] : kTexts)
+        entry(name)->setText(qstr(loaded_.*value));
     workIni_ = appState().WORKINI;
     loadWorkValues();
     fillLanguages();
@@ -404,21 +408,10 @@ StartSettings PrgSetsWin::entered() const {
     StartSettings s = loaded_;
     if (QTreeWidgetItem* language = chosenLanguage(languages_))
         s.langId = str(language->text(0));
-    s.openRmdList = check("LN:OPENRMDLIST")->isChecked();
-    s.openAdrList = check("LN:OPENADRLIST")->isChecked();
-    s.openTkpList = check("LN:OPENTKPLIST")->isChecked();
-    s.openAktList = check("LN:OPENAKTLIST")->isChecked();
-    s.toolBarNav = check("LN:TOOLBARNAV")->isChecked();
-    s.showAlarm = check("LN:SHOWALARM")->isChecked();
-    s.tapiDialing = check("LN:TAPIDIALING")->isChecked();
-    s.dialPrefix = str(entry("LS:DIALPREFIX")->text());
-    s.adrLd = str(entry("LS:ADRLD")->text());
-    s.adrStrExt = check("LN:ADRSTREXT")->isChecked();
-    s.workPath = str(entry("LS:WORKPATH")->text());
-    s.dataPath = str(entry("LS:DATAPATH")->text());
-    s.tmplPath = str(entry("LS:TMPLPATH")->text());
-    s.docsPath = str(entry("LS:DOCSPATH")->text());
-    s.mailPath = str(entry("LS:MAILPATH")->text());
+    for (const auto& [name, value] : kSwitches)
+        s.*value = check(name)->isChecked();
+    for (const auto& [name, value] : kTexts)
+        s.*value = str(entry(name)->text());
     return s;
 }
 
