@@ -4,8 +4,11 @@
 #include "FrameFixture.h"
 #include "ModalDriver.h"
 #include "ScriptedPrompter.h"
+#include "app/gui/GuiApplicationEnd.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/ProgramPrinter.h"
+#include "app/gui/WindowPosition.h"
+#include "shared/ApplicationEnd.h"
 #include "shared/Clock.h"
 #include "shared/ProfileFile.h"
 
@@ -23,6 +26,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <filesystem>
 
 using namespace velkora;
 namespace procs = velkora::app::procedures;
@@ -153,6 +157,23 @@ private slots:
         QCOMPARE(openTitles(frame), QStringList{procs::Settings});
         QVERIFY(!frame.command("PRGSET")->isEnabled());
         QVERIFY(frame.command("ADRBUTTON")->isEnabled());
+    }
+
+    // New settings need a restart: the program ends as on Exit, with the frame's place kept.
+    void aRestartTheUserChoseClosesTheFrameAsExitDoes() {
+        test::ScriptedPrompter prompter;
+        app::installGuiApplicationEnd();
+        const auto restore = qScopeGuard([] {
+            setApplicationEndHandler({});
+            resetApplicationEnded();
+        });
+        app::MainFrame frame({});
+        frame.open();
+        std::filesystem::remove(app::windowFile());
+        endApplication("");
+        QVERIFY(!frame.isVisible());
+        QVERIFY(prompter.prompts().empty());
+        QVERIFY(!profile::read(app::windowFile(), "Main", "Width").empty());
     }
 
     void currentAddressIsResetWhenNoListIsOpen() {
