@@ -365,6 +365,37 @@ private slots:
         QCOMPARE(appState().TMPLPATH, chosen);
     }
 
+    void aWorkFolderNeedsItsOrbIniAndEndsTheProgramWhenTaken() {
+        const std::string work = ws_ + "/Arbeit";
+        dir_->write("Velkora Büro/Arbeit/ORB2.INI", "[AKTPRI]\nAktPri1=Falsch\n");
+        QWidget* settings = openSettings();
+        choosePage(settings, "System");
+        const auto chooseFile = [&](const std::string& file) {
+            test::whenModal([file](QWidget* dialog) {
+                type(dialog, "fileNameEdit", QString::fromStdString(file));
+                QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+            });
+            click(settings, "SELECTINI");
+        };
+        chooseFile(work + "/ORB2.INI");
+        QCOMPARE(prompter_->last().caption, std::string("Ungültiger Ordner"));
+        QCOMPARE(settings->findChild<QLineEdit*>("LS:WORKPATH")->text().toStdString(), ws_);
+
+        dir_->write("Velkora Büro/Arbeit/ORB.INI", "[AKTPRI]\nAktPri1=Eilig\n");
+        chooseFile(work + "/ORB.INI");
+        QCOMPARE(settings->findChild<QLineEdit*>("LS:WORKPATH")->text().toStdString(), work);
+        QCOMPARE(settings->findChild<QLineEdit*>("LS:AKTPRI1")->text(), QString("Eilig"));
+        choosePage(settings, "Prioritäten");
+        type(settings, "LS:AKTPRI2", "Mittel");
+        click(settings, "OKBUTTON");
+        QCOMPARE(prompter_->last().caption, std::string("Neustart"));
+        QVERIFY(applicationEnded());
+        QCOMPARE(setup("WorkPath"), work);
+        // The lists go to the work file they were read from, not to the running one.
+        QCOMPARE(profile::read(work + "/ORB.INI", "AKTPRI", "AktPri2"), std::string("Mittel"));
+        QCOMPARE(profile::read(startIni(), "AKTPRI", "AktPri2"), std::string("Normal"));
+    }
+
     void cancelWritesNothing() {
         const std::string startFile = test::readFile(startIni());
         QWidget* settings = openSettings();
