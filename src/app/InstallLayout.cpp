@@ -1,5 +1,7 @@
 #include "app/InstallLayout.h"
 
+#include "shared/AppState.h"
+
 #include <cstdlib>
 #include <system_error>
 
@@ -18,6 +20,17 @@ fs::path sharedDataDir() {
         return dir;
     // A relative path only: the program must not remember where it was built.
     return (programDir() / VELKORA_SHARED_DATA_FROM_PROGRAM).lexically_normal();
+}
+
+std::string diallerProgram() {
+    constexpr const char* name = "velkora-dial";
+    const std::string& programFolder = appState().INITPATH;
+    if (!programFolder.empty()) {
+        const std::string inProgramFolder = joinPath(programFolder, name);
+        if (fileExists(inProgramFolder))
+            return inProgramFolder;
+    }
+    return (programDir() / name).string();
 }
 
 } // namespace velkora::app

@@ -4,6 +4,7 @@
 // build folder is laid out the same way, so a build runs as it is.
 
 #include <filesystem>
+#include <string>
 
 namespace velkora::app {
 
@@ -15,5 +16,9 @@ std::filesystem::path programDir();
 // files) and the icons. VELKORA_RESOURCES overrides it; otherwise it is
 // share/velkora beside the program's bin folder.
 std::filesystem::path sharedDataDir();
+
+// velkora-dial in the program folder (InitPath) when it is there, otherwise
+// the one installed beside the running program.
+std::string diallerProgram();
 
 } // namespace velkora::app

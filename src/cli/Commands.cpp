@@ -4,10 +4,10 @@ namespace velkora::cli {
 
 const std::vector<CommandSpec>& allCommands() {
     static const std::vector<CommandSpec> commands = {
-        initCommand(),   checkCommand(),     rebuildKeysCommand(), reorganiseCommand(), copyDataCommand(),
-        listCommand(),   evalCommand(),      formatNameCommand(),  phoneIndexCommand(), mergeCommand(),
-        dbfCommand(),    remindersCommand(), calendarCommand(),    selectCommand(),     exportAsciiCommand(),
-        letterCommand(), mailCommand(),      reportCommand(),
+        initCommand(),        checkCommand(),  rebuildKeysCommand(), reorganiseCommand(), copyDataCommand(),
+        moveDataCommand(),    listCommand(),   evalCommand(),        formatNameCommand(), phoneIndexCommand(),
+        mergeCommand(),       dbfCommand(),    remindersCommand(),   calendarCommand(),   selectCommand(),
+        exportAsciiCommand(), letterCommand(), mailCommand(),        reportCommand(),
     };
     return commands;
 }

@@ -13,6 +13,7 @@ CommandSpec checkCommand();
 CommandSpec rebuildKeysCommand();
 CommandSpec reorganiseCommand();
 CommandSpec copyDataCommand();
+CommandSpec moveDataCommand();
 CommandSpec listCommand();
 CommandSpec evalCommand();
 CommandSpec formatNameCommand();

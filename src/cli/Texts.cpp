@@ -152,6 +152,34 @@ constexpr Entry kTexts[] = {
      "%1: record counts differ (source / target): %2"},
     {Msg::CopyKeysDamaged, "%1: Schlüssel im Ziel beschädigt: %2", "%1: keys damaged in the target: %2"},
 
+    {Msg::MoveDataSummary, "Datendateien in einen anderen Ordner verschieben",
+     "move the data files to another folder"},
+    {Msg::MoveDataHelp,
+     "velkora-cli move-data ORDNER\n"
+     "\n"
+     "Verschiebt die neun Datendateien des Datenpfads (DataPath) nach ORDNER, wie es\n"
+     "die Einstellungen des Programms tun, und trägt ORDNER als DataPath in die\n"
+     "Startdatei ein. Ganz oder gar nicht: jede Datei wird kopiert und geprüft, erst\n"
+     "dann werden die alten gelöscht; scheitert ein Schritt, bleibt alles, wo es war.\n"
+     "Ein Ordner, der schon Datendateien enthält, wird abgelehnt: nichts wird\n"
+     "überschrieben. Für einen Datenbankserver gibt es copy-data.\n",
+     "velkora-cli move-data FOLDER\n"
+     "\n"
+     "Moves the nine data files of the data path (DataPath) to FOLDER, as the\n"
+     "program's settings do, and writes FOLDER as DataPath into the start file.\n"
+     "All or nothing: every file is copied and checked before the old ones are\n"
+     "removed; when a step fails, everything stays where it was. A folder that\n"
+     "already holds data files is refused: nothing is overwritten. For a database\n"
+     "server there is copy-data.\n"},
+    {Msg::MoveDataOnServer, "%1: ein Datenbankserver; dorthin kopiert copy-data",
+     "%1: a database server; copy-data copies there"},
+    {Msg::MoveDataOccupied, "%1 enthält schon Datendateien (%2); nichts wurde verschoben",
+     "%1 already holds data files (%2); nothing was moved"},
+    {Msg::MoveDataFailed, "%1: %2; nichts wurde verschoben, DataPath bleibt %3",
+     "%1: %2; nothing was moved, DataPath stays %3"},
+    {Msg::MoveDataLeftOver, "verschoben, aber nicht zu löschen (nicht mehr in Gebrauch): %1",
+     "moved, but could not be removed (no longer in use): %1"},
+
     {Msg::ListSummary, "Sätze in Schlüsselfolge ausgeben", "print records in key order"},
     {Msg::ListHelp,
      "velkora-cli list TABELLE [--key SCHLÜSSEL] [--from WERT,...] [--back] [--count N] [--fields FELD,...]\n"

@@ -11,7 +11,8 @@ namespace velkora {
 
 using ApplicationEndHandler = std::function<void(std::string_view reason)>;
 
-// Ends the application; `reason` is the stop text ("Invalid File!").
+// Ends the application; `reason` is the stop text ("Invalid File!"), empty
+// for an end the user chose after a message of its own (a restart).
 void endApplication(std::string_view reason);
 // Installs a handler; an empty one restores the default (exit with status 1).
 void setApplicationEndHandler(ApplicationEndHandler handler);

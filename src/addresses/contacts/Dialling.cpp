@@ -1,7 +1,7 @@
 #include "addresses/contacts/Dialling.h"
 
+#include "app/InstallLayout.h"
 #include "dialler/TelUri.h"
-#include "shared/AppState.h"
 #include "shared/ProfileFile.h"
 #include "shared/Prompter.h"
 #include "shared/Text.h"
@@ -12,7 +12,7 @@
 namespace velkora::addresses {
 namespace {
 
-constexpr const char* kDiallerName = "velkora-dial";
+constexpr const char* kDiallerName = "velkora-dial"; // the caption of its failures
 constexpr std::size_t kPrefixChars = 3;
 
 // The user pressed the dial button and waits for the telephone: a failure is told in a box.
@@ -45,21 +45,11 @@ std::string dialArgument(const std::string& prefix, const std::string& number) {
     return "\"" + clip(prefix) + stored + "\"";
 }
 
-std::string diallerProgram() {
-    const std::string& programFolder = appState().INITPATH;
-    if (!programFolder.empty()) {
-        const std::string inProgramFolder = joinPath(programFolder, kDiallerName);
-        if (fileExists(inProgramFolder))
-            return inProgramFolder;
-    }
-    return joinPath(QCoreApplication::applicationDirPath().toStdString(), kDiallerName);
-}
-
 void dial(const DialSettings& settings, const std::string& number) {
     // QProcess hands the argument to the program as one word of its
     // argument vector: quotes, blanks and ";" in a stored number stay text.
     auto* dialler = new QProcess(QCoreApplication::instance()); // outlives the window
-    dialler->setProgram(QString::fromStdString(diallerProgram()));
+    dialler->setProgram(QString::fromStdString(app::diallerProgram()));
     dialler->setArguments({QString::fromStdString(dialArgument(settings.prefix, number))});
     dialler->setStandardOutputFile(QProcess::nullDevice());
     QObject::connect(dialler, &QProcess::finished, dialler,

@@ -21,10 +21,6 @@ DialSettings readDialSettings(const std::string& workIni);
 // dialler cannot mistake for a prefix: "0049 89 12345" gives "+49 89 12345".
 std::string dialArgument(const std::string& prefix, const std::string& number);
 
-// velkora-dial in the program folder (InitPath) when it is there, otherwise
-// the one installed beside the running program.
-std::string diallerProgram();
-
 // Starts the dialler for `number` without waiting. When it cannot start, or
 // ends with a failure, the reason (what the dialler wrote to standard error)
 // is shown through the prompter as soon as it is known.

@@ -358,6 +358,8 @@ void MainFrame::updateCommands() {
         appState().ADRNR = 0;
         appState().TKPNR = 0;
     }
+    // The settings switch alarms on and off as well.
+    command("GN:SHOWALARM")->setChecked(appState().SHOWALARM != 0);
     const QString current = QDir::currentPath();
     actPath_->setText(current);
     actPath_->setToolTip(current);
@@ -553,14 +555,14 @@ void MainFrame::closeEvent(QCloseEvent* event) {
 void MainFrame::openSettings() {
     if (runningWindow(procedures::Settings))
         return;
-    // Closing every list only to say that settings do not exist would lose the user's work for nothing.
-    if (!isWindowRegistered(procedures::Settings)) {
-        openWindow(procedures::Settings);
-        return;
-    }
-    // No list or form may hold stale values while the settings change.
+    // No list may hold stale values, or a file of the data folder, while the settings change.
     closeToolWindows();
+    if (QWidget* alarm = runningWindow(procedures::Alarm))
+        alarm->close();
     mdi_->closeAllSubWindows();
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->isVisible()) // a child that refuses to close keeps the settings shut
+            return;
     openWindow(procedures::Settings);
 }
 

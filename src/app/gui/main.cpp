@@ -104,5 +104,6 @@ int main(int argc, char** argv) {
         status = QApplication::exec();
     }
     setPrompter(nullptr);
-    return applicationEnded() ? 1 : status;
+    // A restart the user chose is no failure.
+    return applicationEnded() && !applicationEndReason().empty() ? 1 : status;
 }

@@ -39,7 +39,8 @@ const char* const kWindows[] = {procs::AddressList,
                                 procs::DocumentPreparation,
                                 procs::TemplateService,
                                 procs::MailFields,
-                                procs::Mail};
+                                procs::Mail,
+                                procs::Settings};
 
 // What is wrong with the place of the frame's windows: out of sight, or smaller than they need.
 QStringList misplaced(app::MainFrame& frame) {

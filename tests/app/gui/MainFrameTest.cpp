@@ -4,9 +4,11 @@
 #include "FrameFixture.h"
 #include "ModalDriver.h"
 #include "ScriptedPrompter.h"
+#include "app/gui/GuiApplicationEnd.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/ProgramPrinter.h"
 #include "app/gui/WindowPosition.h"
+#include "shared/ApplicationEnd.h"
 #include "shared/Clock.h"
 #include "shared/ProfileFile.h"
 
@@ -26,6 +28,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <filesystem>
 
 using namespace velkora;
 namespace procs = velkora::app::procedures;
@@ -196,15 +199,21 @@ private slots:
         QVERIFY(frame.command("ADRBUTTON")->isEnabled());
     }
 
-    void settingsThatDoNotExistLeaveTheListsOpen() {
+    // New settings need a restart: the program ends as on Exit, with the frame's place kept.
+    void aRestartTheUserChoseClosesTheFrameAsExitDoes() {
         test::ScriptedPrompter prompter;
-        test::FakeWindows windows({procs::AddressList});
+        app::installGuiApplicationEnd();
+        const auto restore = qScopeGuard([] {
+            setApplicationEndHandler({});
+            resetApplicationEnded();
+        });
         app::MainFrame frame({});
-        frame.command("ADRBUTTON")->trigger();
-        frame.command("PRGSET")->trigger();
-        test::flushClosedWindows();
-        QCOMPARE(prompter.last().text, std::string("qxPrgSets|The Procedure has not been defined."));
-        QCOMPARE(openTitles(frame), QStringList{procs::AddressList});
+        frame.open();
+        std::filesystem::remove(app::windowFile());
+        endApplication("");
+        QVERIFY(!frame.isVisible());
+        QVERIFY(prompter.prompts().empty());
+        QVERIFY(!profile::read(app::windowFile(), "Main", "Width").empty());
     }
 
     void currentAddressIsResetWhenNoListIsOpen() {

@@ -359,6 +359,7 @@ const std::vector<WindowCase>& windowCases() {
         {"mail-field picker", listWindow(procedures::MailFields)},
         {"e-mail", listWindow(procedures::Mail)},
         {"mail server password", mailServerPassword()},
+        {"settings", listWindow(procedures::Settings)},
     };
     return all;
 }
