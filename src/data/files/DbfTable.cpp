@@ -419,4 +419,31 @@ FileError DbfTable::append(const DbfRecord& record) {
     return {};
 }
 
+FileError DbfTable::checkWritable(std::uint32_t recno) const {
+    if (!isOpen())
+        return notOpen();
+    if (!writable_)
+        return {kAccessDenied, "Access Denied: opened for reading (" + fileName_ + ")"};
+    if (recno == 0 || recno > count_)
+        return {kRecordNotAvailable, "Record Not Available"};
+    return {};
+}
+
+FileError DbfTable::writeField(std::uint32_t recno, int field, std::string_view value) {
+    if (FileError error = checkWritable(recno))
+        return error;
+    if (field < 0 || static_cast<std::size_t>(field) >= fields_.size() ||
+        fields_[static_cast<std::size_t>(field)].type == DbfType::Memo)
+        return {kRecordNotAvailable, "Record Not Available: no such field"};
+    const auto f = static_cast<std::size_t>(field);
+    const std::uint64_t at = headerLength_ + std::uint64_t(recno - 1) * recordLength_ + offsets_[f];
+    return table_.writeAt(at, fieldBytes(fields_[f], value));
+}
+
+FileError DbfTable::erase(std::uint32_t recno) {
+    if (FileError error = checkWritable(recno))
+        return error;
+    return table_.writeAt(headerLength_ + std::uint64_t(recno - 1) * recordLength_, "*");
+}
+
 } // namespace velkora::files
