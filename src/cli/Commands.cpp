@@ -4,9 +4,9 @@ namespace velkora::cli {
 
 const std::vector<CommandSpec>& allCommands() {
     static const std::vector<CommandSpec> commands = {
-        initCommand(),       checkCommand(), rebuildKeysCommand(), reorganiseCommand(),
-        copyDataCommand(),   listCommand(),  evalCommand(),        formatNameCommand(),
-        phoneIndexCommand(), mergeCommand(), dbfCommand(),         remindersCommand(),
+        initCommand(), checkCommand(),     rebuildKeysCommand(), reorganiseCommand(),  copyDataCommand(),
+        listCommand(), evalCommand(),      formatNameCommand(),  phoneIndexCommand(),  mergeCommand(),
+        dbfCommand(),  remindersCommand(), importCommand(),      exportVCardCommand(),
     };
     return commands;
 }

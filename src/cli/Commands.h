@@ -20,6 +20,8 @@ CommandSpec phoneIndexCommand();
 CommandSpec mergeCommand();
 CommandSpec dbfCommand();
 CommandSpec remindersCommand();
+CommandSpec importCommand();
+CommandSpec exportVCardCommand();
 
 // Every command, in the order the overview lists them.
 const std::vector<CommandSpec>& allCommands();

@@ -1,5 +1,6 @@
 #include "exchange/ColumnMapping.h"
 
+#include "i18n/Translation.h"
 #include "shared/Text.h"
 
 #include <charconv>
@@ -67,6 +68,13 @@ int fieldForColumn(const std::string& name, const std::vector<std::string>& desc
 }
 
 } // namespace
+
+std::vector<std::string> translatedDescriptions() {
+    std::vector<std::string> texts;
+    for (const ExchangeFieldDef& def : exchangeFields())
+        texts.push_back(def.labelKey.empty() ? std::string() : clip(i18n::TranslateText(def.labelKey)));
+    return texts;
+}
 
 bool ColumnMapping::any() const {
     for (const int c : column)

@@ -25,6 +25,9 @@ struct ColumnMapping {
     bool any() const;
 };
 
+// The translated description of each field, in field order ("P.10_..." keys).
+std::vector<std::string> translatedDescriptions();
+
 // Maps each field to the first column whose name is the field's name, a
 // known column name of a mail program (English or German), or the field's
 // description (`descriptions` in field order, a trailing colon ignored).

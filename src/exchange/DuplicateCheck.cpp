@@ -31,12 +31,12 @@ std::size_t head(std::string_view text, std::size_t chars, DuplicateFinder::Head
 int DuplicateFinder::load(data::File<data::Address>& adr) {
     entries_.clear();
     entries_.reserve(static_cast<std::size_t>(std::max<std::int64_t>(adr.records(), 0)));
-    adr.set();
-    int code = data::NoError;
-    while ((code = adr.next()) == data::NoError)
+    const int code = adr.scan([&] {
         add(adr.rec.ADRNR, adr.rec.NAME1, adr.rec.NAME2, adr.rec.ORT, adr.rec.STRASSE);
+        return true;
+    });
     ready();
-    return code == data::RecordNotAvailable ? data::NoError : code;
+    return code;
 }
 
 void DuplicateFinder::add(std::int32_t adrnr, std::string_view name1, std::string_view name2,

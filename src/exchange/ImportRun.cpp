@@ -12,9 +12,10 @@
 namespace velkora::exchange {
 namespace {
 
-// Rows written in one transaction: other stations wait no longer than one
-// batch, and a cancel takes effect after it.
+// Rows written in one transaction when rows go one by one: a cancel takes
+// effect after a batch.
 constexpr std::size_t kBatchRows = 2000;
+constexpr std::size_t kProgressRows = 1000;
 
 // The fields copied from a row onto the address, by the same name.
 constexpr int kCopied[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 16, 17, 18, 19, 20};
@@ -29,6 +30,10 @@ std::string failureReason() {
     if (!e.key.empty())
         reason += ": " + e.key;
     return reason;
+}
+
+bool hasContact(const ExchangeRow& row) {
+    return !row[ef::TEL].empty() || !row[ef::FAX].empty() || !row[ef::EMAIL].empty();
 }
 
 struct Stamp {
@@ -69,10 +74,10 @@ public:
         if (code != data::NoError)
             return failureReason();
         ++next_;
-        if (row[ef::TEL].empty() && row[ef::FAX].empty() && row[ef::EMAIL].empty())
-            return {};
-        return addContact(row, a);
+        return hasContact(row) ? addContact(row, a) : std::string();
     }
+    // Before a run: the next number is drawn afresh at the first row.
+    void prepare() { next_ = 0; }
 
 private:
     std::string addContact(const ExchangeRow& row, const data::Address& a) {
@@ -118,11 +123,63 @@ std::uint8_t importContactKind(const std::string& workIni) {
     return ec == std::errc() && ptr == text.data() + text.size() && value <= 255 ? std::uint8_t(value) : 0;
 }
 
-ImportOutcome importExchange(files::DbfTable& exchange, data::File<data::Address>& adr,
-                             data::File<data::ContactPerson>& tkp, std::uint8_t contactKind,
-                             const ProgressCallback& progress) {
-    ImportOutcome out;
-    Importer importer(adr, tkp, contactKind);
+namespace {
+
+double shareDone(const files::DbfTable& exchange) {
+    return exchange.count() ? double(exchange.position()) / exchange.count() : 1.0;
+}
+
+// The quick way: every row in one bulk load of each file. False when nothing
+// was kept because a row failed (the load does not tell which): the rows are
+// then imported one by one, which does.
+bool importInOneLoad(files::DbfTable& exchange, Importer& importer, data::File<data::Address>& adr,
+                     data::File<data::ContactPerson>& tkp, const ProgressCallback& progress,
+                     ImportOutcome& out) {
+    importer.prepare();
+    if (adr.beginBulkLoad() != data::NoError)
+        return false;
+    if (tkp.beginBulkLoad() != data::NoError) {
+        adr.cancelBulkLoad();
+        return false;
+    }
+    const std::vector<int> layout = exchangeLayout(exchange);
+    exchange.rewind();
+    files::DbfRecord record;
+    std::vector<ImportFailure> withContact; // reported should the contacts fail alone
+    std::size_t rows = 0;
+    while (!exchange.next(record)) {
+        const ExchangeRow row = exchangeRow(layout, record);
+        if (!importer.add(row).empty()) {
+            adr.cancelBulkLoad();
+            tkp.cancelBulkLoad();
+            return false;
+        }
+        ++rows;
+        if (hasContact(row))
+            withContact.push_back({exchange.position(), row[ef::NAME1], {}});
+        if (progress && rows % kProgressRows == 0 && !progress(shareDone(exchange))) {
+            out.cancelled = exchange.position() < exchange.count();
+            break;
+        }
+    }
+    if (adr.endBulkLoad() != data::NoError) {
+        tkp.cancelBulkLoad();
+        return false;
+    }
+    out.imported = rows;
+    if (tkp.endBulkLoad() != data::NoError) {
+        const std::string reason = "contact: " + failureReason();
+        for (ImportFailure& f : withContact)
+            out.failed.push_back({f.row, f.name1, reason});
+    }
+    return true;
+}
+
+// Row by row in transactions of a batch each: every row that cannot be added is reported.
+void importRowByRow(files::DbfTable& exchange, Importer& importer, data::File<data::Address>& adr,
+                    data::File<data::ContactPerson>& tkp, const ProgressCallback& progress,
+                    ImportOutcome& out) {
+    importer.prepare();
     const std::vector<int> layout = exchangeLayout(exchange);
     exchange.rewind();
     files::DbfRecord record;
@@ -161,11 +218,22 @@ ImportOutcome importExchange(files::DbfTable& exchange, data::File<data::Address
         } else {
             out.imported += added;
         }
-        if (progress && !progress(exchange.count() ? double(exchange.position()) / exchange.count() : 1.0)) {
+        if (progress && !progress(shareDone(exchange))) {
             out.cancelled = more;
             break;
         }
     }
+}
+
+} // namespace
+
+ImportOutcome importExchange(files::DbfTable& exchange, data::File<data::Address>& adr,
+                             data::File<data::ContactPerson>& tkp, std::uint8_t contactKind,
+                             const ProgressCallback& progress) {
+    ImportOutcome out;
+    Importer importer(adr, tkp, contactKind);
+    if (!importInOneLoad(exchange, importer, adr, tkp, progress, out))
+        importRowByRow(exchange, importer, adr, tkp, progress, out);
     return out;
 }
 

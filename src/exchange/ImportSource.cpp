@@ -182,6 +182,18 @@ private:
 
 } // namespace
 
+std::optional<ImportFormat> importFormatNamed(std::string_view name) {
+    if (name == "text")
+        return ImportFormat::Text;
+    if (name == "dbf")
+        return ImportFormat::Dbf;
+    if (name == "outlook")
+        return ImportFormat::Outlook;
+    if (name == "vcard")
+        return ImportFormat::VCard;
+    return std::nullopt;
+}
+
 std::string generatedColumnName(int number) {
     return "Fld" + std::to_string(number);
 }

@@ -11,12 +11,16 @@
 #include "exchange/ImportText.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velkora::exchange {
 
 enum class ImportFormat { Text, Dbf, Outlook, VCard };
+// "text", "dbf", "outlook" or "vcard".
+std::optional<ImportFormat> importFormatNamed(std::string_view name);
 
 struct ImportOptions {
     ImportFormat format = ImportFormat::Text;

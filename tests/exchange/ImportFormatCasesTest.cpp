@@ -18,16 +18,6 @@ std::string casesDir() {
     return test::sourceDir() + "/tests/exchange/cases";
 }
 
-ImportFormat formatNamed(const std::string& name) {
-    if (name == "dbf")
-        return ImportFormat::Dbf;
-    if (name == "outlook")
-        return ImportFormat::Outlook;
-    if (name == "vcard")
-        return ImportFormat::VCard;
-    return ImportFormat::Text;
-}
-
 std::vector<FixedColumn> fixedColumns(const std::string& text) {
     std::vector<FixedColumn> columns;
     std::istringstream in(text);
@@ -48,7 +38,7 @@ std::string readCase(const std::string& name, const test::TempDir& dir) {
         if (key == "file")
             options.file = casesDir() + "/" + value;
         else if (key == "format")
-            options.format = formatNamed(value);
+            options.format = importFormatNamed(value).value_or(ImportFormat::Text);
         else if (key == "delimiter")
             options.delimiter = value == "TAB" ? "\t" : value;
         else if (key == "header")

@@ -109,13 +109,14 @@ TEST_F(ImportRunTest, RowsThatCannotBeAddedAreCountedWithTheirReason) {
               (std::vector<std::string>{"2/030 3"}));
 }
 
-TEST_F(ImportRunTest, ACancelLeavesTheRowsAfterTheBatchAlone) {
+TEST_F(ImportRunTest, ACancelKeepsTheRowsImportedSoFarAndLeavesTheRest) {
     for (int i = 0; i < 2500; ++i)
         addRow({{ef::NAME1, "Zeile " + std::to_string(i)}});
     const ImportOutcome out = importExchange(exchange, adr, tkp, 0, [](double) { return false; });
     EXPECT_TRUE(out.cancelled);
-    EXPECT_EQ(out.imported, 2000u);
-    EXPECT_EQ(adr.records(), 2000);
+    EXPECT_GT(out.imported, 0u);
+    EXPECT_LT(out.imported, 2500u);
+    EXPECT_EQ(adr.records(), static_cast<std::int64_t>(out.imported));
 }
 
 TEST_F(ImportRunTest, ExportedCardsReadBackWithEveryNamePhoneAndMail) {
