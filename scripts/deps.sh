@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libsqlite3-dev sqlite3 libpq-dev
+    libsqlite3-dev sqlite3 libpq-dev libcurl4-openssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xdg-utils fonts-dejavu-core
+    xdg-utils cups-client fonts-dejavu-core
     "$@"
 )
 

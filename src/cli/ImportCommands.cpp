@@ -92,7 +92,7 @@ void removeDuplicates(files::DbfTable& exchange, const CheckOutcome& check, cons
         exchange.read(row, record);
         failed.push_back(
             {row, exchangeRow(layout, record)[ef::NAME1], call.tr(Msg::ImportDuplicateOf, {numbers})});
-        exchange.erase(row);
+        exchange.markDeleted(row);
     }
 }
 

@@ -5,19 +5,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace velkora::test {
-
-std::string findProgram(const std::string& name) {
-    std::istringstream path(std::getenv("PATH") ? std::getenv("PATH") : "");
-    for (std::string folder; std::getline(path, folder, ':');)
-        if (std::filesystem::exists(folder + "/" + name))
-            return folder + "/" + name;
-    return {};
-}
 
 ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& workingFolder) {

@@ -2,6 +2,8 @@
 // Runs a program the way a shell or a scheduled job would, and collects
 // what it printed and its exit status.
 
+#include "shared/ExternalProgram.h"
+
 #include <string>
 #include <vector>
 
@@ -13,8 +15,7 @@ struct ProgramResult {
     int status = -1; // -1 when it did not exit normally
 };
 
-// The full name of a program found on PATH; empty when there is none.
-std::string findProgram(const std::string& name);
+using velkora::findProgram;
 
 ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& workingFolder);

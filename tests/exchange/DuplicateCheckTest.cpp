@@ -68,7 +68,7 @@ TEST_F(DuplicateFinderTest, TheCheckMarksEveryRowAndListsItsDuplicates) {
     append("", "Gelöscht", "");
     append("7", "Schon markiert", "");
     append("", "Oxford", "London");
-    ASSERT_FALSE(table.erase(3));
+    ASSERT_FALSE(table.markDeleted(3));
 
     const CheckOutcome out = checkExchange(table, finder);
     EXPECT_TRUE(out.done);

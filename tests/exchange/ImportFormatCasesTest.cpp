@@ -93,7 +93,7 @@ TEST(DbfFormat, AnyDbaseFileReadsWithItsFieldNamesAsColumns) {
     ASSERT_FALSE(table.open(name, files::DbfTable::Access::Write));
     ASSERT_FALSE(table.append({{"Bäckerei Schön", "80331", "München", "Zwei\r\nZeilen"}}));
     ASSERT_FALSE(table.append({{"Gelöscht", "1", "", ""}}));
-    ASSERT_FALSE(table.erase(2));
+    ASSERT_FALSE(table.markDeleted(2));
     table.close();
 
     ImportOptions options;

@@ -91,6 +91,10 @@ bool postToWindow(const std::string& procedure, QEvent::Type type) {
 }
 
 QWidget* openWindow(const std::string& procedure) {
+    return openWindow(procedure, {});
+}
+
+QWidget* openWindow(const std::string& procedure, const WindowFactory& factory) {
     const auto found = registrations().find(procedure);
     if (found == registrations().end()) {
         showProcedureToDo(procedure);
@@ -104,7 +108,7 @@ QWidget* openWindow(const std::string& procedure) {
             return running;
         }
     }
-    QWidget* window = found->second.factory();
+    QWidget* window = factory ? factory() : found->second.factory();
     if (!window)
         return nullptr;
     window->setAttribute(Qt::WA_DeleteOnClose);

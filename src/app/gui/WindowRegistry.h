@@ -51,6 +51,11 @@ void clearWindowRegistry();
 // its widget is returned. An unregistered procedure shows ProcedureToDo and
 // returns nullptr.
 QWidget* openWindow(const std::string& procedure);
+// The same for a window that starts with values of the caller's (a file to
+// show, a filter): `factory` builds it in place of the registered one, so
+// what the caller hands over is visible in the call. The procedure must be
+// registered all the same; its instance rule holds.
+QWidget* openWindow(const std::string& procedure, const WindowFactory& factory);
 // The open single-instance window of `procedure`, or nullptr (its "thread number").
 QWidget* runningWindow(const std::string& procedure);
 // Posts `type` to the open window of `procedure`; false when it is not open.

@@ -187,6 +187,10 @@ FileError DbfTable::notOpen() const {
     return {kFileNotOpen, "File Not Open"};
 }
 
+FileError DbfTable::notWritable() const {
+    return {kAccessDenied, "Access Denied: opened for reading (" + fileName_ + ")"};
+}
+
 FileError DbfTable::open(const std::string& name, Access access) {
     close();
     const std::string file = tableFileName(name);
@@ -389,7 +393,7 @@ FileError DbfTable::append(const DbfRecord& record) {
     if (!isOpen())
         return notOpen();
     if (!writable_)
-        return {kAccessDenied, "Access Denied: opened for reading (" + fileName_ + ")"};
+        return notWritable();
     if (count_ == 0xFFFFFFFFu)
         return invalid(fileName_, "table is full");
     std::string raw(1, ' ');
@@ -419,31 +423,32 @@ FileError DbfTable::append(const DbfRecord& record) {
     return {};
 }
 
-FileError DbfTable::checkWritable(std::uint32_t recno) const {
+FileError DbfTable::markDeleted(std::uint32_t recno) {
     if (!isOpen())
         return notOpen();
     if (!writable_)
-        return {kAccessDenied, "Access Denied: opened for reading (" + fileName_ + ")"};
+        return notWritable();
     if (recno == 0 || recno > count_)
         return {kRecordNotAvailable, "Record Not Available"};
-    return {};
+    const std::uint64_t at = headerLength_ + std::uint64_t(recno - 1) * recordLength_;
+    if (FileError error = table_.writeAt(at, "*"))
+        return error;
+    return table_.writeAt(1, updateDate());
 }
 
 FileError DbfTable::writeField(std::uint32_t recno, int field, std::string_view value) {
-    if (FileError error = checkWritable(recno))
-        return error;
+    if (!isOpen())
+        return notOpen();
+    if (!writable_)
+        return notWritable();
+    if (recno == 0 || recno > count_)
+        return {kRecordNotAvailable, "Record Not Available"};
     if (field < 0 || static_cast<std::size_t>(field) >= fields_.size() ||
         fields_[static_cast<std::size_t>(field)].type == DbfType::Memo)
         return {kRecordNotAvailable, "Record Not Available: no such field"};
     const auto f = static_cast<std::size_t>(field);
     const std::uint64_t at = headerLength_ + std::uint64_t(recno - 1) * recordLength_ + offsets_[f];
     return table_.writeAt(at, fieldBytes(fields_[f], value));
-}
-
-FileError DbfTable::erase(std::uint32_t recno) {
-    if (FileError error = checkWritable(recno))
-        return error;
-    return table_.writeAt(headerLength_ + std::uint64_t(recno - 1) * recordLength_, "*");
 }
 
 } // namespace velkora::files

@@ -82,17 +82,18 @@ public:
     // Appends a record built from `record.values` (missing values are empty)
     // and moves the position to it.
     FileError append(const DbfRecord& record);
+    // Sets the deletion flag of record `recno`, as dBase's DELETE does: the
+    // row stays in the file, readers skip it.
+    FileError markDeleted(std::uint32_t recno);
     // Writes one field of record `recno` in place (not a memo field).
     FileError writeField(std::uint32_t recno, int field, std::string_view value);
-    // Marks record `recno` deleted: readers skip it from then on.
-    FileError erase(std::uint32_t recno);
 
 private:
     FileError readHeader(std::uint64_t fileSize);
     FileError readMemo(std::uint32_t block, std::string& text);
     FileError writeMemo(std::string_view text, std::uint32_t& block);
     FileError notOpen() const;
-    FileError checkWritable(std::uint32_t recno) const;
+    FileError notWritable() const;
 
     FileHandle table_;
     FileHandle memo_;

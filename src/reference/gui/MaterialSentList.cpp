@@ -19,12 +19,6 @@ namespace {
 
 enum Tab { All, ByMaterial, ByActivity, ByAddress };
 
-// The filter the next list the frame opens starts with.
-MaterialSentFilter& pendingFilter() {
-    static MaterialSentFilter filter;
-    return filter;
-}
-
 } // namespace
 
 browse::BrowseDeclaration materialSentListDeclaration() {
@@ -120,8 +114,8 @@ void AktAttMatListWin::recordSent() {
 }
 
 void openSentMaterial(MaterialSentFilter filter) {
-    pendingFilter() = std::move(filter);
-    app::openWindow(app::procedures::MaterialSentList);
+    app::openWindow(app::procedures::MaterialSentList,
+                    [filter = std::move(filter)] { return new AktAttMatListWin(filter); });
 }
 
 void openSentMaterialForActivity(std::int32_t aktid) {
@@ -130,7 +124,7 @@ void openSentMaterialForActivity(std::int32_t aktid) {
 
 void registerMaterialSentList() {
     app::registerWindow(app::procedures::MaterialSentList, app::Instances::Multiple,
-                        [] { return new AktAttMatListWin(std::exchange(pendingFilter(), {})); });
+                        [] { return new AktAttMatListWin({}); });
     addresses::materialSentList() = [](std::int32_t adrnr) { openSentMaterial({.adrnr = adrnr}); };
 }
 
