@@ -28,15 +28,19 @@ std::size_t head(std::string_view text, std::size_t chars, DuplicateFinder::Head
 
 } // namespace
 
-int DuplicateFinder::load(data::File<data::Address>& adr) {
+int DuplicateFinder::load(data::File<data::Address>& adr, const ProgressCallback& progress) {
     entries_.clear();
-    entries_.reserve(static_cast<std::size_t>(std::max<std::int64_t>(adr.records(), 0)));
+    const auto total = static_cast<std::size_t>(std::max<std::int64_t>(adr.records(), 0));
+    entries_.reserve(total);
+    bool cancelled = false;
     const int code = adr.scan([&] {
         add(adr.rec.ADRNR, adr.rec.NAME1, adr.rec.NAME2, adr.rec.ORT, adr.rec.STRASSE);
-        return true;
+        if (progress && entries_.size() % (10 * kProgressEvery) == 0)
+            cancelled = !progress(total ? double(entries_.size()) / total : 1.0);
+        return !cancelled;
     });
     ready();
-    return code;
+    return cancelled ? data::RecordNotAvailable : code;
 }
 
 void DuplicateFinder::add(std::int32_t adrnr, std::string_view name1, std::string_view name2,

@@ -21,8 +21,9 @@ namespace velkora::exchange {
 
 class DuplicateFinder {
 public:
-    // Reads every address; the record error, NoError when all were read.
-    int load(data::File<data::Address>& adr);
+    // Reads every address; the record error, NoError when all were read
+    // (RecordNotAvailable when `progress` cancelled).
+    int load(data::File<data::Address>& adr, const ProgressCallback& progress = {});
     // Adds one address (load uses it; tests may too).
     void add(std::int32_t adrnr, std::string_view name1, std::string_view name2, std::string_view place,
              std::string_view street);

@@ -26,5 +26,7 @@ inline constexpr const char* MailMergeList = "MailMergeList";
 inline constexpr const char* TemplateService = "TmplService";
 inline constexpr const char* DataImport = "DataImport";
 inline constexpr const char* DataExport = "DataExport";
+// The check list of the exchange file the import wizard and DataExport open.
+inline constexpr const char* AdressImportList = "AdressImportList";
 
 } // namespace velkora::app::procedures

@@ -78,10 +78,14 @@ struct BrowseDeclaration {
     // no column is saved): a key of the file and the field its locator
     // fills; no header carries the sort marker then. Without it: column 1.
     std::optional<SortOrder> keyOrder;
-    LocatorMapping locate;           // default: the text itself
-    RowBuilder buildRow;             // default: every column from its field and picture
-    std::vector<QIcon> icons;        // icon numbers 1..n of the rows
-    std::string form;                // the update form's procedure; empty: none
+    LocatorMapping locate;    // default: the text itself
+    RowBuilder buildRow;      // default: every column from its field and picture
+    std::vector<QIcon> icons; // icon numbers 1..n of the rows
+    std::string form;         // the update form's procedure; empty: none
+    // A list without a form that deletes all the same: Delete asks the
+    // standard delete question and calls this for the selected row (in the
+    // source's buffer); false offers DeleteError's retry.
+    std::function<bool(BrowseSource&)> deleteRow;
     std::string buttonPrefix;        // object names ?INSERT:2, ?CHANGE:2, ?DELETE:2
     std::string buttonSuffix = ":2"; // (a list of a form: AKINSERT, AKCHANGE, AKDELETE)
     std::vector<BrowseTab> tabs;     // the sheet's tabs; the list sits in the current one
