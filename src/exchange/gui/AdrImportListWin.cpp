@@ -48,7 +48,7 @@ browse::BrowseDeclaration importListDeclaration() {
         {{"ADR1:STRASSE", "Strasse", "@s40"}, ""},
         {{"ADR1:LAND", "Land", "@s40"}, ""},
         {{"ADR1:TEL", "Telefon", "@s24"}, ""},
-        {{"ADR1:FAX", "Telefax", "@s24"}, ""},
+        {{"ADR1:FAX", "Fax", "@s24"}, ""},
         {{"ADR1:EMAIL", "E-Mail", "@s64"}, ""},
         {{"ADR1:BRANCHE", "Branche", "@s16"}, ""},
         {{"ADR1:ZUSATZ", "Zusatz", "@s40"}, ""},

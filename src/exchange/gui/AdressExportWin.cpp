@@ -19,7 +19,7 @@ namespace velkora::exchange {
 AdressExportWin::AdressExportWin(QWidget* parent) : QWidget(parent) {
     setObjectName("AdressExportWin");
     setWindowTitle("Data Exchange");
-    auto* text = new QLabel("Check and import the rows of the exchange file.");
+    auto* text = new QLabel("Rows of the last import");
     text->setObjectName("STRING:EXCHANGE");
     text->setWordWrap(true);
     auto* ok = new QPushButton("OK");

@@ -157,6 +157,7 @@ void BrowseWindow::deleteWithoutForm() {
         if (data::ShowStandardWarning(data::Warn::DeleteError, source_->fileName()) != ButtonYes)
             return;
     page_->removeCurrent();
+    pageMoved();
     updateButtons();
 }
 

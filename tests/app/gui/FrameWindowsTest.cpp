@@ -27,7 +27,8 @@ namespace {
 const char* const kWindows[] = {procs::AddressList,  procs::ContactList,      procs::PlaceListWithStreets,
                                 procs::PlaceList,    procs::CountryList,      procs::IndustryList,
                                 procs::Alarm,        procs::ActivityList,     procs::ReminderList,
-                                procs::MaterialList, procs::MaterialSentList, procs::TranslationList};
+                                procs::MaterialList, procs::MaterialSentList, procs::TranslationList,
+                                procs::DataImport,   procs::DataExport};
 
 // What is wrong with the place of the frame's windows: out of sight, or smaller than they need.
 QStringList misplaced(app::MainFrame& frame) {

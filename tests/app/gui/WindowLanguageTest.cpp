@@ -16,6 +16,7 @@
 #include "app/gui/WindowRegistry.h"
 #include "data/FileServices.h"
 #include "data/Tables.h"
+#include "exchange/ExchangeFile.h"
 #include "i18n/TranslationFile.h"
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
@@ -292,6 +293,15 @@ Opener messageBox() {
     };
 }
 
+// The check list over an exchange file an import left in the mail folder.
+Opener importCheckList() {
+    return [](app::MainFrame& frame, const Check& check) {
+        const std::string name = exchange::exchangeFileName(appState().MAILPATH);
+        QVERIFY(!exchange::createExchangeFile(name));
+        listWindow(procedures::AdressImportList)(frame, check);
+    };
+}
+
 const std::vector<WindowCase>& windowCases() {
     static const std::vector<WindowCase> all = {
         {"frame", frameItself()},
@@ -325,6 +335,9 @@ const std::vector<WindowCase>& windowCases() {
         {"reorganise addresses", frameCommand("SERVICEDATAUTIL")},
         {"print setup", frameCommand("PRINTSETUP")},
         {"message box", messageBox()},
+        {"import wizard", listWindow(procedures::DataImport)},
+        {"import check list", importCheckList()},
+        {"data exchange", listWindow(procedures::DataExport)},
     };
     return all;
 }
