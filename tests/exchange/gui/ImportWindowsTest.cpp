@@ -3,6 +3,7 @@
 
 #include "ScriptedPrompter.h"
 #include "TempDir.h"
+#include "addresses/gui/AdrListWin.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/WindowRegistry.h"
 #include "data/FileServices.h"
@@ -169,6 +170,35 @@ private slots:
         QVERIFY(list);
         QCOMPARE(listTable(list)->model()->index(0, 2).data().toString().trimmed(),
                  QString("Übrig vom letzten Mal"));
+    }
+
+    void theAddressListExportsTheSelectedAddressOrEveryAddressAsVCard() {
+        auto& adr = data::files().QXADRESS;
+        QVERIFY(data::OpenRecordFile(adr));
+        adr.clear();
+        adr.rec.ADRNR = 8;
+        adr.rec.NAME1 = "Zweite Adresse";
+        QCOMPARE(adr.add(), data::NoError);
+        data::CloseRecordFile(adr);
+        const std::string file = dir.file("export.vcf");
+        addresses::vcardFileChooser() = [file](QWidget*) { return file; };
+        auto* list = new addresses::AdrListWin;
+        list->setAttribute(Qt::WA_DeleteOnClose);
+        list->show();
+        QVERIFY(QTest::qWaitForWindowExposed(list));
+
+        prompts->setNextAnswer(ButtonYes);
+        click(list, "VCARDBUTTON");
+        const std::string one = test::readFile(file);
+        QVERIFY(one.find("BEGIN:VCARD") != std::string::npos);
+        QCOMPARE(one.find("BEGIN:VCARD", 1), std::string::npos);
+
+        prompts->setNextAnswer(ButtonNo);
+        click(list, "VCARDBUTTON");
+        const std::string all = test::readFile(file);
+        QVERIFY(all.find("FN:Berger Softwareentwicklung GmbH") != std::string::npos);
+        QVERIFY(all.find("FN:Zweite Adresse") != std::string::npos);
+        list->close();
     }
 };
 
