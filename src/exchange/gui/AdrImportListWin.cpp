@@ -18,7 +18,6 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <algorithm>
 
 namespace velkora::exchange {
 namespace {
@@ -126,9 +125,8 @@ AdrImportListWin::AdrImportListWin(const std::string& exchangeName, QWidget* par
     box->addWidget(duplicateList_);
     sheet()->widget(0)->layout()->addWidget(group);
     i18n::TranslateListHeaders(duplicateList_);
+    resize(sizeHint());
     openBrowse();
-    // Fourteen columns want more room than the list's first page needs.
-    resize(std::max(width(), 900), std::max(height(), 560));
 }
 
 void AdrImportListWin::selectionChanged() {

@@ -21,6 +21,8 @@ class AdrImportListWin : public browse::BrowseWindow {
     Q_OBJECT
 public:
     explicit AdrImportListWin(const std::string& exchangeName, QWidget* parent = nullptr);
+    // Wide enough for names, place and street at first sight.
+    QSize sizeHint() const override { return {900, 540}; }
 
     // The addresses found for each row by the last check.
     const std::multimap<std::uint32_t, std::int32_t>& duplicates() const { return duplicates_; }

@@ -265,6 +265,11 @@ void DataImportWin::next() {
             return;
         showPage(1);
     } else if (pages_->currentIndex() == 1) {
+        // Rows without name 1 are dropped: without a column for it nothing would be read.
+        if (mapping_.column[ef::NAME1] == 0) {
+            i18n::ShowMessage("M.IMP_NoName1", Icon::Exclamation, "Assign a column to name 1.");
+            return;
+        }
         showPage(2);
         read();
     }

@@ -61,7 +61,8 @@ private slots:
         dir.write("ORB.ENV",
                   "[APPWARN]\nWarn:IMP_Start=Soll der Import jetzt beginnen?\nCapt:IMP_Start=Import\n"
                   "Warn:IMP_Done=%1 Zeilen importiert, %2 nicht importiert.\nCapt:IMP_Done=Import\n"
-                  "Warn:IMP_NoFile=Es gibt keine Austauschdatei.\nCapt:IMP_NoFile=Datenaustausch\n");
+                  "Warn:IMP_NoFile=Es gibt keine Austauschdatei.\nCapt:IMP_NoFile=Datenaustausch\n"
+                  "Warn:IMP_NoName1=Name 1 fehlt.\nCapt:IMP_NoName1=Data import\n");
         setApplicationEndHandler([](std::string_view) {});
         prompts = std::make_unique<test::ScriptedPrompter>();
         exchange::registerExchangeWindows();
@@ -111,6 +112,16 @@ private slots:
         selectRow(fields, ort);
         click(wizard, "?BUTTONA2D");
         QCOMPARE(fields->item(ort, 0)->text(), QString("Ort"));
+        // Without a column for name 1 the wizard does not go on.
+        selectRow(fields, name1);
+        click(wizard, "?BUTTOND2A");
+        click(wizard, "?NEXT");
+        QCOMPARE(wizard->page(), 2);
+        QCOMPARE(prompts->prompts().back().caption, std::string("Data import"));
+        selectRow(control<QTableWidget>(wizard, "?ASCLIST"), 0);
+        selectRow(fields, name1);
+        click(wizard, "?BUTTONA2D");
+        prompts->clear();
 
         click(wizard, "?NEXT");
         QCoreApplication::processEvents();
