@@ -76,13 +76,6 @@ std::vector<std::string> translatedDescriptions() {
     return texts;
 }
 
-bool ColumnMapping::any() const {
-    for (const int c : column)
-        if (c > 0)
-            return true;
-    return false;
-}
-
 ColumnMapping automaticMapping(const std::vector<ImportColumn>& columns,
                                const std::vector<std::string>& descriptions) {
     ColumnMapping mapping;

@@ -22,7 +22,6 @@ struct ColumnMapping {
         if (field > ef::ADRNR && field < int(kExchangeFieldCount))
             column[std::size_t(field)] = columnNumber;
     }
-    bool any() const;
 };
 
 // The translated description of each field, in field order ("P.10_..." keys).

@@ -423,13 +423,19 @@ FileError DbfTable::append(const DbfRecord& record) {
     return {};
 }
 
-FileError DbfTable::markDeleted(std::uint32_t recno) {
+FileError DbfTable::recordWritable(std::uint32_t recno) const {
     if (!isOpen())
         return notOpen();
     if (!writable_)
         return notWritable();
     if (recno == 0 || recno > count_)
         return {kRecordNotAvailable, "Record Not Available"};
+    return {};
+}
+
+FileError DbfTable::markDeleted(std::uint32_t recno) {
+    if (FileError error = recordWritable(recno))
+        return error;
     const std::uint64_t at = headerLength_ + std::uint64_t(recno - 1) * recordLength_;
     if (FileError error = table_.writeAt(at, "*"))
         return error;
@@ -437,12 +443,8 @@ FileError DbfTable::markDeleted(std::uint32_t recno) {
 }
 
 FileError DbfTable::writeField(std::uint32_t recno, int field, std::string_view value) {
-    if (!isOpen())
-        return notOpen();
-    if (!writable_)
-        return notWritable();
-    if (recno == 0 || recno > count_)
-        return {kRecordNotAvailable, "Record Not Available"};
+    if (FileError error = recordWritable(recno))
+        return error;
     if (field < 0 || static_cast<std::size_t>(field) >= fields_.size() ||
         fields_[static_cast<std::size_t>(field)].type == DbfType::Memo)
         return {kRecordNotAvailable, "Record Not Available: no such field"};

@@ -94,6 +94,8 @@ private:
     FileError writeMemo(std::string_view text, std::uint32_t& block);
     FileError notOpen() const;
     FileError notWritable() const;
+    // Whether record `recno` may be written in place: open for writing and there.
+    FileError recordWritable(std::uint32_t recno) const;
 
     FileHandle table_;
     FileHandle memo_;
