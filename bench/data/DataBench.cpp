@@ -3,6 +3,7 @@
 // (default: a temporary folder, 10000 1000000; --load-only stops after the bulk load;
 // --server: each size again on that database server, beside the files' figures)
 // Each size gets a fresh set of files; every address has two contact persons.
+#include "SampleAddresses.h"
 #include "data/Backend.h"
 #include "data/FileServices.h"
 #include "data/View.h"
@@ -21,6 +22,7 @@
 
 using namespace velkora;
 using namespace velkora::data;
+using namespace velkora::bench;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -41,24 +43,6 @@ template <class F> double median(F run) {
     }
     std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
     return times[kRuns / 2];
-}
-
-const char* kNames[] = {"Müller", "Schmidt", "Schneider", "Fischer", "Weber",   "Meyer",      "Wagner",
-                        "Becker", "Schulz",  "Hoffmann",  "Schäfer", "Koch",    "Bauer",      "Richter",
-                        "Klein",  "Wolf",    "Schröder",  "Neumann", "Schwarz", "Zimmermann", "Braun",
-                        "Krüger", "Hofmann", "Hartmann",  "Lange",   "Schmitt"};
-const char* kKinds[] = {"GmbH",   "AG",  "KG",      "& Co.",   "e.K.",
-                        "Handel", "Bau", "Technik", "Service", "Consulting"};
-const char* kPlaces[] = {"Berlin",    "Hamburg",    "München",  "Köln",     "Frankfurt am Main",
-                         "Stuttgart", "Düsseldorf", "Leipzig",  "Dortmund", "Essen",
-                         "Bremen",    "Dresden",    "Hannover", "Nürnberg", "Duisburg"};
-const char* kStreets[] = {"Hauptstraße", "Schulstraße", "Gartenstraße", "Bahnhofstraße",
-                          "Dorfstraße",  "Bergstraße",  "Birkenweg",    "Lindenstraße",
-                          "Kirchstraße", "Waldstraße",  "Ringstraße",   "Schillerstraße"};
-const char* kIndustries[] = {"EDV", "HANDEL", "BAU", "BERATUNG", "MEDIZIN", "GASTRO", "LOGISTIK", "DRUCK"};
-
-template <std::size_t N> const char* pick(const char* (&list)[N], std::mt19937& random) {
-    return list[random() % N];
 }
 
 struct LoadFigures {

@@ -7,7 +7,8 @@ const std::vector<CommandSpec>& allCommands() {
         initCommand(),        checkCommand(),  rebuildKeysCommand(), reorganiseCommand(), copyDataCommand(),
         moveDataCommand(),    listCommand(),   evalCommand(),        formatNameCommand(), phoneIndexCommand(),
         mergeCommand(),       dbfCommand(),    remindersCommand(),   calendarCommand(),   selectCommand(),
-        exportAsciiCommand(), letterCommand(), mailCommand(),        reportCommand(),
+        exportAsciiCommand(), letterCommand(), mailCommand(),        reportCommand(),     importCommand(),
+        exportVCardCommand(),
     };
     return commands;
 }

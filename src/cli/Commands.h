@@ -27,6 +27,8 @@ CommandSpec exportAsciiCommand();
 CommandSpec letterCommand();
 CommandSpec mailCommand();
 CommandSpec reportCommand();
+CommandSpec importCommand();
+CommandSpec exportVCardCommand();
 
 // Every command, in the order the overview lists them.
 const std::vector<CommandSpec>& allCommands();

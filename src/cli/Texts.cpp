@@ -378,12 +378,14 @@ constexpr Entry kTexts[] = {
      "export a mailing list as ASCII"},
     {Msg::ExportAsciiHelp,
      "velkora-cli export-ascii LISTE DATEI\n"
+     "\n"
      "Schreibt die Serienbriefliste LISTE (eine .DBF-Datei oder der Name einer Liste in\n"
      "MailPath) als ASCII-Export des Programms nach DATEI: eine Zeile je Satz, die Felder\n"
      "von STATUS bis zur Memo-Blocknummer ohne Leerzeichen am Ende, durch \";\" getrennt,\n"
      "ohne Kopfzeile, ANSI (Windows-1252). Ein Wert mit \";\", \" oder Zeilenumbruch steht\n"
      "in Anführungszeichen, \" darin verdoppelt.\n",
      "velkora-cli export-ascii LIST FILE\n"
+     "\n"
      "Writes the mailing list LIST (a .DBF file or the name of a list in MailPath) to\n"
      "FILE as the program's ASCII export: one line per row, the fields from STATUS to\n"
      "the memo block number without trailing blanks, joined by \";\", no header line,\n"
@@ -395,6 +397,7 @@ constexpr Entry kTexts[] = {
     {Msg::LetterHelp,
      "velkora-cli letter ADRNR --template VORLAGE [--contact N] [--title TEXT] [--name NAME] "
      "[--print DRUCKER [--copies N|auto]] [--no-activity]\n"
+     "\n"
      "Erstellt einen Brief wie \"Erstellen\" im Fenster Dokumenterstellung: füllt die\n"
      "Vorlage (ein Name aus dem Vorlagenordner oder eine Datei) mit der Adresse und\n"
      "dem Kontakt N, speichert ihn mit LibreOffice als .DOC im Dokumentordner (Name:\n"
@@ -405,6 +408,7 @@ constexpr Entry kTexts[] = {
      "misslang).\n",
      "velkora-cli letter ADRNR --template TEMPLATE [--contact N] [--title TEXT] [--name NAME] "
      "[--print PRINTER [--copies N|auto]] [--no-activity]\n"
+     "\n"
      "Makes a letter as \"Create\" in the document window does: fills the template (a\n"
      "name of the template folder, or a file) with the address and contact N, saves\n"
      "it with LibreOffice as .DOC in the documents folder (name: the address number in\n"
@@ -426,6 +430,7 @@ constexpr Entry kTexts[] = {
      "velkora-cli report addresses LISTE --title TITEL [--contacts] --pdf DATEI.PDF\n"
      "velkora-cli report activities [--address NR] [--from DATUM] [--to DATUM] [--kind ART]\n"
      "                              [--priority PRIO] [--memo] --title TITEL --pdf DATEI.PDF\n"
+     "\n"
      "Druckt eine Liste des Programms in eine PDF-Datei (A4, Titel im Kopf, Seitenzahl\n"
      "im Fuß). addresses: die Adressliste der Seriendatei LISTE (ein Name ohne Ordner\n"
      "liegt in MailPath) in Dateireihenfolge, mit --contacts mit den Ansprechpartnern\n"
@@ -435,6 +440,7 @@ constexpr Entry kTexts[] = {
      "velkora-cli report addresses LIST --title TITLE [--contacts] --pdf FILE.PDF\n"
      "velkora-cli report activities [--address NO] [--from DATE] [--to DATE] [--kind KIND]\n"
      "                              [--priority PRIO] [--memo] --title TITLE --pdf FILE.PDF\n"
+     "\n"
      "Prints a list of the program into a PDF file (A4, the title in the header, page\n"
      "numbers in the footer). addresses: the address list of the mailing file LIST (a\n"
      "name without a folder lies in MailPath) in file order, with --contacts with the\n"
@@ -449,6 +455,62 @@ constexpr Entry kTexts[] = {
     {Msg::ReportOptionOfOther, "Option %1 gehört zur anderen Liste", "option %1 belongs to the other list"},
     {Msg::ReportNoPdf, "dieses Programm schreibt keine PDF-Dateien", "this program writes no PDF files"},
     {Msg::ReportNotWritten, "PDF-Datei nicht geschrieben: %1", "PDF file not written: %1"},
+    {Msg::ImportSummary, "Adressen aus einer Datei importieren", "import addresses from a file"},
+    {Msg::ImportHelp,
+     "velkora-cli import DATEI [--format text|dbf|outlook|vcard] [--delimiter \";\"]\n"
+     "    [--fixed POS:LÄNGE,...] [--header] [--remove-quotes] [--oem]\n"
+     "    [--map NAME1=1,ORT=3,...] [--check] [--skip-duplicates]\n"
+     "\n"
+     "Liest die Datei in die Austauschdatei Adr$Imp$ im Mailpfad, prüft sie mit\n"
+     "--check auf Dubletten und importiert sie nach der Startfrage (mit --yes: Ja)\n"
+     "als Adressen, mit einem Ansprechpartner für jede Zeile mit Telefon, Fax oder\n"
+     "E-Mail. Textdateien sind getrennt (--delimiter, Vorgabe \";\", \"\\t\" für\n"
+     "Tabulator) oder haben feste Spalten (--fixed); --header: die erste Zeile nennt\n"
+     "die Spalten; --remove-quotes: Spalten in Anführungszeichen wie in CSV; --oem:\n"
+     "die Datei ist in CP850, sonst UTF-8 oder Windows-1252. Spalten, deren Namen\n"
+     "ein Feld nennen, werden zugeordnet; --map ordnet Feldern Spaltennummern zu.\n"
+     "--skip-duplicates importiert die Zeilen mit Dubletten nicht. Ausgegeben werden\n"
+     "die gelesenen Zeilen, die Dubletten, die importierten und die nicht\n"
+     "importierten Zeilen mit ihrem Grund.\n",
+     "velkora-cli import FILE [--format text|dbf|outlook|vcard] [--delimiter \";\"]\n"
+     "    [--fixed POS:LEN,...] [--header] [--remove-quotes] [--oem]\n"
+     "    [--map NAME1=1,ORT=3,...] [--check] [--skip-duplicates]\n"
+     "\n"
+     "Reads the file into the exchange file Adr$Imp$ in the mail path, checks it\n"
+     "for duplicates with --check and, after the start question (yes with --yes),\n"
+     "imports it as addresses, with a contact person for each row with a\n"
+     "telephone, fax or e-mail. Text files are delimited (--delimiter, default\n"
+     "\";\", \"\\t\" for a tab) or have fixed columns (--fixed); --header: the first\n"
+     "line names the columns; --remove-quotes: quoted columns as in CSV; --oem: the\n"
+     "file is in CP850, otherwise UTF-8 or Windows-1252. Columns whose names name a\n"
+     "field are mapped to it; --map maps fields to column numbers.\n"
+     "--skip-duplicates leaves the rows with duplicates out. Prints the rows read,\n"
+     "the duplicates, the rows imported and those not imported with the reason.\n"},
+    {Msg::ImportBadFormat, "unbekanntes Format: %1", "unknown format: %1"},
+    {Msg::ImportBadFixed, "ungültige Spalten (POS:LÄNGE,...): %1", "invalid columns (POS:LEN,...): %1"},
+    {Msg::ImportBadDelimiter, "Trennzeichen muss 1 bis 3 Zeichen haben: %1",
+     "the delimiter must have 1 to 3 characters: %1"},
+    {Msg::ImportBadMap, "ungültige Zuordnung (FELD=SPALTE): %1", "invalid mapping (FIELD=COLUMN): %1"},
+    {Msg::ImportNoName1, "keine Spalte für NAME1 (--map NAME1=SPALTE)",
+     "no column for NAME1 (--map NAME1=COLUMN)"},
+    {Msg::ImportRowsRead, "Gelesen: %1 Zeilen, %2 mit Name 1", "Read: %1 rows, %2 with name 1"},
+    {Msg::ImportDuplicates, "Dubletten: %1 Zeilen (%2 Adressen)", "Duplicates: %1 rows (%2 addresses)"},
+    {Msg::ImportDuplicateOf, "Dublette von %1", "duplicate of %1"},
+    {Msg::ImportNotStarted, "Import nicht gestartet", "Import not started"},
+    {Msg::ImportImported, "Importiert: %1", "Imported: %1"},
+    {Msg::ImportNotImported, "Nicht importiert: %1", "Not imported: %1"},
+    {Msg::ImportFailedRow, "  Zeile %1 (%2): %3", "  row %1 (%2): %3"},
+    {Msg::ExportVCardSummary, "Adressen als vCard ausgeben", "print addresses as vCard"},
+    {Msg::ExportVCardHelp,
+     "velkora-cli export-vcard [ADRNR...] > DATEI.vcf\n"
+     "\n"
+     "Gibt die Adressen mit den Nummern (ohne Nummer: alle) als vCard 4.0 aus: eine\n"
+     "Karte je Adresse und je Ansprechpartner, mit der Firma im ORG.\n",
+     "velkora-cli export-vcard [ADRNR...] > FILE.vcf\n"
+     "\n"
+     "Prints the addresses numbered (without a number: all) as vCard 4.0: a card\n"
+     "per address and per contact person, with the company in ORG.\n"},
+    {Msg::ExportNotANumber, "keine Adressnummer: %1", "not an address number: %1"},
 };
 
 } // namespace

@@ -278,6 +278,28 @@ int RecordFile::previous() {
     return readAt(false);
 }
 
+int RecordFile::scan(const std::function<bool()>& each) {
+    constexpr std::size_t kPageRows = 5000;
+    OrderedRead request;
+    bool more = true;
+    while (more) {
+        std::size_t rows = 0;
+        const int code = backend_->read(request, kPageRows, buffer_, [&](const RowInfo& row) {
+            ++rows;
+            setReadState(row.position, row.version);
+            request.startRow = row.position;
+            more = each();
+            return more;
+        });
+        if (code != NoError)
+            return code;
+        request.hasStart = true;
+        more = more && rows == kPageRows;
+    }
+    clearCurrentError();
+    return NoError;
+}
+
 int RecordFile::add() {
     std::int64_t position = 0;
     const int code = backend_->insert(buffer_, position);

@@ -21,6 +21,7 @@
 #include "data/Schema.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -96,6 +97,10 @@ public:
     // Reads the record after / before the current one in the key set last. 33 at the end.
     int next();
     int previous();
+    // Reads every record in stored order into the buffer, calling `each`
+    // after each (false stops); many records to a read, so a pass over a
+    // whole file costs a fraction of next() record by record. NoError at the end.
+    int scan(const std::function<bool()>& each);
     // Adds the buffer as a new record (40 with errorKey() on a duplicate).
     int add();
     // Writes the buffer back to the record it was read from (89, 40, 35).

@@ -10,7 +10,9 @@
 #include "app/gui/WindowPosition.h"
 #include "app/gui/WindowRegistry.h"
 #include "data/FileServices.h"
+#include "exchange/VCardExport.h"
 #include "i18n/ControlTexts.h"
+#include "i18n/Messages.h"
 #include "shared/AppState.h"
 #include "shared/FieldTypes.h"
 #include "shared/ProfileFile.h"
@@ -20,10 +22,12 @@
 
 #include <QBoxLayout>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QUrl>
 #include <cstdlib>
+#include <fstream>
 
 namespace velkora::addresses {
 namespace {
@@ -104,6 +108,15 @@ std::function<void(std::int32_t)>& materialSentList() {
     return hook;
 }
 
+std::function<std::string(QWidget*)>& vcardFileChooser() {
+    static std::function<std::string(QWidget*)> chooser = [](QWidget* over) {
+        return QFileDialog::getSaveFileName(over, QString(), QString::fromStdString(appState().MAILPATH),
+                                            "vCard (*.vcf)")
+            .toStdString();
+    };
+    return chooser;
+}
+
 AdrListWin::AdrListWin(QWidget* parent)
     : BrowseWindow(addressListDeclaration(), std::make_unique<browse::ViewSource>(data::files().QXADRESS),
                    parent) {
@@ -112,6 +125,8 @@ AdrListWin::AdrListWin(QWidget* parent)
     materialList_ = addExtraButton("BUTTONAPRLIST", "Material", "Versandtes Material der Adresse");
     url_ = addExtraButton("URLBUTTON", "Web", "Web- oder Mail-Adresse öffnen");
     url_->setEnabled(false);
+    vcard_ = addExtraButton("VCARDBUTTON", "vCard", "Adressen als vCard exportieren");
+    connect(vcard_, &QPushButton::clicked, this, &AdrListWin::exportVCard);
     connect(print_, &QPushButton::clicked, this, [] { app::openWindow(procedures::DocumentPreparation); });
     connect(materialList_, &QPushButton::clicked, this, [this] {
         const std::int32_t adrnr = std::atoi(source().field("ADR:ADRNR").c_str());
@@ -155,6 +170,8 @@ void AdrListWin::viewEmpty() {
     appState().ADRNR = 0;
     appState().TKPNR = 0;
     url_->setEnabled(false);
+    vcard_ = addExtraButton("VCARDBUTTON", "vCard", "Adressen als vCard exportieren");
+    connect(vcard_, &QPushButton::clicked, this, &AdrListWin::exportVCard);
 }
 
 void AdrListWin::formCompleted(int request) {
@@ -184,6 +201,29 @@ void AdrListWin::browseClosing() {
 void registerAddressWindows() {
     app::registerWindow(procedures::AddressList, app::Instances::Single, [] { return new AdrListWin; });
     app::registerWindow(procedures::Alarm, app::Instances::Single, [] { return new AlarmWin; });
+}
+
+void AdrListWin::exportVCard() {
+    const unsigned which =
+        i18n::ShowMessage("M.VCF_Which", Icon::Question, "Export only the selected address?",
+                          ButtonYes | ButtonNo | ButtonCancel);
+    if (which == ButtonCancel)
+        return;
+    std::vector<std::int32_t> numbers;
+    if (which == ButtonYes) {
+        if (page().empty())
+            return;
+        numbers.push_back(std::atoi(source().field("ADR:ADRNR").c_str()));
+    }
+    const std::string file = vcardFileChooser()(this);
+    if (file.empty())
+        return;
+    data::File<data::Address> adr;
+    data::File<data::ContactPerson> tkp;
+    std::ofstream out(file, std::ios::binary);
+    if (adr.open() != data::NoError || tkp.open() != data::NoError ||
+        !(out << exchange::exportVCards(adr, tkp, numbers)) || !out.flush())
+        i18n::ShowMessage("M.FIL_ERROR", Icon::Stop, "vCard File");
 }
 
 } // namespace velkora::addresses

@@ -35,13 +35,20 @@ protected:
 
 private:
     void openUrl();
+    // Writes the selected address, or every address, as a vCard file.
+    void exportVCard();
     // Enabled while the selected address has a web address.
     void showUrlButton();
 
     QPushButton* print_;
     QPushButton* materialList_;
     QPushButton* url_;
+    QPushButton* vcard_;
 };
+
+// Where the vCard export writes: the file the user chooses (empty: none).
+// Tests put a chooser of their own in place of the file dialog.
+std::function<std::string(QWidget* over)>& vcardFileChooser();
 
 // The list of material sent (AktAttMatListWin) for an address, plugged in by
 // its window library; until then the button says the procedure is missing.

@@ -32,5 +32,7 @@ inline constexpr const char* DataImport = "DataImport";
 inline constexpr const char* DataExport = "DataExport";
 // The e-mail window the contact list starts for its selected contact (eMailWin).
 inline constexpr const char* Mail = "WriteMail";
+// The check list of the exchange file the import wizard and DataExport open.
+inline constexpr const char* AdressImportList = "AdressImportList";
 
 } // namespace velkora::app::procedures

@@ -444,20 +444,37 @@ FileError DbfTable::flush() {
     return {};
 }
 
-FileError DbfTable::markDeleted(std::uint32_t recno) {
+FileError DbfTable::recordWritable(std::uint32_t recno) {
     if (!isOpen())
         return notOpen();
     if (!writable_)
         return notWritable();
     if (recno == 0 || recno > count_)
         return {kRecordNotAvailable, "Record Not Available"};
-    // A record still waiting to be appended would be written over the flag.
-    if (FileError error = flush())
+    // A record still waiting to be appended would be written over the change.
+    return flush();
+}
+
+FileError DbfTable::markDeleted(std::uint32_t recno) {
+    if (FileError error = recordWritable(recno))
         return error;
     const std::uint64_t at = headerLength_ + std::uint64_t(recno - 1) * recordLength_;
     if (FileError error = table_.writeAt(at, "*"))
         return error;
     return table_.writeAt(1, updateDate());
+}
+
+FileError DbfTable::writeField(std::uint32_t recno, int field, std::string_view value) {
+    if (FileError error = recordWritable(recno))
+        return error;
+    if (field < 0 || static_cast<std::size_t>(field) >= fields_.size() ||
+        fields_[static_cast<std::size_t>(field)].type == DbfType::Memo)
+        return {kRecordNotAvailable, "Record Not Available: no such field"};
+    const auto f = static_cast<std::size_t>(field);
+    const std::uint64_t at = headerLength_ + std::uint64_t(recno - 1) * recordLength_ + offsets_[f];
+    std::string bytes;
+    appendFieldBytes(bytes, fields_[f], value);
+    return table_.writeAt(at, bytes);
 }
 
 } // namespace velkora::files

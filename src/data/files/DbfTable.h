@@ -93,6 +93,8 @@ public:
     // Writes the appended records and the record count; an error here leaves
     // the table without the records it could not write.
     FileError flush();
+    // Writes one field of record `recno` in place (not a memo field).
+    FileError writeField(std::uint32_t recno, int field, std::string_view value);
 
 private:
     FileError readHeader(std::uint64_t fileSize);
@@ -100,6 +102,8 @@ private:
     FileError writeMemo(std::string_view text, std::uint32_t& block);
     FileError notOpen() const;
     FileError notWritable() const;
+    // Whether record `recno` may be written in place: open for writing and there.
+    FileError recordWritable(std::uint32_t recno);
 
     FileHandle table_;
     FileHandle memo_;

@@ -83,10 +83,14 @@ struct BrowseDeclaration {
     // column is restored, and there is no locator, as nothing is in order
     // to be found by.
     bool fixedOrder = false;
-    LocatorMapping locate;           // default: the text itself
-    RowBuilder buildRow;             // default: every column from its field and picture
-    std::vector<QIcon> icons;        // icon numbers 1..n of the rows
-    std::string form;                // the update form's procedure; empty: none
+    LocatorMapping locate;    // default: the text itself
+    RowBuilder buildRow;      // default: every column from its field and picture
+    std::vector<QIcon> icons; // icon numbers 1..n of the rows
+    std::string form;         // the update form's procedure; empty: none
+    // A list without a form that deletes all the same: Delete asks the
+    // standard delete question and calls this for the selected row (in the
+    // source's buffer); false offers DeleteError's retry.
+    std::function<bool(BrowseSource&)> deleteRow;
     std::string buttonPrefix;        // object names ?INSERT:2, ?CHANGE:2, ?DELETE:2
     std::string buttonSuffix = ":2"; // (a list of a form: AKINSERT, AKCHANGE, AKDELETE)
     std::vector<BrowseTab> tabs;     // the sheet's tabs; the list sits in the current one

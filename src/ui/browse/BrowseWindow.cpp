@@ -160,7 +160,7 @@ void BrowseWindow::updateButtons() {
     const bool rows = !page_->empty();
     const bool form = !declaration_.form.empty();
     controls_.change->setEnabled(rows && form);
-    controls_.remove->setEnabled(rows && form);
+    controls_.remove->setEnabled(rows && (form || declaration_.deleteRow));
     controls_.insert->setEnabled(form && insertAllowed());
     if (controls_.select != nullptr)
         controls_.select->setEnabled(rows && (selecting_ || declaration_.select == SelectButton::Always));

@@ -176,6 +176,8 @@ private:
     // Shows the page, re-reads the selection and updates buttons.
     void pageMoved();
     void readFailed();
+    // Delete of a list whose declaration deletes rows itself.
+    void deleteWithoutForm();
     void updateButtons();
     void closeList();
 

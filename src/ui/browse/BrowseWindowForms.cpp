@@ -3,6 +3,7 @@
 
 #include "app/gui/ModalRun.h"
 #include "app/gui/WindowPosition.h"
+#include "data/StandardWarnings.h"
 #include "ui/browse/BrowseWindow.h"
 #include "ui/browse/FormRequest.h"
 #include "ui/form/FormLayout.h"
@@ -13,6 +14,11 @@
 namespace velkora::browse {
 
 void BrowseWindow::ask(int request) {
+    if (request == DeleteRecord && declaration_.form.empty() && declaration_.deleteRow && opened_ &&
+        !inForm_) {
+        deleteWithoutForm();
+        return;
+    }
     if (declaration_.form.empty() || inForm_ || !opened_)
         return;
     catchUp();
@@ -143,6 +149,20 @@ void BrowseWindow::select() {
     rowSelected();
     response_ = RequestCompleted;
     closeList();
+}
+
+void BrowseWindow::deleteWithoutForm() {
+    catchUp();
+    if (page_->empty() || page_->regetCurrent() != ReadResult::Ok)
+        return;
+    if (data::ShowStandardWarning(data::Warn::StandardDelete) != ButtonOk)
+        return;
+    while (!declaration_.deleteRow(*source_))
+        if (data::ShowStandardWarning(data::Warn::DeleteError, source_->fileName()) != ButtonYes)
+            return;
+    page_->removeCurrent();
+    pageMoved();
+    updateButtons();
 }
 
 } // namespace velkora::browse

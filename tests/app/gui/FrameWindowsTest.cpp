@@ -40,7 +40,9 @@ const char* const kWindows[] = {procs::AddressList,
                                 procs::TemplateService,
                                 procs::MailFields,
                                 procs::Mail,
-                                procs::Settings};
+                                procs::Settings,
+                                procs::DataImport,
+                                procs::DataExport};
 
 // What is wrong with the place of the frame's windows: out of sight, or smaller than they need.
 QStringList misplaced(app::MainFrame& frame) {

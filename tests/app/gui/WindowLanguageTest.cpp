@@ -17,6 +17,7 @@
 #include "data/FileServices.h"
 #include "data/Tables.h"
 #include "documents/MailingFile.h"
+#include "exchange/ExchangeFile.h"
 #include "i18n/TranslationFile.h"
 #include "mail/gui/PasswordDialog.h"
 #include "shared/AppState.h"
@@ -316,6 +317,15 @@ Opener mailServerPassword() {
     };
 }
 
+// The check list over an exchange file an import left in the mail folder.
+Opener importCheckList() {
+    return [](app::MainFrame& frame, const Check& check) {
+        const std::string name = exchange::exchangeFileName(appState().MAILPATH);
+        QVERIFY(!exchange::createExchangeFile(name));
+        listWindow(procedures::AdressImportList)(frame, check);
+    };
+}
+
 const std::vector<WindowCase>& windowCases() {
     static const std::vector<WindowCase> all = {
         {"frame", frameItself()},
@@ -360,6 +370,9 @@ const std::vector<WindowCase>& windowCases() {
         {"e-mail", listWindow(procedures::Mail)},
         {"mail server password", mailServerPassword()},
         {"settings", listWindow(procedures::Settings)},
+        {"import wizard", listWindow(procedures::DataImport)},
+        {"import check list", importCheckList()},
+        {"data exchange", listWindow(procedures::DataExport)},
     };
     return all;
 }
