@@ -5,8 +5,8 @@
 //   @ remove ORB.INI                   set-up step on the workspace copy
 //   @ in MAIL                          call the program in this subfolder
 //   @ path {WS}/BIN:/usr/bin:/bin      call it with this PATH
-//   @ program xdg-email 3              a stand-in first on PATH that notes its
-//                                      arguments in stand-in.args and ends with 3
+//   @ program xdg-email 3              a recorder first on PATH (in BIN) that notes
+//                                      its arguments in BIN/xdg-email.args, ends with 3
 //   $ eval "F:X & 'a'"                 the arguments, quoted like a shell
 //   ! [801] ...                        expected standard error, line by line
 //   > ...                              expected standard output, line by line

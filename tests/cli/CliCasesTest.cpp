@@ -2,8 +2,8 @@
 // program on a fresh copy of the demo workspace.
 
 #include "CaseFile.h"
-#include "RecordingProgram.h"
 #include "RunProgram.h"
+#include "StandIns.h"
 #include "TempDir.h"
 #include "Workspace.h"
 #include "shared/Text.h"
@@ -32,7 +32,6 @@ TEST_P(CliCommand, PrintsWhatItsExpectedFileSays) {
     copyDemoWorkspace(workspace.str());
     std::string calledIn = workspace.str();
     std::optional<std::string> path;
-    std::optional<RecordingProgram> standIn;
     for (auto step : c.setup) {
         for (std::string& word : step)
             word = withWorkspace(word, workspace.str());
@@ -41,8 +40,9 @@ TEST_P(CliCommand, PrintsWhatItsExpectedFileSays) {
         } else if (step.front() == "path") {
             path = step.at(1);
         } else if (step.front() == "program") {
-            standIn.emplace(workspace, step.at(1));
-            standIn->endWith(std::stoi(step.at(2)));
+            installRecorder(workspace.file("BIN"), step.at(1), std::stoi(step.at(2)));
+            if (!path)
+                path = workspace.file("BIN") + ":" + (std::getenv("PATH") ? std::getenv("PATH") : "");
         } else {
             ASSERT_TRUE(runSetupStep(workspace.str(), step)) << "unknown set-up step " << step.front();
         }

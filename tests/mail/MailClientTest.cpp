@@ -2,7 +2,7 @@
 
 #include "mail/MailClient.h"
 
-#include "RecordingProgram.h"
+#include "StandIns.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,8 +13,10 @@ namespace {
 
 class MailClientTest : public ::testing::Test {
 protected:
+    MailClientTest() { programs.record(kMailClientProgram); }
+
     test::TempDir dir;
-    test::RecordingProgram client{dir, kMailClientProgram};
+    test::StandInPrograms programs;
 };
 
 TEST_F(MailClientTest, EachPartArrivesAsOneArgumentHostileTextsIncluded) {
@@ -23,7 +25,7 @@ TEST_F(MailClientTest, EachPartArrivesAsOneArgumentHostileTextsIncluded) {
                         .body = "Hallo Anna,\r\nanbei das Angebot.",
                         .attachment = "/tmp/Angebot mit Blank.pdf"};
     EXPECT_EQ(sendThroughMailClient(m), 0);
-    EXPECT_EQ(client.arguments(),
+    EXPECT_EQ(programs.arguments(kMailClientProgram),
               "[--utf8]\n[--subject]\n[Angebot\"; touch /tmp/velkora-pwned; echo '$(id)' `id`]\n[--body]\n"
               "[Hallo Anna,\r\nanbei das Angebot.]\n[--attach]\n[/tmp/Angebot mit "
               "Blank.pdf]\n[anna@example.com]\n");
@@ -31,9 +33,9 @@ TEST_F(MailClientTest, EachPartArrivesAsOneArgumentHostileTextsIncluded) {
 }
 
 TEST_F(MailClientTest, EmptyPartsAreLeftOutAndTheExitStatusIsTheResult) {
-    client.endWith(3);
+    programs.record(kMailClientProgram, 3);
     EXPECT_EQ(sendThroughMailClient({}), 3);
-    EXPECT_EQ(client.arguments(), "[--utf8]\n");
+    EXPECT_EQ(programs.arguments(kMailClientProgram), "[--utf8]\n");
 }
 
 TEST_F(MailClientTest, AMissingMailClientCannotBeStarted) {

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 namespace velkora::test {
@@ -14,6 +15,16 @@ void installStandIn(const std::string& folder, const std::string& name) {
     fs::create_directories(folder);
     fs::copy_file(fs::path(sourceDir()) / "tests/support/stand-ins" / name, fs::path(folder) / name,
                   fs::copy_options::overwrite_existing);
+}
+
+void installRecorder(const std::string& folder, const std::string& name, int status) {
+    fs::create_directories(folder);
+    const fs::path script = fs::path(folder) / name;
+    fs::remove(script.string() + ".args");
+    std::ofstream(script)
+        << "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done >\"$0.args\"\nexit " << status
+        << "\n";
+    fs::permissions(script, fs::perms::owner_all, fs::perm_options::add);
 }
 
 StandInPrograms::StandInPrograms(std::initializer_list<std::string> names, bool alone) {
@@ -34,6 +45,10 @@ std::string StandInPrograms::waitForLog(const std::string& name, std::size_t lin
         text = log(name);
     }
     return text;
+}
+
+void StandInPrograms::record(const std::string& name, int status) const {
+    installRecorder(folder_.str(), name, status);
 }
 
 void StandInPrograms::write(const std::string& name, const std::string& script) const {

@@ -8,9 +8,9 @@
 
 #include "DemoStart.h"
 #include "FrameDriver.h"
-#include "RecordingProgram.h"
 #include "ScriptedPrompter.h"
 #include "SmtpTestServer.h"
+#include "StandIns.h"
 #include "TempDir.h"
 #include "app/gui/MainFrame.h"
 #include "app/gui/Procedures.h"
@@ -73,7 +73,7 @@ class eMailWinTest : public QObject {
     test::TempDir dir_;
     test::ScriptedPrompter prompter_;
     app::StartSwitches switches_;
-    test::RecordingProgram client_{dir_, "xdg-email"};
+    test::StandInPrograms programs_;
     std::unique_ptr<app::MainFrame> frame_;
     QWidget* contacts_ = nullptr;
     mail::eMailWin* window_ = nullptr;
@@ -84,7 +84,7 @@ class eMailWinTest : public QObject {
             qFatal("no control %s", name);
         return found;
     }
-    QString args() const { return QString::fromStdString(client_.arguments()); }
+    QString args() const { return QString::fromStdString(programs_.arguments("xdg-email")); }
     void click(const char* name) { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
     // Sends and waits until the mail client or the server is done and the window has answered.
     void sendAndWait() {
@@ -107,7 +107,7 @@ private slots:
 
     // The frame's contacts button, then the list's e-mail button, as the user clicks them.
     void init() {
-        client_.endWith(0);
+        programs_.record("xdg-email", 0);
         prompter_.clear();
         frame_ = std::make_unique<app::MainFrame>(switches_);
         frame_->open();
@@ -231,7 +231,7 @@ private slots:
     void aMailClientThatFailsGivesItsErrorAndNothingIsRecorded() {
         const std::int64_t before = activities();
         control<QLineEdit>("LS:EMAILSUBJECT")->setText("Angebot");
-        client_.endWith(3);
+        programs_.record("xdg-email", 3);
         prompter_.setNextAnswer(ButtonCancel);
         sendAndWait();
         QCOMPARE(prompter_.last().text, messageText("M.MAPI_Error03"));
