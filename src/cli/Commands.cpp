@@ -7,7 +7,7 @@ const std::vector<CommandSpec>& allCommands() {
         initCommand(),   checkCommand(),     rebuildKeysCommand(), reorganiseCommand(), copyDataCommand(),
         listCommand(),   evalCommand(),      formatNameCommand(),  phoneIndexCommand(), mergeCommand(),
         dbfCommand(),    remindersCommand(), calendarCommand(),    selectCommand(),     exportAsciiCommand(),
-        letterCommand(), mailCommand(),      reportCommand(),
+        letterCommand(), mailCommand(),      reportCommand(),      documentsCommand(),
     };
     return commands;
 }

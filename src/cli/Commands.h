@@ -24,6 +24,7 @@ CommandSpec calendarCommand();
 CommandSpec selectCommand();
 CommandSpec exportAsciiCommand();
 CommandSpec letterCommand();
+CommandSpec documentsCommand();
 CommandSpec mailCommand();
 CommandSpec reportCommand();
 

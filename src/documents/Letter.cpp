@@ -73,6 +73,7 @@ bool addActivity(const LetterRequest& request, const std::string& documentName, 
     a.TKPNR = request.tkpnr;
     a.AKTART = kLetterKind;
     a.AKTPRI = kNoToDo;
+    a.STATUS = request.activityStatus;
     a.TITLE = request.title;
     a.DOCNAME = documentName;
     a.AKTDEV = printed ? request.printer : std::string();

@@ -34,6 +34,7 @@ struct LetterRequest {
     std::string printer;
     int copies = 1;
     bool saveActivity = true;
+    std::uint8_t activityStatus = 0; // the recorded activity's status (mail merge: 1)
 };
 
 // The field a failed check concerns.
