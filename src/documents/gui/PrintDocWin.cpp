@@ -148,14 +148,7 @@ void PrintDocWin::build() {
     form::addField(grid, 4, 0, "Titel", title_, 3);
     form::addField(grid, 5, 0, "Dokument", prefix_);
     grid->addWidget(name_, 5, 2, 1, 2);
-    grid->addWidget(directPrint_, 6, 0);
-    auto* copiesRow = new QHBoxLayout;
-    copiesRow->addWidget(copies_);
-    copiesRow->addWidget(autoCopies_);
-    copiesRow->addStretch();
-    grid->addLayout(copiesRow, 6, 1, 1, 3);
-    form::addField(grid, 7, 0, "Drucker", device_, 2);
-    grid->addWidget(printer_, 7, 3);
+    addPrintRows(grid, 6, {directPrint_, copies_, autoCopies_, device_, printer_});
     grid->addWidget(saveActivity_, 8, 0, 1, 4);
     grid->setColumnStretch(2, 1);
 

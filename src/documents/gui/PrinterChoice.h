@@ -1,11 +1,17 @@
 #pragma once
-// The printer button of the document windows: a menu of the system's
-// printers, the current one checked.
+// The print controls of the document windows: "print at once" with the
+// copies, and the printer, whose button offers a menu of the system's
+// printers with the current one checked.
 
 #include <QString>
 #include <functional>
 #include <optional>
 
+class QCheckBox;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
 class QWidget;
 
 namespace velkora::documents {
@@ -14,5 +20,17 @@ namespace velkora::documents {
 // (nullopt: nothing chosen); tests replace it.
 using PrinterChooser = std::function<std::optional<QString>(QWidget* over, const QString& current)>;
 PrinterChooser& printerChooser();
+
+struct PrintControls {
+    QCheckBox* directPrint;
+    QSpinBox* copies;
+    QCheckBox* autoCopies;
+    QLineEdit* device;
+    QPushButton* printer;
+};
+
+// Two rows of a four-column grid from `row`: direct print, copies and
+// automatic copies; the printer prompt, device and button.
+void addPrintRows(QGridLayout* grid, int row, const PrintControls& controls);
 
 } // namespace velkora::documents

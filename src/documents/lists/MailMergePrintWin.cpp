@@ -106,14 +106,7 @@ void MailMergePrintWin::build() {
     grid->addWidget(printList_, 0, 0, 1, 4);
     form::addField(grid, 1, 0, "Vorlagen", templates_, 3)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     form::addField(grid, 2, 0, "Titel", title_, 3);
-    grid->addWidget(directPrint_, 3, 0);
-    auto* copiesRow = new QHBoxLayout;
-    copiesRow->addWidget(copies_);
-    copiesRow->addWidget(autoCopies_);
-    copiesRow->addStretch();
-    grid->addLayout(copiesRow, 3, 1, 1, 3);
-    form::addField(grid, 4, 0, "Drucker", device_, 2);
-    grid->addWidget(printer_, 4, 3);
+    addPrintRows(grid, 3, {directPrint_, copies_, autoCopies_, device_, printer_});
     grid->addWidget(saveActivity_, 5, 0, 1, 4);
     grid->setColumnStretch(2, 1);
 
