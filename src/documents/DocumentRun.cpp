@@ -144,6 +144,7 @@ void DocumentRun::finishBatch() {
         letter.copies = batch_[i].copies;
         letter.saveActivity = request_.saveActivity;
         letter.activityStatus = kMergedLetterStatus;
+        letter.operationCaptions = true;
         recorded_ = recordLetter(letter, document, handover_->printed()[i]) && recorded_;
     }
     batch_.clear();
