@@ -38,6 +38,7 @@ using form::named;
 
 constexpr const char* kSection = "PrnMMerge";
 constexpr int kMostCopies = 999;
+constexpr long kDefaultMostOpen = 10;
 constexpr int kTitleSize = 80;
 constexpr int kDeviceSize = 39;
 
@@ -151,8 +152,8 @@ void MailMergePrintWin::create() {
 bool MailMergePrintWin::tooManyDocuments() const {
     if (directPrint_->isChecked())
         return false;
-    const std::string most = profile::read(workIni(), "DEFAULT", "MaxDocsOpen", "10");
-    if (rowsOf(list_) <= static_cast<std::uint32_t>(std::max(0, std::atoi(most.c_str()))))
+    const long most = profile::readInt(workIni(), "DEFAULT", "MaxDocsOpen", kDefaultMostOpen);
+    if (rowsOf(list_) <= static_cast<std::uint32_t>(std::max(0L, most)))
         return false;
     i18n::ShowMessage("M.TOOMANYDOCS", Icon::Exclamation, "Too many documents");
     return true;

@@ -70,7 +70,8 @@ QSize MailingListWin::sizeHint() const {
 MailingListWin::~MailingListWin() = default;
 
 void MailingListWin::print() {
-    MailMergePrintWin::run(list_, this);
+    // Over the frame: the frame turns off its child windows, this one among them, while the options run.
+    MailMergePrintWin::run(list_, window());
 }
 
 void MailingListWin::exportList() {
