@@ -117,7 +117,7 @@ std::string DocumentRun::nextName(const std::string& prefix) {
 }
 
 void DocumentRun::handOver(bool block) {
-    HandoverRequest handover{{}, request_.print, request_.printer, !request_.print};
+    HandoverRequest handover{{}, request_.print, request_.printer, request_.openForEditing};
     for (const Pending& pending : batch_)
         handover.documents.push_back({pending.files, pending.copies});
     handover_ = std::make_unique<DocumentHandover>(std::move(handover));

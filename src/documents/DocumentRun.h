@@ -35,6 +35,7 @@ struct DocumentRunRequest {
     std::string printer; // "": the system's default printer
     int copies = 1;      // or kCopiesPerRow
     bool saveActivity = false;
+    bool openForEditing = true; // letters not printed; false: only saved
 };
 
 // Rows handed to LibreOffice in one call.
