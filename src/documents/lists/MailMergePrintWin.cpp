@@ -41,6 +41,7 @@ constexpr int kMostCopies = 999;
 constexpr long kDefaultMostOpen = 10;
 constexpr int kTitleSize = 80;
 constexpr int kDeviceSize = 39;
+constexpr int kTemplateListChars = 80;
 
 const std::string& workIni() {
     return appState().WORKINI;
@@ -102,6 +103,8 @@ void MailMergePrintWin::build() {
     device_->setReadOnly(true);
     device_->setFocusPolicy(Qt::ClickFocus);
     create_->setDefault(true);
+    // Room for the template's folder: the file column is read whole.
+    templates_->setMinimumWidth(templates_->fontMetrics().averageCharWidth() * kTemplateListChars);
 
     auto* grid = new QGridLayout;
     grid->addWidget(printList_, 0, 0, 1, 4);
