@@ -1,14 +1,16 @@
 // One letter from "Create" to the .DOC on disk, on the demo workspace with
 // the real LibreOffice: with no LibreOffice running (a fresh profile of the
 // program's own, then the profile made), and while the user's LibreOffice
-// runs. "window_blocked_ms" is the part the window waits for (mailing file
-// and template engine); LibreOffice runs beside the polling window.
+// runs; and the mail-merge document run of 200 letters. "window_blocked_ms" is the part the window waits for
+// (mailing file and template engine); LibreOffice runs beside the polling window.
 
 #include "app/DemoWorkspace.h"
 #include "app/Startup.h"
 #include "data/FileServices.h"
 #include "documents/DocumentHandover.h"
+#include "documents/DocumentRun.h"
 #include "documents/Letter.h"
+#include "documents/MailingFile.h"
 #include "documents/TemplateList.h"
 #include "shared/AppState.h"
 #include "shared/ExternalProgram.h"
@@ -120,12 +122,45 @@ void BM_LetterWhileTheUsersLibreOfficeRuns(benchmark::State& state) {
     user.stop();
 }
 
+// The mail-merge document run over a list of 200 rows (the demo's addresses
+// in turn) to 200 .DOC files, LibreOffice started once per batch.
+void BM_DocumentRunOf200Letters(benchmark::State& state) {
+    workspace();
+    constexpr int kRows = 200;
+    constexpr int kAddresses = 26;
+    const std::string list = mailingFilePath("Bench200");
+    MailingFile::create(list);
+    MailingFile rows;
+    rows.setName(list);
+    rows.open(files::DbfTable::Access::Write);
+    for (int i = 0; i < kRows; ++i) {
+        rows.clear();
+        rows.rec.ADRNR = std::to_string(i % kAddresses + 1);
+        rows.rec.NAME1 = "Empfänger " + std::to_string(i + 1);
+        rows.rec.ORT = "München";
+        rows.add();
+    }
+    rows.close();
+    for (auto _ : state) {
+        const auto started = Clock::now();
+        DocumentRun run({list, listTemplates(appState().TMPLPATH).back().TMPLFILENAME, "Rundbrief", false, "",
+                         1, false, false});
+        run.start();
+        while (run.step(kDocumentRowsPerStep)) // as the progress window's timer does
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - started).count());
+        if (run.documents().size() != kRows)
+            return state.SkipWithError("not every letter made");
+    }
+}
+
 BENCHMARK(BM_FirstLetterWithAFreshProfile)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 BENCHMARK(BM_LetterWithNoLibreOfficeRunning)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 BENCHMARK(BM_LetterWhileTheUsersLibreOfficeRuns)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(5);
+BENCHMARK(BM_DocumentRunOf200Letters)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
 } // namespace
 

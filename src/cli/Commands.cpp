@@ -4,11 +4,12 @@ namespace velkora::cli {
 
 const std::vector<CommandSpec>& allCommands() {
     static const std::vector<CommandSpec> commands = {
-        initCommand(),        checkCommand(),  rebuildKeysCommand(), reorganiseCommand(), copyDataCommand(),
-        moveDataCommand(),    listCommand(),   evalCommand(),        formatNameCommand(), phoneIndexCommand(),
-        mergeCommand(),       dbfCommand(),    remindersCommand(),   calendarCommand(),   selectCommand(),
-        exportAsciiCommand(), letterCommand(), mailCommand(),        reportCommand(),     importCommand(),
-        exportVCardCommand(),
+        initCommand(),        checkCommand(),      rebuildKeysCommand(), reorganiseCommand(),
+        copyDataCommand(),    moveDataCommand(),   listCommand(),        evalCommand(),
+        formatNameCommand(),  phoneIndexCommand(), mergeCommand(),       dbfCommand(),
+        remindersCommand(),   calendarCommand(),   selectCommand(),      exportAsciiCommand(),
+        letterCommand(),      mailCommand(),       reportCommand(),      importCommand(),
+        exportVCardCommand(), documentsCommand(),
     };
     return commands;
 }

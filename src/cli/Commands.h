@@ -25,6 +25,7 @@ CommandSpec calendarCommand();
 CommandSpec selectCommand();
 CommandSpec exportAsciiCommand();
 CommandSpec letterCommand();
+CommandSpec documentsCommand();
 CommandSpec mailCommand();
 CommandSpec reportCommand();
 CommandSpec importCommand();

@@ -2,10 +2,10 @@
 // makes it, for offices that script their standard letters.
 
 #include "cli/Commands.h"
+#include "cli/DocumentArguments.h"
 #include "data/FileServices.h"
 #include "documents/DocumentNames.h"
 #include "documents/Letter.h"
-#include "documents/TemplateList.h"
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
 
@@ -50,17 +50,6 @@ std::optional<UsageProblem> validateLetter(const ParsedArguments& args) {
     return std::nullopt;
 }
 
-// A bare name is a template of the template folder, in either case;
-// anything with a folder is a file of its own.
-std::string templateFile(const Invocation& call) {
-    const std::string given = call.arguments.value(kTemplate);
-    if (given.find('/') != std::string::npos)
-        return fileExists(call.callerPath(given)) ? call.callerPath(given) : std::string();
-    const auto list = documents::listTemplates(appState().TMPLPATH);
-    const documents::TemplateEntry* entry = documents::findTemplate(list, given);
-    return entry ? entry->TMPLFILENAME : std::string();
-}
-
 template <class Record> bool readRecord(data::File<Record>& file, std::string_view key) {
     data::OpenedFiles opened;
     return opened.open({&file}) && file.get(*Record::table().key(key)) == data::NoError;
@@ -92,7 +81,7 @@ int letter(const Invocation& call) {
                 call.tr(Msg::LetterContactMissing, {args.value(kContact), args.positional.at(0)}));
         request.tkpnr = tkp.rec.TKPNR;
     }
-    request.templateFile = templateFile(call);
+    request.templateFile = templateArgument(call);
     if (request.templateFile.empty())
         return call.failed(call.tr(Msg::LetterTemplateMissing, {args.value(kTemplate)}));
     request.title = args.has(kTitle) ? args.value(kTitle)

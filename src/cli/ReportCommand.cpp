@@ -2,8 +2,8 @@
 
 #include "activities/ActivityLists.h"
 #include "cli/Commands.h"
+#include "cli/DocumentArguments.h"
 #include "data/files/DbfTable.h"
-#include "documents/MailingFile.h"
 #include "reports/ActivityListReport.h"
 #include "reports/AddressListReport.h"
 #include "reports/PdfOutput.h"
@@ -63,13 +63,6 @@ std::optional<UsageProblem> validateReport(const ParsedArguments& args) {
         if (args.has(option) && !numberOf(args.value(option)))
             return UsageProblem{Msg::NotANumber, args.value(option)};
     return std::nullopt;
-}
-
-// A list named without a folder lies in MailPath, as the program's mailing lists do.
-std::string mailingListPath(const Invocation& call, const std::string& list) {
-    if (list.find('/') == std::string::npos)
-        return documents::mailingFilePath(list);
-    return call.callerPath(list);
 }
 
 reports::ActivitySelection activitySelection(const ParsedArguments& args) {

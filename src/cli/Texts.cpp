@@ -424,6 +424,29 @@ constexpr Entry kTexts[] = {
     {Msg::LetterContactMissing, "Kontakt %1 der Adresse %2 nicht gefunden",
      "contact %1 of address %2 not found"},
     {Msg::LetterTemplateMissing, "Vorlage nicht gefunden: %1", "template not found: %1"},
+    {Msg::DocumentsSummary, "Serienbriefe zu einer Seriendatei erstellen",
+     "make the letters of a mailing list"},
+    {Msg::DocumentsHelp,
+     "velkora-cli documents LISTE --template VORLAGE --title TEXT [--print DRUCKER [--copies N|auto]] "
+     "[--activities]\n"
+     "Erstellt einen Brief je Zeile der Seriendatei (ein Name im Serienbriefordner oder\n"
+     "eine Datei) wie \"Erstellen\" der Druckoptionen: Zeilen ohne Adressnummer werden\n"
+     "übergangen, jeder Brief erhält die nächste freie Nummer der Adresse. LibreOffice\n"
+     "speichert die Briefe als .DOC im Dokumentordner und öffnet sie oder druckt sie mit\n"
+     "--print (auto: Anzahl der Zeile). Mit --activities werden die Kontaktdaten gesetzt\n"
+     "und die Briefe als Aktivitäten mit Status 1 eingetragen. Gibt die Pfade der\n"
+     "Dokumente aus (Status 1, wenn das Eintragen misslang).\n",
+     "velkora-cli documents LIST --template TEMPLATE --title TEXT [--print PRINTER [--copies N|auto]] "
+     "[--activities]\n"
+     "Makes one letter per row of the mailing list (a name of the mailing folder, or a\n"
+     "file) as \"Create\" of the print options does: rows without an address number are\n"
+     "skipped, each letter takes the address's next free number. LibreOffice saves the\n"
+     "letters as .DOC in the documents folder and opens them, or prints them with\n"
+     "--print (auto: the row's number). With --activities the contact dates are set and\n"
+     "the letters recorded as activities with status 1. Prints the documents' paths\n"
+     "(status 1 when recording them failed).\n"},
+    {Msg::DocumentsNotCopies, "keine Anzahl von 1 bis 999 und nicht auto: %1",
+     "not a number from 1 to 999 nor auto: %1"},
     {Msg::ReportSummary, "Adressliste oder Aktivitätenliste als PDF drucken",
      "print the address list or the activity list as PDF"},
     {Msg::ReportHelp,

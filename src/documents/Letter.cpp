@@ -10,6 +10,7 @@
 #include "shared/AppState.h"
 #include "shared/Clock.h"
 #include "shared/Pictures.h"
+#include "shared/Prompter.h"
 #include "shared/Text.h"
 
 #include <filesystem>
@@ -39,7 +40,13 @@ bool removeEarlierRtf(const std::string& rtf) {
     return false;
 }
 
-bool updateContactDates(std::int32_t adrnr) {
+// "[" code "] " text, and what else identifies the record, captioned with the operation.
+void tellFailedWrite(std::string_view caption, const std::string& record = {}) {
+    ask("[" + std::to_string(data::errorCode()) + "] " + data::errorText() + record, caption,
+        Icon::Exclamation);
+}
+
+bool updateContactDates(std::int32_t adrnr, bool operationCaptions) {
     data::File<data::Address> adr;
     data::OpenedFiles opened;
     if (!opened.open({&adr}))
@@ -53,7 +60,12 @@ bool updateContactDates(std::int32_t adrnr) {
     if (adr.rec.EKONT == 0)
         adr.rec.EKONT = today();
     adr.rec.LKONT = today();
-    return data::UpdateWithIntegrity(adr, false) == data::Saved;
+    if (!operationCaptions)
+        return data::UpdateWithIntegrity(adr, false) == data::Saved;
+    if (adr.put() == data::NoError)
+        return true;
+    tellFailedWrite("PUT(QXADRESS)");
+    return false;
 }
 
 bool addActivity(const LetterRequest& request, const std::string& documentName, bool printed) {
@@ -73,11 +85,16 @@ bool addActivity(const LetterRequest& request, const std::string& documentName, 
     a.TKPNR = request.tkpnr;
     a.AKTART = kLetterKind;
     a.AKTPRI = kNoToDo;
+    a.STATUS = request.activityStatus;
     a.TITLE = request.title;
     a.DOCNAME = documentName;
     a.AKTDEV = printed ? request.printer : std::string();
     if (akt.add() == data::NoError)
         return true;
+    if (request.operationCaptions) {
+        tellFailedWrite("ADD(QXADRAKT)", "|" + std::to_string(aktid) + " " + std::to_string(request.adrnr));
+        return false;
+    }
     data::RecordErrorState();
     data::ShowStandardWarning(data::Warn::InsertError, akt.table().name);
     return false;
@@ -133,7 +150,7 @@ PreparedLetter prepareLetter(const LetterRequest& request, const data::Address& 
 bool recordLetter(const LetterRequest& request, const std::string& documentName, bool printed) {
     if (!request.saveActivity || request.adrnr == 0)
         return true;
-    const bool datesSet = updateContactDates(request.adrnr);
+    const bool datesSet = updateContactDates(request.adrnr, request.operationCaptions);
     return addActivity(request, documentName, printed) && datesSet;
 }
 

@@ -34,6 +34,10 @@ struct LetterRequest {
     std::string printer;
     int copies = 1;
     bool saveActivity = true;
+    std::uint8_t activityStatus = 0; // the recorded activity's status (mail merge: 1)
+    // Mail merge tells a failed write in a box captioned with the operation
+    // and the file ("PUT(QXADRESS)", "ADD(QXADRAKT)") instead of the standard warnings.
+    bool operationCaptions = false;
 };
 
 // The field a failed check concerns.

@@ -55,8 +55,7 @@ std::optional<data::ContactPerson> readContact(std::int32_t adrnr, std::int32_t 
 
 } // namespace
 
-bool FillMailingFileForAddress(const data::Address& address, std::optional<std::int32_t> contactNumber,
-                               std::string_view docTitle) {
+bool FillMailingFileWithRow(const MailingRecord& row) {
     MailingFile& mailing = mailingFile();
     if (auto failure = recreate(mailing)) {
         if ((failure = recreate(mailing))) {
@@ -68,8 +67,21 @@ bool FillMailingFileForAddress(const data::Address& address, std::optional<std::
         showFileError(error, "OPEN(QXAILADR)");
         return false;
     }
-    mailing.clear();
-    MailingRecord& row = mailing.rec;
+    mailing.rec = row;
+    FileError error = mailing.add();
+    if (!error)
+        error = mailing.flush();
+    mailing.close();
+    if (error) {
+        showFileError(error, "ADD(QXAILADR)");
+        return false;
+    }
+    return true;
+}
+
+bool FillMailingFileForAddress(const data::Address& address, std::optional<std::int32_t> contactNumber,
+                               std::string_view docTitle) {
+    MailingRecord row;
     fillAddressFields(address, kindText("ADRART", "AdrArt", address.ADRART, {}), docTitle, row);
     row.BEMERKUNG = address.BEMERK;
     if (contactNumber) {
@@ -80,15 +92,7 @@ bool FillMailingFileForAddress(const data::Address& address, std::optional<std::
             row.BEMERKUNG = contact->BEMERK;
         }
     }
-    FileError error = mailing.add();
-    if (!error)
-        error = mailing.flush();
-    mailing.close();
-    if (error) {
-        showFileError(error, "ADD(QXAILADR)");
-        return false;
-    }
-    return true;
+    return FillMailingFileWithRow(row);
 }
 
 } // namespace velkora::documents

@@ -7,6 +7,7 @@
 //   if (!FillMailingFileForAddress(files().QXADRESS.rec, appState().TKPNR, title)) return;
 
 #include "data/Tables.h"
+#include "documents/MailingRecord.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,5 +19,9 @@ namespace velkora::documents {
 // leaves the contact fields empty; the row is still written.
 bool FillMailingFileForAddress(const data::Address& address, std::optional<std::int32_t> contactNumber,
                                std::string_view docTitle);
+
+// The file made anew with just `row`: one document of a mailing list sees
+// its own row only. False after a message box told why.
+bool FillMailingFileWithRow(const MailingRecord& row);
 
 } // namespace velkora::documents

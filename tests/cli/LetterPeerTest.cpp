@@ -168,3 +168,27 @@ TEST_F(LetterPeer, ConvertsWhileTheUsersOwnLibreOfficeRuns) {
 }
 
 } // namespace
+
+// The mail-merge template repeats its group per row of the mailing file; each
+// letter of a list must still hold its own row only.
+TEST_F(LetterPeer, EveryLetterOfAMailingListShowsItsOwnAddressAndNoneOfTheOthers) {
+    const std::vector<std::string> names = {"Alpha Apparatebau", "Beta Bürobedarf", "Gamma Gießerei"};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        ASSERT_TRUE(
+            runSetupStep(workspace.str(), {"mailing-row", "MAIL/DREI.DBF", "ADRNR=" + std::to_string(i + 1),
+                                           "NAME1=" + names[i], "ORT=Ort " + std::to_string(i + 1)}));
+    const ProgramResult made =
+        cli({"documents", "DREI", "--template", "Serienbrief.RTF", "--title", "Rundbrief"});
+    ASSERT_EQ(made.status, 0) << made.err;
+
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string document = workspace.file("DOCS/0000" + std::to_string(i + 1) + "00001.DOC");
+        const std::vector<std::string> lines = textOf(document);
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + "\n";
+        for (std::size_t other = 0; other < names.size(); ++other)
+            EXPECT_EQ(text.find(names[other]) != std::string::npos, other == i) << document << ":\n" << text;
+        EXPECT_NE(text.find("Ort " + std::to_string(i + 1)), std::string::npos) << text;
+    }
+}

@@ -7,7 +7,9 @@
 #include "data/FileServices.h"
 #include "documents/DocumentNames.h"
 #include "documents/LetterSummaries.h"
+#include "documents/gui/PrinterChoice.h"
 #include "documents/gui/ProcessingWin.h"
+#include "documents/gui/TemplateChoice.h"
 #include "i18n/gui/WindowTranslator.h"
 #include "shared/AppState.h"
 #include "shared/ProfileFile.h"
@@ -19,10 +21,8 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
@@ -30,7 +30,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
 
 namespace velkora::documents {
 namespace {
@@ -68,28 +67,10 @@ const std::string& workIni() {
 
 } // namespace
 
-PrinterChooser& printerChooser() {
-    static PrinterChooser chooser = [](QWidget* over, const QString& current) -> std::optional<QString> {
-        QMenu menu(over);
-        for (const QString& name : QPrinterInfo::availablePrinterNames()) {
-            QAction* action = menu.addAction(name);
-            action->setCheckable(true);
-            action->setChecked(name == current);
-        }
-        if (menu.isEmpty())
-            menu.addAction(qs(i18n::translated(i18n::StringControl, "Kein Drucker eingerichtet")))
-                ->setEnabled(false);
-        const QAction* chosen = menu.exec(QCursor::pos());
-        return chosen ? std::optional(chosen->text()) : std::nullopt;
-    };
-    return chooser;
-}
-
 PrintDocWin::PrintDocWin(QWidget* parent)
     : QWidget(parent), addressSummary_(readOnly(entry("LS:ADRSTRING1", kSummarySize))),
       takeContact_(named(new QCheckBox("TakeTKP"), "LN:TAKETKP")),
-      contactSummary_(readOnly(entry("LS:ADRSTRING2", kContactSize))),
-      templateList_(named(new QTreeWidget, "RTFTMPLNAME")),
+      contactSummary_(readOnly(entry("LS:ADRSTRING2", kContactSize))), templateList_(new TemplateChoice),
       templateName_(readOnly(entry("LS:TMPLNAME", kContactSize))), title_(entry("LS:DOCTITEL", kTitleSize)),
       prefix_(readOnly(entry("LS:ADRID", 5))), name_(entry("LS:DOCNAME", kNameSize)),
       directPrint_(named(new QCheckBox("DirectPrint"), "LN:DIRECTPRN")),
@@ -108,16 +89,11 @@ PrintDocWin::PrintDocWin(QWidget* parent)
     i18n::TranslateWindow(this, false);
     i18n::TranslateListHeaders(templateList_);
 
-    fillTemplates();
+    templateList_->fill(appState().TMPLPATH, profile::read(workIni(), "DEFAULT", "LTmplName", ""));
     device_->setText(QPrinterInfo::defaultPrinterName());
     readAddress();
     readContact();
     proposeName();
-    const std::string chosen = profile::read(workIni(), "DEFAULT", "LTmplName", "");
-    const TemplateEntry* entry = findTemplate(templates_, chosen);
-    const int row = entry ? static_cast<int>(entry - templates_.data()) : (templates_.empty() ? -1 : 0);
-    if (row >= 0)
-        templateList_->setCurrentItem(templateList_->topLevelItem(row));
     chooseTemplate();
     title_->setText(qs(profile::read(workIni(), "DEFAULT", "LDocTitle", "Document")));
     saveActivity_->setChecked(true);
@@ -147,16 +123,8 @@ PrintDocWin::PrintDocWin(QWidget* parent)
 PrintDocWin::~PrintDocWin() = default;
 
 void PrintDocWin::build() {
-    templateList_->setColumnCount(3);
-    templateList_->setHeaderLabels({"Vorlage", "Datei", "Nr."});
-    templateList_->setRootIsDecorated(false);
-    // Room for a handful of templates; a longer list scrolls.
-    templateList_->setMinimumHeight(templateList_->fontMetrics().height() * 6);
-    templateList_->setMaximumHeight(templateList_->fontMetrics().height() * 9);
     // The summaries are read whole: an address line is long.
     addressSummary_->setMinimumWidth(addressSummary_->fontMetrics().averageCharWidth() * 72);
-    templateList_->header()->setStretchLastSection(false);
-    templateList_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     copies_->setRange(1, kMostCopies);
     prefix_->setMaximumWidth(prefix_->fontMetrics().horizontalAdvance("000000") + 16);
     pin_->setCheckable(true);
@@ -180,14 +148,7 @@ void PrintDocWin::build() {
     form::addField(grid, 4, 0, "Titel", title_, 3);
     form::addField(grid, 5, 0, "Dokument", prefix_);
     grid->addWidget(name_, 5, 2, 1, 2);
-    grid->addWidget(directPrint_, 6, 0);
-    auto* copiesRow = new QHBoxLayout;
-    copiesRow->addWidget(copies_);
-    copiesRow->addWidget(autoCopies_);
-    copiesRow->addStretch();
-    grid->addLayout(copiesRow, 6, 1, 1, 3);
-    form::addField(grid, 7, 0, "Drucker", device_, 2);
-    grid->addWidget(printer_, 7, 3);
+    addPrintRows(grid, 6, {directPrint_, copies_, autoCopies_, device_, printer_});
     grid->addWidget(saveActivity_, 8, 0, 1, 4);
     grid->setColumnStretch(2, 1);
 
@@ -209,15 +170,6 @@ void PrintDocWin::build() {
         printer_,        pin_,         create_,         close_,        help_,         saveActivity_};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-}
-
-void PrintDocWin::fillTemplates() {
-    templates_ = listTemplates(appState().TMPLPATH);
-    templateList_->clear();
-    for (const TemplateEntry& entry : templates_)
-        templateList_->addTopLevelItem(new QTreeWidgetItem(
-            {qs(entry.TMPLNAME), qs(entry.TMPLFILENAME), QString::number(entry.TMPLSORTID)}));
-    templateList_->resizeColumnToContents(0);
 }
 
 void PrintDocWin::readAddress() {
@@ -263,11 +215,9 @@ void PrintDocWin::proposeName() {
 }
 
 void PrintDocWin::chooseTemplate() {
-    const int row =
-        templateList_->currentItem() ? templateList_->indexOfTopLevelItem(templateList_->currentItem()) : -1;
-    const bool chosen = row >= 0 && row < static_cast<int>(templates_.size());
-    templateFile_ = chosen ? templates_[row].TMPLFILENAME : std::string();
-    templateName_->setText(chosen ? qs(templates_[row].TMPLNAME) : QString());
+    const TemplateEntry* chosen = templateList_->chosen();
+    templateFile_ = chosen ? chosen->TMPLFILENAME : std::string();
+    templateName_->setText(chosen ? qs(chosen->TMPLNAME) : QString());
 }
 
 void PrintDocWin::reevaluate() {

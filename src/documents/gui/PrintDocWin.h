@@ -8,7 +8,7 @@
 #include "data/Tables.h"
 #include "documents/DocumentHandover.h"
 #include "documents/Letter.h"
-#include "documents/TemplateList.h"
+#include "documents/gui/PrinterChoice.h"
 
 #include <QString>
 #include <QWidget>
@@ -25,14 +25,10 @@ class QPushButton;
 class QSpinBox;
 class QTimer;
 class QToolButton;
-class QTreeWidget;
 
 namespace velkora::documents {
 
-// How the printer button lets the user choose among the system's printers
-// (nullopt: nothing chosen); tests replace it.
-using PrinterChooser = std::function<std::optional<QString>(QWidget* over, const QString& current)>;
-PrinterChooser& printerChooser();
+class TemplateChoice;
 
 class PrintDocWin : public QWidget {
     Q_OBJECT
@@ -48,7 +44,6 @@ private:
     void build();
     void readAddress();
     void readContact();
-    void fillTemplates();
     void proposeName();
     void reevaluate();
     void chooseTemplate();
@@ -61,7 +56,6 @@ private:
     void setWorking(bool working);
 
     std::optional<data::Address> address_;
-    std::vector<TemplateEntry> templates_;
     std::string templateFile_;
     std::unique_ptr<DocumentHandover> handover_;
     LetterRequest pending_;
@@ -70,7 +64,7 @@ private:
     QLineEdit* addressSummary_;
     QCheckBox* takeContact_;
     QLineEdit* contactSummary_;
-    QTreeWidget* templateList_;
+    TemplateChoice* templateList_;
     QLineEdit* templateName_;
     QLineEdit* title_;
     QLineEdit* prefix_;

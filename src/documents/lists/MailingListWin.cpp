@@ -1,8 +1,8 @@
 #include "documents/lists/MailingListWin.h"
 
-#include "app/gui/ProcedureToDo.h"
 #include "app/gui/Procedures.h"
 #include "documents/lists/AsciiExportWin.h"
+#include "documents/lists/MailMergePrintWin.h"
 #include "ui/browse/DbaseSource.h"
 
 #include <QDir>
@@ -11,12 +11,7 @@
 #include <filesystem>
 
 namespace velkora::documents {
-namespace {
-
-// The print options of mail merge, which take the list on to documents.
-constexpr const char* kPrintOptions = "PrnMMerge";
-
-} // namespace
+namespace {} // namespace
 
 browse::BrowseDeclaration mailingListDeclaration() {
     browse::BrowseDeclaration d;
@@ -75,7 +70,8 @@ QSize MailingListWin::sizeHint() const {
 MailingListWin::~MailingListWin() = default;
 
 void MailingListWin::print() {
-    app::showProcedureToDo(kPrintOptions);
+    // Over the frame: the frame turns off its child windows, this one among them, while the options run.
+    MailMergePrintWin::run(list_, window());
 }
 
 void MailingListWin::exportList() {

@@ -295,6 +295,19 @@ Opener mailingList() {
     };
 }
 
+// The print options, from the "Print" button of a mailing list's browse.
+Opener mailingPrintOptions() {
+    return [](app::MainFrame& frame, const Check& check) {
+        mailingList()(frame, [&check](QWidget* list) {
+            test::whenModal([&check](QWidget* options) {
+                check(options);
+                options->close();
+            });
+            QTest::mouseClick(list->findChild<QPushButton*>("PRINT"), Qt::LeftButton);
+        });
+    };
+}
+
 Opener messageBox() {
     return [](app::MainFrame&, const Check& check) {
         std::unique_ptr<QMessageBox> box(
@@ -364,6 +377,7 @@ const std::vector<WindowCase>& windowCases() {
         {"mail-merge selection", listWindow(procedures::MailMergeSelection)},
         {"mailing lists", listWindow(procedures::MailMergeList)},
         {"mailing list", mailingList()},
+        {"mail-merge print options", mailingPrintOptions()},
         {"document preparation", listWindow(procedures::DocumentPreparation)},
         {"template service", listWindow(procedures::TemplateService)},
         {"mail-field picker", listWindow(procedures::MailFields)},

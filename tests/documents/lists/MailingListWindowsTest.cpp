@@ -1,27 +1,37 @@
 // Mail merge's mailing lists on the demo workspace, driven through the real
 // frame: the Service menu opens the list of lists, "Change" checks a list
-// and shows its rows, "Export" writes the ASCII export, and what is still
-// to come says so.
+// and shows its rows, "Export" writes the ASCII export, and "Print" opens the
+// print options, which make the letters (LibreOffice a stand-in) or print
+// the address list.
 
 #include "documents/lists/MailingListWindows.h"
 
 #include "FrameDriver.h"
+#include "ModalDriver.h"
 #include "ScriptedPrompter.h"
+#include "StandIns.h"
 #include "TempDir.h"
 #include "app/DemoWorkspace.h"
 #include "app/Startup.h"
 #include "app/gui/Procedures.h"
 #include "app/gui/WindowRegistry.h"
 #include "documents/MailingFile.h"
+#include "documents/gui/PrinterChoice.h"
 #include "documents/lists/MailMergeListWin.h"
 #include "documents/lists/MailingListWin.h"
+#include "reports/gui/ReportPrinting.h"
 #include "shared/AppState.h"
+#include "shared/ProfileFile.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <filesystem>
@@ -108,6 +118,20 @@ class MailingListWindowsTest : public QObject {
         selectRow(lists, 2);
         click(lists, "CHANGE:2");
         return openWindow<documents::MailingListWin>();
+    }
+
+    // "Print" on the list's browse; `steps` run in the print options.
+    void inPrintOptions(documents::MailingListWin* list, const std::function<void(QWidget*)>& steps) {
+        bool shown = false;
+        test::whenModal([&](QWidget* options) {
+            shown = true;
+            QCOMPARE(options->objectName(), QString("PrnMMerge"));
+            steps(options);
+            if (options->isVisible())
+                click(options, "CANCELBUTTON");
+        });
+        click(list, "PRINT");
+        QVERIFY(shown);
     }
 
 private slots:
@@ -214,17 +238,95 @@ private slots:
         QCOMPARE(cell(lists, 3, 0), QString("Zugang"));
     }
 
-    void exportWritesTheListAsAsciiAndPrintIsStillToCome() {
+    void withoutDirectPrintMoreRowsThanMayStayOpenAreRefused() {
+        std::vector<MailingRecord> eleven;
+        for (int i = 1; i <= 11; ++i)
+            eleven.push_back(recipient(std::to_string(i), "Empfänger " + std::to_string(i), "Ulm"));
+        writeList(mail_ + "/Zuviel", eleven);
+        const auto removeList = qScopeGuard([this] { files::DbfTable::remove(mail_ + "/Zuviel"); });
+        profile::write(appState().WORKINI, "DEFAULT", "MaxDocsOpen", ""); // unset: 10
+        auto* lists = openLists();
+        selectRow(lists, 3);
+        click(lists, "CHANGE:2");
+        auto* list = openWindow<documents::MailingListWin>();
+        QVERIFY(list != nullptr);
+        const std::string docs = appState().DOCSPATH;
+        inPrintOptions(list, [&](QWidget* options) {
+            QCOMPARE(options->findChild<QLineEdit*>("LS:DOCTITEL")->text(), QString("Document"));
+            QVERIFY(!options->findChild<QCheckBox*>("LN:PRNAUTO")->isChecked());
+            click(options, "OKBUTTON");
+            QCOMPARE(prompter_->last().caption, std::string("Zu viele Dokumente"));
+            QVERIFY(options->isVisible());
+            QCOMPARE(QApplication::focusWidget(), options->findChild<QCheckBox*>("LN:PRNAUTO"));
+        });
+        QVERIFY(!std::filesystem::exists(docs + "/0000100001.RTF"));
+        profile::write(appState().WORKINI, "DEFAULT", "MaxDocsOpen", "10");
+    }
+
+    void createMakesALetterPerRowInOneLibreOfficeCallAndCloses() {
+        test::StandInPrograms programs({"soffice", "lp"});
+        documents::printerChooser() = [](QWidget*, const QString&) { return std::optional<QString>("Büro"); };
+        const auto restore = qScopeGuard([] { documents::printerChooser() = nullptr; });
         auto* list = openKunden();
         QVERIFY(list != nullptr);
+        inPrintOptions(list, [&](QWidget* options) {
+            QTest::mouseClick(options->findChild<QCheckBox*>("LN:PRNAUTO"), Qt::LeftButton);
+            auto* copies = options->findChild<QSpinBox*>("LN:PRNCOPIES");
+            QVERIFY(copies->isEnabled());
+            copies->setValue(2);
+            click(options, "BUTTONPRN");
+            QCOMPARE(options->findChild<QLineEdit*>("LS:PRNDEVICE")->text(), QString("Büro"));
+            click(options, "OKBUTTON");
+            QVERIFY(!options->isVisible());
+        });
+        QCOMPARE(prompter_->last().text, std::string("Vorgang abgeschlossen"));
+        const std::string docs = std::filesystem::path(appState().DOCSPATH).filename().string();
+        QCOMPARE(
+            programs.log("soffice").substr(0, programs.log("soffice").find('\n')),
+            "soffice -env:UserInstallation=(velkora/libreoffice) --headless --norestore --convert-to DOC:MS "
+            "Word 97 --outdir " +
+                docs + " 0000700001.RTF 0000800001.RTF 0000900001.RTF");
+        QCOMPARE(programs.log("lp"),
+                 std::string("lp -d Büro -n 2 0000700001.pdf\nlp -d Büro -n 2 0000800001.pdf\n"
+                             "lp -d Büro -n 2 0000900001.pdf\n"));
+    }
 
-        click(list, "PRINT");
-        QCOMPARE(prompter_->last().text, std::string("PrnMMerge|Diese Funktion ist noch nicht verfügbar."));
+    void listePrintsTheAddressListOfTheMailingList() {
+        const std::string pdf = dir_.file("liste.pdf");
+        const reports::ReportPrintDialog platform = reports::reportPrintDialog();
+        reports::reportPrintDialog() = [&](QPrinter& printer, int, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf));
+            return true;
+        };
+        const std::string preview = profile::read(appState().STARTINI, "SETUP", "LstPrnPreview");
+        profile::write(appState().STARTINI, "SETUP", "LstPrnPreview", "0");
+        const auto restore = qScopeGuard([&] {
+            reports::reportPrintDialog() = platform;
+            profile::write(appState().STARTINI, "SETUP", "LstPrnPreview", preview);
+        });
+        auto* list = openKunden();
+        QVERIFY(list != nullptr);
+        inPrintOptions(list, [&](QWidget* options) {
+            // On its box: the row is wider than the check box's text.
+            QTest::mouseClick(options->findChild<QCheckBox*>("LN:TMPLLISTE"), Qt::LeftButton, {},
+                              QPoint(6, 8));
+            QVERIFY(!options->findChild<QWidget*>("RTFTMPLNAME")->isEnabled());
+            click(options, "OKBUTTON");
+        });
+        QVERIFY(std::filesystem::file_size(pdf) > 0);
+        const std::string text = test::readFile(pdf);
+        QVERIFY(text.starts_with("%PDF"));
+    }
+
+    void exportWritesTheListAsAscii() {
+        auto* list = openKunden();
+        QVERIFY(list != nullptr);
 
         const std::string target = dir_.file("kunden.csv");
         documents::exportFileChooser() = [&](QWidget*) { return std::optional<std::string>(target); };
         click(list, "EXPORT");
-        QCOMPARE(prompter_->prompts().size(), size_t(1));
+        QVERIFY(prompter_->prompts().empty());
         const std::string text = test::readFile(target);
         QCOMPARE(std::count(text.begin(), text.end(), '\n'), 3);
         QVERIFY(text.find(";;;8;Firma;\"B\xE4"
