@@ -1,5 +1,6 @@
 #include "documents/Letter.h"
 
+#include "activities/ContactRecord.h"
 #include "data/Errors.h"
 #include "data/FileServices.h"
 #include "data/StandardWarnings.h"
@@ -8,8 +9,6 @@
 #include "documents/MailingFiller.h"
 #include "i18n/Messages.h"
 #include "shared/AppState.h"
-#include "shared/Clock.h"
-#include "shared/Pictures.h"
 #include "shared/Prompter.h"
 #include "shared/Text.h"
 
@@ -40,12 +39,6 @@ bool removeEarlierRtf(const std::string& rtf) {
     return false;
 }
 
-// "[" code "] " text, and what else identifies the record, captioned with the operation.
-void tellFailedWrite(std::string_view caption, const std::string& record = {}) {
-    ask("[" + std::to_string(data::errorCode()) + "] " + data::errorText() + record, caption,
-        Icon::Exclamation);
-}
-
 bool updateContactDates(std::int32_t adrnr, bool operationCaptions) {
     data::File<data::Address> adr;
     data::OpenedFiles opened;
@@ -57,14 +50,12 @@ bool updateContactDates(std::int32_t adrnr, bool operationCaptions) {
         data::ShowStandardWarning(data::Warn::RecordFetchError, adr.table().name);
         return false;
     }
-    if (adr.rec.EKONT == 0)
-        adr.rec.EKONT = today();
-    adr.rec.LKONT = today();
+    activities::markContacted(adr.rec);
     if (!operationCaptions)
         return data::UpdateWithIntegrity(adr, false) == data::Saved;
     if (adr.put() == data::NoError)
         return true;
-    tellFailedWrite("PUT(QXADRESS)");
+    activities::tellFailedWrite("PUT(QXADRESS)");
     return false;
 }
 
@@ -73,14 +64,8 @@ bool addActivity(const LetterRequest& request, const std::string& documentName, 
     data::OpenedFiles opened;
     if (!opened.open({&akt}))
         return false;
-    const std::int32_t aktid = data::NextNumber(akt, "AKT:QXADRAK6", "AKT:AKTID", "");
-    akt.clear();
+    activities::startNewActivity(akt);
     data::Activity& a = akt.rec;
-    a.AKTID = aktid;
-    a.ADATUM = today();
-    a.DATUM = a.ADATUM;
-    a.UHR = clockNow();
-    a.AUHR = formatTime("@T01", a.UHR);
     a.ADRNR = request.adrnr;
     a.TKPNR = request.tkpnr;
     a.AKTART = kLetterKind;
@@ -92,7 +77,8 @@ bool addActivity(const LetterRequest& request, const std::string& documentName, 
     if (akt.add() == data::NoError)
         return true;
     if (request.operationCaptions) {
-        tellFailedWrite("ADD(QXADRAKT)", "|" + std::to_string(aktid) + " " + std::to_string(request.adrnr));
+        activities::tellFailedWrite("ADD(QXADRAKT)",
+                                    "|" + std::to_string(a.AKTID) + " " + std::to_string(request.adrnr));
         return false;
     }
     data::RecordErrorState();

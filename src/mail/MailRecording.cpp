@@ -1,17 +1,11 @@
 #include "mail/MailRecording.h"
 
+#include "activities/ContactRecord.h"
 #include "data/FileServices.h"
-#include "shared/Clock.h"
 #include "shared/FieldTypes.h"
-#include "shared/Pictures.h"
-#include "shared/Prompter.h"
 
 namespace velkora::mail {
 namespace {
-
-void showWriteError(const char* caption) {
-    ask("[" + std::to_string(data::errorCode()) + "] " + data::errorText(), caption, Icon::Exclamation);
-}
 
 // A missing address is no error here: the activity still belongs to its number.
 bool writeContactDates(std::int32_t adrnr) {
@@ -22,26 +16,19 @@ bool writeContactDates(std::int32_t adrnr) {
     if (found == data::RecordNotFound)
         return true;
     if (found == data::NoError) {
-        if (adr.rec.EKONT == 0)
-            adr.rec.EKONT = today();
-        adr.rec.LKONT = today();
+        activities::markContacted(adr.rec);
         if (adr.put() == data::NoError)
             return true;
     }
-    showWriteError("PUT(QXADRESS)");
+    activities::tellFailedWrite("PUT(QXADRESS)");
     return false;
 }
 
 // The activity buffer with the e-mail, numbered as the next activity.
 void fillMailActivity(const MailContact& contact, const MailMessage& message) {
     auto& akt = data::files().QXADRAKT;
-    akt.clear();
+    activities::startNewActivity(akt);
     data::Activity& a = akt.rec;
-    a.AKTID = data::NextNumber(akt, "AKT:QXADRAK6", "AKT:AKTID", "");
-    a.ADATUM = today();
-    a.DATUM = today();
-    a.UHR = clockNow();
-    a.AUHR = formatTime("@T01", a.UHR);
     a.ADRNR = contact.adrnr;
     a.TKPNR = contact.tkpnr;
     a.AKTART = kMailActivityKind;
@@ -59,7 +46,7 @@ bool recordSentMail(const MailContact& contact, const MailMessage& message) {
     fillMailActivity(contact, message);
     if (data::files().QXADRAKT.add() == data::NoError)
         return datesWritten;
-    showWriteError("ADD(QXADRAKT)");
+    activities::tellFailedWrite("ADD(QXADRAKT)");
     return false;
 }
 
