@@ -79,7 +79,7 @@ protected:
 
 TEST_F(SmtpSendTest, TheServerReceivesTheUmlautSubjectTheUtf8TextAndTheAttachment) {
     test::SmtpTestServer server(1);
-    const std::string attachment = dir.write("Angebot.pdf", std::string("%PDF-1.4\n\x01\x02\xff binary", 21));
+    const std::string attachment = dir.write("Angebot.pdf", std::string("%PDF-1.4\n\x01\x02\xff\0 binary", 20));
     const MailMessage m{.to = "anna@example.com",
                         .toName = "Anna Bärg",
                         .subject = "Grüße zum Angebot",
