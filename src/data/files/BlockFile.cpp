@@ -19,40 +19,10 @@ FileError BlockReader::next(std::string& block) {
     return {};
 }
 
-namespace {
-constexpr std::size_t kFlushSize = 64 * 1024;
-}
-
-FileError BlockWriter::create(const std::string& path) {
-    close();
-    offset_ = 0;
-    return file_.open(path, FileHandle::Mode::CreateTruncate);
-}
-
 FileError BlockWriter::write(std::string_view block) {
     if (block.size() > kBlockSize)
         return {kFileSystemError, "File System Error: block longer than 255 bytes"};
-    if (!file_.isOpen())
-        return {kFileNotOpen, "File Not Open"};
-    pending_.append(block);
-    return pending_.size() >= kFlushSize ? flush() : FileError{};
-}
-
-FileError BlockWriter::flush() {
-    if (pending_.empty())
-        return {};
-    FileError error = file_.writeAt(offset_, pending_);
-    if (!error)
-        offset_ += pending_.size();
-    pending_.clear();
-    return error;
-}
-
-FileError BlockWriter::close() {
-    FileError error = file_.isOpen() ? flush() : FileError{};
-    pending_.clear();
-    file_.close();
-    return error;
+    return file_.append(block);
 }
 
 } // namespace velkora::files

@@ -3,6 +3,7 @@
 // any line structure: the rich-text template being read and the document
 // being written. Bytes pass through unchanged.
 
+#include "data/files/AppendingFile.h"
 #include "data/files/FileError.h"
 #include "data/files/FileHandle.h"
 
@@ -31,19 +32,15 @@ private:
 // shows at the write that flushes, or at close().
 class BlockWriter {
 public:
-    ~BlockWriter() { close(); }
     // Creates the file anew (an existing one is replaced).
-    FileError create(const std::string& path);
-    FileError close();
+    FileError create(const std::string& path) { return file_.create(path); }
+    FileError close() { return file_.close(); }
     bool isOpen() const { return file_.isOpen(); }
     // Appends one block of at most kBlockSize bytes.
     FileError write(std::string_view block);
 
 private:
-    FileError flush();
-    FileHandle file_;
-    std::uint64_t offset_ = 0;
-    std::string pending_;
+    AppendingFile file_;
 };
 
 } // namespace velkora::files

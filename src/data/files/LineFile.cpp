@@ -64,37 +64,10 @@ FileError LineReader::next(std::string& line) {
     }
 }
 
-namespace {
-// What the writer holds before it writes: few system calls, little memory.
-constexpr std::size_t kWriteBlock = 64 * 1024;
-} // namespace
-
-FileError LineWriter::create(const std::string& path) {
-    offset_ = 0;
-    pending_.clear();
-    return file_.open(path, FileHandle::Mode::CreateTruncate);
-}
-
 FileError LineWriter::write(std::string_view line) {
-    pending_.append(line.substr(0, kLineRecordSize));
-    pending_ += "\r\n";
-    return pending_.size() >= kWriteBlock ? flush() : FileError{};
-}
-
-FileError LineWriter::flush() {
-    if (pending_.empty())
-        return {};
-    FileError error = file_.writeAt(offset_, pending_);
-    if (!error)
-        offset_ += pending_.size();
-    pending_.clear();
-    return error;
-}
-
-FileError LineWriter::close() {
-    FileError error = file_.isOpen() ? flush() : FileError{};
-    file_.close();
-    return error;
+    if (FileError error = file_.append(line.substr(0, kLineRecordSize)))
+        return error;
+    return file_.append("\r\n");
 }
 
 } // namespace velkora::files

@@ -6,6 +6,7 @@
 //   LineWriter out;  out.create(path);  out.write("a;b;c");
 //   LineReader in;   in.open(path);     for (std::string line; !in.next(line);) ...
 
+#include "data/files/AppendingFile.h"
 #include "data/files/FileError.h"
 #include "data/files/FileHandle.h"
 
@@ -35,28 +36,20 @@ private:
     FileError error_;
 };
 
-// Lines are written in blocks, so a failure may show with a later line or
-// with close(); a writer that goes out of scope writes what it holds.
+// Lines are written in blocks (AppendingFile.h), so a failure may show with
+// a later line or with close(); a writer that goes out of scope writes what
+// it holds.
 class LineWriter {
 public:
-    LineWriter() = default;
-    ~LineWriter() { close(); }
-    LineWriter(const LineWriter&) = delete;
-    LineWriter& operator=(const LineWriter&) = delete;
-
     // Creates the file anew (an existing one is replaced).
-    FileError create(const std::string& path);
+    FileError create(const std::string& path) { return file_.create(path); }
     // Writes the lines still held and closes the file.
-    FileError close();
+    FileError close() { return file_.close(); }
     // Writes the line, cut at kLineRecordSize bytes, with CR LF.
     FileError write(std::string_view line);
 
 private:
-    FileError flush();
-
-    FileHandle file_;
-    std::uint64_t offset_ = 0;
-    std::string pending_;
+    AppendingFile file_;
 };
 
 } // namespace velkora::files
